@@ -1,0 +1,9 @@
+#include "app/StartDir.h"
+#include <QDir>
+
+QString StartDir = QDir::currentPath();
+
+QString StartPath(const QString& relative)
+{
+    return QDir(StartDir).filePath(relative);
+}

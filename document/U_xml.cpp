@@ -1,0 +1,226 @@
+#include "document/U_xml.h"
+#include <QDateTime>
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSet>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+
+const char* const Cp1251 = "windows-1251";
+
+// The characters windows-1251 can hold above ASCII, found once by decoding
+// its upper half.
+const QSet<char32_t>& Cp1251Upper()
+{
+    static const QSet<char32_t> set = [] {
+        QSet<char32_t> s;
+        QStringDecoder dec(Cp1251);
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            const char c = static_cast<char>(b);
+            const QString u = dec.decode(QByteArray(&c, 1));
+            if (u.size() == 1 && u[0] != QChar::ReplacementCharacter)
+                s.insert(u[0].unicode());
+        }
+        return s;
+    }();
+    return set;
+}
+
+// Replaces every character outside windows-1251 with a character reference.
+QString EscapeForCp1251(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    const QList<uint> codes = text.toUcs4();
+    for (uint code : codes) {
+        if (code < 0x80 || Cp1251Upper().contains(code))
+            out += QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+        else
+            out += QStringLiteral("&#%1;").arg(code);
+    }
+    return out;
+}
+
+// The encoding a declaration names, e.g. from  version='1.0' encoding='x'.
+QString DeclaredEncoding(const QDomDocument& document)
+{
+    const QDomNode first = document.firstChild();
+    if (!first.isProcessingInstruction() || first.nodeName() != QLatin1String("xml"))
+        return QString();
+    static const QRegularExpression re(QStringLiteral("encoding\\s*=\\s*['\"]([^'\"]*)['\"]"));
+    const QRegularExpressionMatch m = re.match(first.toProcessingInstruction().data());
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+QString LongTimeFormat()
+{
+    // The system's long time format, without the time zone Qt appends.
+    QString f = QLocale::system().timeFormat(QLocale::LongFormat);
+    f.remove(QLatin1Char('t'));
+    return f.trimmed();
+}
+
+} // namespace
+
+bool SerialiseDocument(const QDomDocument& document, QByteArray& bytes)
+{
+    // QDomDocument copies share their nodes: the declaration is taken out for
+    // the serialiser (which cannot encode windows-1251 itself) and put back.
+    QDomDocument copy = document;
+    QString encoding = DeclaredEncoding(document);
+    QDomNode declaration;
+    if (!encoding.isNull()) {
+        declaration = copy.firstChild();
+        copy.removeChild(declaration);
+    }
+    QString body = copy.toString(2);
+    if (!declaration.isNull())
+        copy.insertBefore(declaration, copy.firstChild());
+
+    if (encoding.isEmpty())
+        encoding = QStringLiteral("UTF-8");
+    QString text;
+    if (!declaration.isNull())
+        text = QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\n").arg(encoding);
+    text += body;
+
+    if (encoding.compare(QLatin1String(Cp1251), Qt::CaseInsensitive) == 0) {
+        QStringEncoder enc(Cp1251);
+        bytes = enc.encode(EscapeForCp1251(text));
+        return !enc.hasError();
+    }
+    QStringEncoder enc(encoding.toLatin1().constData());
+    if (!enc.isValid())
+        return false;
+    bytes = enc.encode(text);
+    return !enc.hasError();
+}
+
+TXMLFile::TXMLFile(QDomDocument* document)
+    : doc(document)
+{
+}
+
+bool TXMLFile::Active() const
+{
+    return doc && !doc->documentElement().isNull();
+}
+
+bool TXMLFile::NewDocument()
+{
+    if (!doc)
+        return false;
+    *doc = QDomDocument();
+    doc->appendChild(doc->createProcessingInstruction(
+        QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"windows-1251\"")));
+    doc->appendChild(doc->createElement(QStringLiteral("document")));
+    const QDateTime now = QDateTime::currentDateTime();
+    return WriteValue(QStringLiteral("head"), QStringLiteral("author"), QStringLiteral("obrant"))
+        && WriteValue(QStringLiteral("head"), QStringLiteral("creation_time"),
+                      QLocale::system().toString(now.time(), LongTimeFormat()))
+        && WriteValue(QStringLiteral("head"), QStringLiteral("creation_date"),
+                      QLocale::system().toString(now.date(), QLocale::ShortFormat));
+}
+
+bool TXMLFile::LoadFromFile(const QString& path)
+{
+    if (!doc)
+        return false;
+    QFile file(path);
+    bool ok = file.open(QIODevice::ReadOnly);
+    if (ok) {
+        const QByteArray bytes = file.readAll();
+        *doc = QDomDocument();
+        ok = bool(doc->setContent(bytes)) && !doc->documentElement().isNull();
+    }
+    if (!ok)
+        *doc = QDomDocument();   // inactive: no root element
+    return ok;
+}
+
+bool TXMLFile::SaveToFile(const QString& path)
+{
+    if (!Active())
+        return false;
+    QByteArray bytes;
+    if (!SerialiseDocument(*doc, bytes))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QDomElement TXMLFile::Child(QDomElement parent, const QString& name)
+{
+    if (parent.isNull())
+        return QDomElement();
+    QDomElement e = parent.firstChildElement(name);
+    if (e.isNull()) {
+        e = doc->createElement(name);
+        parent.appendChild(e);
+    }
+    return e;
+}
+
+QDomElement TXMLFile::ChildNode(const QString& a)
+{
+    if (!Active())
+        return QDomElement();
+    return Child(doc->documentElement(), a);
+}
+
+QDomElement TXMLFile::ChildNode(const QString& a, const QString& b)
+{
+    return Child(ChildNode(a), b);
+}
+
+QDomElement TXMLFile::ChildNode(const QString& a, const QString& b, const QString& c)
+{
+    return Child(ChildNode(a, b), c);
+}
+
+QString TXMLFile::ElementText(const QDomElement& e)
+{
+    if (e.isNull() || !e.firstChildElement().isNull())
+        return QString();
+    return e.text();
+}
+
+bool TXMLFile::SetElementText(QDomElement e, const QString& text)
+{
+    if (e.isNull())
+        return false;
+    while (e.hasChildNodes())
+        e.removeChild(e.firstChild());
+    e.appendChild(e.ownerDocument().createTextNode(text));
+    return true;
+}
+
+QString TXMLFile::ReadValue(const QString& a, const QString& b)
+{
+    return ElementText(ChildNode(a, b));
+}
+
+QString TXMLFile::ReadValue(const QString& a, const QString& b, const QString& c)
+{
+    return ElementText(ChildNode(a, b, c));
+}
+
+bool TXMLFile::WriteValue(const QString& a, const QString& b, const QString& text)
+{
+    return SetElementText(ChildNode(a, b), text);
+}
+
+bool TXMLFile::WriteValue(const QString& a, const QString& b, const QString& c, const QString& text)
+{
+    return SetElementText(ChildNode(a, b, c), text);
+}

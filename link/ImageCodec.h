@@ -1,0 +1,21 @@
+#pragma once
+#include "link/StationRecord.h"
+#include <QByteArray>
+
+// Size of the station's memory image, and its four pages of 256 bytes.
+constexpr int StationImageSize = 1024;
+constexpr int StationPageSize = 256;
+
+// Frequency codes: 12-bit numbers of 6.25 kHz steps above 33 000 kHz.
+int32_t FrequencyCodeToKHz(int code);
+int32_t KHzToFrequencyCode(int32_t kHz);   // full signed code; the image keeps bits 11-0
+constexpr int32_t LowestStationKHz = 33000;
+constexpr int32_t HighestStationKHz = 58593;
+
+// Decodes a station image into the record. Returns false, leaving the
+// record untouched, when the image does not hold exactly 1024 bytes.
+bool DecodeImage(const QByteArray& image, TTarnikPlus& record);
+
+// Brings the image to 1024 bytes (new bytes 0xFF) and writes the record into
+// it. Bytes the layout does not assign are left as they are.
+void EncodeImage(const TTarnikPlus& record, QByteArray& image);
