@@ -1,4 +1,5 @@
 #include "document/U_xml.h"
+#include "app/LocaleFormats.h"
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
@@ -54,14 +55,6 @@ QString DeclaredEncoding(const QDomDocument& document)
     static const QRegularExpression re(QStringLiteral("encoding\\s*=\\s*['\"]([^'\"]*)['\"]"));
     const QRegularExpressionMatch m = re.match(first.toProcessingInstruction().data());
     return m.hasMatch() ? m.captured(1) : QString();
-}
-
-QString LongTimeFormat()
-{
-    // The system's long time format, without the time zone Qt appends.
-    QString f = QLocale::system().timeFormat(QLocale::LongFormat);
-    f.remove(QLatin1Char('t'));
-    return f.trimmed();
 }
 
 } // namespace
@@ -121,9 +114,9 @@ bool TXMLFile::NewDocument()
     const QDateTime now = QDateTime::currentDateTime();
     return WriteValue(QStringLiteral("head"), QStringLiteral("author"), QStringLiteral("obrant"))
         && WriteValue(QStringLiteral("head"), QStringLiteral("creation_time"),
-                      QLocale::system().toString(now.time(), LongTimeFormat()))
+                      LongTimeText(now.time()))
         && WriteValue(QStringLiteral("head"), QStringLiteral("creation_date"),
-                      QLocale::system().toString(now.date(), QLocale::ShortFormat));
+                      ShortDateText(now.date()));
 }
 
 bool TXMLFile::LoadFromFile(const QString& path)

@@ -1,0 +1,39 @@
+#pragma once
+#include "widgets/Tmmitem.h"
+#include <QStringList>
+#include <functional>
+
+class TXMLFile;
+
+// The value lists of the station settings, as the catalogue gives them.
+struct TCatalogueLists {
+    QStringList bands;       // "<min> - <max> кГц", one per band
+    QStringList deviation;   // params/dev items
+    QStringList levels;      // params/up items (microphone, gain, CTCSS levels)
+    QStringList volume;      // params/loud items
+    QStringList squelch;     // params/noise items
+    int analogSql = 0;       // params/sql: the list shows 0 .. analogSql - 1
+};
+
+// Where the catalogue's values go, called in the order the catalogue is
+// read. A receiver left empty is skipped.
+struct TCatalogueReceivers {
+    std::function<void(const TmmitemList&)> menu;
+    std::function<void(int hintNumber, const QString&)> hint;   // 1 and 3 to 8
+    std::function<void(int)> portIndex;
+    std::function<void(int)> speedIndex;
+    std::function<void(const TCatalogueLists&)> lists;
+    std::function<void(bool)> commonFrequency;
+    std::function<void()> bandChange;    // select entry 0 everywhere, then the band change
+    std::function<void()> loaded;        // the catalogue is complete
+};
+
+// Reads the catalogue and hands each value to its receiver. A required
+// integer that is missing or not a number throws EConvertError: what was
+// handed on before stays, nothing after it is handed on.
+void ReadCatalogue(TXMLFile& xml, const QString& path, const TCatalogueReceivers& to);
+
+// Writes the three remembered choices back. Nothing is written when the
+// file cannot be loaded. Returns whether the file was saved.
+bool WriteCatalogueChoices(TXMLFile& xml, const QString& path, int portIndex, int speedIndex,
+                           bool commonFrequency);

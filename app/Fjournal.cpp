@@ -1,0 +1,45 @@
+#include "app/Fjournal.h"
+#include "app/JournalIcons.h"
+#include "app/LocaleFormats.h"
+#include <QHeaderView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+Tf_journal* f_journal = nullptr;
+
+Tf_journal::Tf_journal(QWidget* panel)
+    : QWidget(panel)
+    , ImageList1(JournalIcons())
+{
+    setWindowTitle(QStringLiteral("Журнал"));
+    ListView1 = new QTreeWidget(this);
+    ListView1->setColumnCount(3);
+    ListView1->setHeaderLabels({QStringLiteral("Пиктограмма"), QStringLiteral("Время"), QStringLiteral("Событие")});
+    ListView1->setHeaderHidden(true);
+    ListView1->setRootIsDecorated(false);
+    ListView1->setIndentation(0);
+    ListView1->setFrameShape(QFrame::NoFrame);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setIconSize(QSize(16, 16));
+    ListView1->setUniformRowHeights(true);
+    ListView1->header()->setStretchLastSection(false);
+    ListView1->setColumnWidth(0, 24);
+    ListView1->setColumnWidth(1, 75);
+    ListView1->setColumnWidth(2, 763);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(ListView1);
+    show();
+}
+
+void Tf_journal::AddEvent(int icon, const QString& text)
+{
+    auto* item = new QTreeWidgetItem(ListView1);
+    if (icon >= 0 && icon < ImageList1.size())
+        item->setIcon(0, ImageList1[icon]);
+    item->setData(0, Qt::UserRole, icon);
+    item->setText(1, LongTimeText(QTime::currentTime()));
+    item->setText(2, text);
+    ListView1->scrollToItem(item);
+}

@@ -1,0 +1,322 @@
+#include "app/Main.h"
+#include "app/Catalogue.h"
+#include "app/ErrorBox.h"
+#include "app/Fjournal.h"
+#include "app/StartDir.h"
+#include "document/U_xml.h"
+#include "editors/Fchannels.h"
+#include "editors/Fconfig.h"
+#include "editors/Frreccord.h"
+#include "editors/Fsettings.h"
+#include "link/Fcomsettings.h"
+#include "link/Fsearch.h"
+#include "widgets/Fabout.h"
+#include "widgets/Frbutton.h"
+#include "widgets/Frmainmenu.h"
+#include "widgets/Frpanel.h"
+#include "widgets/Frprogress.h"
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+Tf_main* f_main = nullptr;
+TXMLFile* XmlFile = nullptr;
+
+namespace {
+constexpr int MenuHeight = 30;
+constexpr int ToolPanelHeight = 48;
+constexpr int ActionRowHeight = 48;
+constexpr int JournalPanelHeight = 120;
+
+QString SettingsPath() { return StartPath(QStringLiteral("Settings/Settings.xml")); }
+
+Tfr_button* ToolButton(QWidget* parent, int x)
+{
+    auto* b = new Tfr_button(parent);
+    b->setGeometry(x, 36, 40, 36);
+    return b;
+}
+
+QFileDialog* ProgrammerFileDialog(QWidget* parent, QFileDialog::AcceptMode mode)
+{
+    auto* d = new QFileDialog(parent);
+    d->setNameFilter(QStringLiteral("Файл программатора (*.vtr)"));
+    d->setDefaultSuffix(QStringLiteral("vtr"));
+    d->setAcceptMode(mode);
+    d->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::AnyFile : QFileDialog::AnyFile);
+    return d;
+}
+} // namespace
+
+Tf_main::Tf_main()
+    : QWidget(nullptr)
+{
+    setWindowTitle(QStringLiteral("Программатор Tarnik"));
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(13);
+    setFont(f);
+    resize(870, 640);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    fr_mainmenu1 = new Tfr_mainmenu(this);
+    fr_panel1 = new Tfr_panel(this);
+    fr_panel2 = new Tfr_panel(this);
+    fr_panel2->installEventFilter(this);
+    PageControl1 = new QTabWidget(this);
+    TabSheet1 = new QWidget;
+    TabSheet2 = new QWidget;
+    PageControl1->addTab(TabSheet1, QStringLiteral("Каналы"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("Настройки"));
+    PageControl1->setCurrentIndex(0);
+    ScrollBox1 = new QScrollArea(TabSheet2);
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollBox1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    fr_button3 = ToolButton(this, 6);
+    fr_button4 = ToolButton(this, 60);
+    fr_button5 = ToolButton(this, 100);
+    fr_button6 = ToolButton(this, 153);
+    fr_button7 = ToolButton(this, 193);
+    fr_button1 = ToolButton(this, 249);
+    fr_button8 = ToolButton(this, 471);
+
+    mmclick = new QAction(this);
+    od = ProgrammerFileDialog(this, QFileDialog::AcceptOpen);
+    sd = ProgrammerFileDialog(this, QFileDialog::AcceptSave);
+
+    Panel1 = new QFrame(this);
+    Panel1->setFrameShape(QFrame::NoFrame);
+    fr_panel3 = new Tfr_panel(Panel1);
+    fr_progress1 = new Tfr_progress(Panel1);
+    fr_progress1->setGeometry(414, 9, 300, 30);
+    fr_progress1->hide();
+    write_btn = new Tfr_button(Panel1);
+    write_btn->setGeometry(127, 6, 120, 36);
+    read_btn = new Tfr_button(Panel1);
+    read_btn->setGeometry(8, 6, 120, 36);
+    fr_button2 = new Tfr_button(Panel1);
+    fr_button2->setGeometry(246, 6, 150, 36);
+
+    // Construction proper.
+    XmlFile = new TXMLFile(&XMLDoc);
+    fr_mainmenu1->PickAction = mmclick;
+    fr_panel1->SetCaption(QString());
+    fr_panel2->SetCaption(QString());
+    fr_panel3->SetCaption(QString());
+    fr_button1->SetCaption(QString());
+    fr_button2->SetCaption(QStringLiteral("Задать канал"));
+    for (Tfr_button* b : {fr_button3, fr_button4, fr_button5, fr_button6, fr_button7, fr_button8})
+        b->SetCaption(QString());
+    read_btn->SetCaption(QStringLiteral("Чтение"));
+    write_btn->SetCaption(QStringLiteral("Запись"));
+    const QList<QPair<Tfr_button*, QString>> pictures = {
+        {read_btn, "read"}, {write_btn, "write"}, {fr_button1, "print"}, {fr_button2, "add_channel"},
+        {fr_button3, "search"}, {fr_button4, "load"}, {fr_button5, "save"}, {fr_button6, "connection"},
+        {fr_button7, "tools sign"}, {fr_button8, "exit"}};
+    for (const auto& p : pictures)
+        p.first->SetPicture(StartPath(QStringLiteral("Source/") + p.second + QStringLiteral(".bmp")));
+    for (Tfr_button* b : {fr_button1, fr_button3, fr_button4, fr_button5, fr_button6, fr_button7, fr_button8})
+        b->SetPictureLayout(Tfr_button::PictureAbove);
+
+    // Every handler runs guarded: an error it raises is shown in the error
+    // box and the program goes on.
+    auto wire = [this](Tfr_button* b, void (Tf_main::*handler)(QObject*)) {
+        connect(b, &Tfr_button::clicked, this, [this, b, handler] { Guarded([&] { (this->*handler)(b); }); });
+    };
+    wire(fr_button1, &Tf_main::fr_button1PClick);
+    wire(fr_button2, &Tf_main::fr_button2PClick);
+    wire(fr_button3, &Tf_main::fr_button3PClick);
+    wire(fr_button4, &Tf_main::fr_button4PClick);
+    wire(fr_button5, &Tf_main::fr_button5PClick);
+    wire(fr_button6, &Tf_main::fr_button6PClick);
+    wire(fr_button7, &Tf_main::fr_button7PClick);
+    wire(fr_button8, &Tf_main::fr_button8PClick);
+    wire(read_btn, &Tf_main::read_btnPClick);
+    wire(write_btn, &Tf_main::write_btnPClick);
+    connect(mmclick, &QAction::triggered, this, [this] { Guarded([this] { mmclickExecute(fr_mainmenu1); }); });
+}
+
+Tf_main::~Tf_main()
+{
+    delete XmlFile;
+    XmlFile = nullptr;
+}
+
+void Tf_main::resizeEvent(QResizeEvent*)
+{
+    const int w = width(), h = height();
+    fr_mainmenu1->setGeometry(0, 0, w, MenuHeight);
+    fr_panel1->setGeometry(0, MenuHeight, w, ToolPanelHeight);
+    Panel1->setGeometry(0, MenuHeight + ToolPanelHeight, w, ActionRowHeight);
+    fr_panel3->setGeometry(0, 0, w, ActionRowHeight);
+    fr_panel2->setGeometry(0, h - JournalPanelHeight, w, JournalPanelHeight);
+    const int pagesTop = MenuHeight + ToolPanelHeight + ActionRowHeight;
+    PageControl1->setGeometry(0, pagesTop, w, std::max(0, h - JournalPanelHeight - pagesTop));
+    ScrollBox1->setGeometry(TabSheet2->rect());
+    for (Tfr_button* b : {fr_button3, fr_button4, fr_button5, fr_button6, fr_button7, fr_button1, fr_button8})
+        b->raise();
+    fr_progress1->raise();
+    for (Tfr_button* b : {write_btn, read_btn, fr_button2})
+        b->raise();
+}
+
+bool Tf_main::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == fr_panel2 && event->type() == QEvent::Resize)
+        fr_panel2Resize();
+    if (watched == TabSheet2 && event->type() == QEvent::Resize)
+        ScrollBox1->setGeometry(TabSheet2->rect());
+    return QWidget::eventFilter(watched, event);
+}
+
+void Tf_main::fr_panel2Resize()
+{
+    if (!f_journal)
+        return;
+    f_journal->setGeometry(2, 6, fr_panel2->width() - 4, fr_panel2->height() - 12);
+    f_journal->ListView1->setColumnWidth(2, fr_panel2->width() - 130);
+}
+
+void Tf_main::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    if (shown)
+        return;
+    shown = true;
+    TabSheet2->installEventFilter(this);
+    ScrollBox1->setGeometry(TabSheet2->rect());
+    Guarded([this] { FormShow(); });
+}
+
+void Tf_main::FormShow()
+{
+    f_journal->AddEvent(5, QStringLiteral("Запуск приложения"));
+    LoadSettings();
+}
+
+void Tf_main::closeEvent(QCloseEvent* e)
+{
+    if (stationBusy) {
+        // The exchange processes window messages; closing now would leave
+        // the port open and the catalogue unwritten. Close once it ends.
+        closePending = true;
+        e->ignore();
+        return;
+    }
+    Guarded([this] { FormClose(); });
+    e->accept();
+}
+
+void Tf_main::FormClose() { SaveSettings(); }
+
+void Tf_main::LoadSettings()
+{
+    TCatalogueReceivers to;
+    to.menu = [this](const TmmitemList& items) { fr_mainmenu1->SetItems(items); };
+    to.hint = [this](int number, const QString& text) {
+        switch (number) {
+        case 1: fr_button1->setToolTip(text); break;
+        case 3: fr_button3->setToolTip(text); break;
+        case 4: fr_button4->setToolTip(text); break;
+        case 5: fr_button5->setToolTip(text); break;
+        case 6: fr_button6->setToolTip(text); break;
+        case 7: fr_button7->setToolTip(text); break;
+        case 8: fr_button8->setToolTip(text); break;
+        default: break;
+        }
+    };
+    to.portIndex = [](int i) { f_com->fr_combobox1->setCurrentIndex(i); };
+    to.speedIndex = [](int i) { f_com->fr_combobox2->setCurrentIndex(i); };
+    to.lists = [](const TCatalogueLists& l) {
+        const QString none = QStringLiteral("Нет");
+        f_settings->ComboBox1->addItems(l.bands);
+        f_settings->ComboBox2->addItem(none);
+        f_settings->ComboBox2->addItems(l.deviation);
+        for (QComboBox* box : {f_settings->ComboBox4, f_settings->ComboBox6, f_settings->ComboBox8, f_settings->ComboBox9}) {
+            box->addItem(none);
+            box->addItems(l.levels);
+        }
+        f_settings->ComboBox3->addItems(l.volume);
+        f_settings->ComboBox5->addItems(l.squelch);
+        for (int i = 0; i < l.analogSql; ++i)
+            f_settings->ComboBox7->addItem(QString::number(i));
+    };
+    to.commonFrequency = [](bool on) {
+        for (Tfr_reccord* row : channelRows)
+            row->commonFrequency = on;
+        f_config->CheckBox1->setChecked(on);
+    };
+    to.bandChange = [this] {
+        for (QComboBox* box : f_settings->Lists())
+            box->setCurrentIndex(0);
+        f_settings->ComboBox1Change(this);
+    };
+    to.loaded = [] { f_journal->AddEvent(5, QStringLiteral("Настройки загружены")); };
+    ReadCatalogue(*XmlFile, SettingsPath(), to);
+}
+
+void Tf_main::SaveSettings()
+{
+    WriteCatalogueChoices(*XmlFile, SettingsPath(), f_com->fr_combobox1->currentIndex(),
+                          f_com->fr_combobox2->currentIndex(), f_config->CheckBox1->isChecked());
+}
+
+void Tf_main::fr_button3PClick(QObject*)
+{
+    if (!stationBusy)
+        f_search->exec();
+}
+
+void Tf_main::fr_button6PClick(QObject*)
+{
+    if (!stationBusy)
+        f_com->exec();
+}
+
+void Tf_main::fr_button7PClick(QObject*)
+{
+    if (!stationBusy)
+        f_config->exec();
+}
+
+void Tf_main::fr_button8PClick(QObject*) { close(); }
+
+QList<Tfr_button*> Tf_main::CommandButtons() const
+{
+    return {read_btn, write_btn, fr_button2, fr_button1, fr_button3, fr_button4,
+            fr_button5, fr_button6, fr_button7, fr_button8};
+}
+
+void Tf_main::SetCommandsEnabled(bool enabled)
+{
+    for (Tfr_button* b : CommandButtons())
+        b->SetEnabled(enabled);
+    PageControl1->setEnabled(enabled);
+    fr_mainmenu1->setEnabled(enabled);
+}
+
+Tf_main::StationCommand::StationCommand(Tf_main* w)
+    : window(w)
+{
+    window->stationBusy = true;
+    window->SetCommandsEnabled(false);
+}
+
+Tf_main::StationCommand::~StationCommand()
+{
+    window->stationBusy = false;
+    window->SetCommandsEnabled(true);
+    if (window->closePending) {
+        window->closePending = false;
+        QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
+    }
+}

@@ -1,0 +1,110 @@
+#pragma once
+#include <QDomDocument>
+#include <QWidget>
+
+class QAction;
+class QFileDialog;
+class QFrame;
+class QScrollArea;
+class QTabWidget;
+class TXMLFile;
+class Tfr_button;
+class Tfr_mainmenu;
+class Tfr_panel;
+class Tfr_progress;
+
+// The program's one XML document access, over the main window's document.
+extern TXMLFile* XmlFile;
+
+// The main window: menu bar, tool buttons, the action row (read, write, set
+// channel, progress), the pages "Каналы" and "Настройки", and the journal.
+class Tf_main : public QWidget {
+    Q_OBJECT
+public:
+    Tf_main();
+    ~Tf_main() override;
+
+    Tfr_mainmenu* fr_mainmenu1;
+    Tfr_panel* fr_panel1;
+    Tfr_panel* fr_panel2;
+    QTabWidget* PageControl1;
+    QWidget* TabSheet1;
+    QWidget* TabSheet2;
+    Tfr_button* fr_button3;   // station search
+    Tfr_button* fr_button4;   // open a programmer file
+    Tfr_button* fr_button5;   // save the programmer file
+    Tfr_button* fr_button6;   // connection settings
+    Tfr_button* fr_button7;   // application options
+    Tfr_button* fr_button8;   // exit
+    QDomDocument XMLDoc;
+    QAction* mmclick;
+    QFileDialog* od;
+    QFileDialog* sd;
+    QScrollArea* ScrollBox1;
+    QFrame* Panel1;
+    Tfr_panel* fr_panel3;
+    Tfr_progress* fr_progress1;
+    Tfr_button* write_btn;
+    Tfr_button* read_btn;
+    Tfr_button* fr_button1;   // print
+    Tfr_button* fr_button2;   // "Задать канал"
+
+    // The path of the programmer file last chosen for saving.
+    QString CurrentFile;
+
+    void FormShow();
+    void FormClose();
+    void fr_panel2Resize();
+    void LoadSettings();
+    void SaveSettings();
+
+    void fr_button1PClick(QObject* sender);   // print report
+    void fr_button2PClick(QObject* sender);   // set one channel
+    void fr_button3PClick(QObject* sender);   // station search
+    void fr_button4PClick(QObject* sender);   // open a programmer file
+    void fr_button5PClick(QObject* sender);   // save the programmer file
+    void fr_button6PClick(QObject* sender);   // connection settings
+    void fr_button7PClick(QObject* sender);   // application options
+    void fr_button8PClick(QObject* sender);   // exit
+    void read_btnPClick(QObject* sender);
+    void write_btnPClick(QObject* sender);
+    void mmclickExecute(QObject* sender);
+
+    void SaveProgrammerFile(const QString& path);
+    void LoadProgrammerFile(const QString& path);
+
+    // True while a station exchange runs. The exchange processes window
+    // messages, so every command that talks to the station or touches the
+    // editors checks this and is refused meanwhile.
+    bool StationBusy() const { return stationBusy; }
+
+    // Marks a station exchange for its lifetime: the commands are disabled
+    // and the editors locked; a close asked for meanwhile happens when the
+    // exchange has ended.
+    class StationCommand {
+    public:
+        explicit StationCommand(Tf_main* window);
+        ~StationCommand();
+        StationCommand(const StationCommand&) = delete;
+        StationCommand& operator=(const StationCommand&) = delete;
+
+    private:
+        Tf_main* window;
+    };
+
+protected:
+    void showEvent(QShowEvent*) override;
+    void closeEvent(QCloseEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SetCommandsEnabled(bool enabled);
+    QList<Tfr_button*> CommandButtons() const;
+
+    bool shown = false;
+    bool stationBusy = false;
+    bool closePending = false;
+};
+
+extern Tf_main* f_main;

@@ -1,0 +1,158 @@
+#include "editors/Fchannels.h"
+#include "app/Fjournal.h"
+#include "editors/Frreccord.h"
+#include "link/StationRecord.h"
+#include "widgets/CSpinEdit.h"
+#include "widgets/Frprogress.h"
+#include "widgets/Fstartup.h"
+#include "widgets/U_drawing.h"
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QScrollArea>
+#include <QTimer>
+#include <QVBoxLayout>
+
+QVector<Tfr_reccord*> channelRows;
+Tf_channels* f_channels = nullptr;
+
+namespace {
+constexpr int HeaderHeight = 32;
+constexpr int RowHeight = 32;
+} // namespace
+
+Tf_channels::Tf_channels(QWidget* page, Tf_startup* splash)
+    : QWidget(page)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(13);
+    setFont(f);
+    resize(862, 606);
+
+    PaintBox1 = new QWidget(this);
+    PaintBox1->installEventFilter(this);
+    QFont headerFont(QStringLiteral("Arial"));
+    headerFont.setPixelSize(16);
+    headerFont.setBold(true);
+    const QStringList captions{"Канал", "RX(Гц)", "TX(Гц)", "CTCSS(RX)", "CTCSS(TX)"};
+    const int xs[] = {8, 135, 315, 475, 603};
+    QLabel** labels[] = {&Label1, &Label2, &Label3, &Label4, &Label5};
+    for (int i = 0; i < 5; ++i) {
+        *labels[i] = new QLabel(captions[i], PaintBox1);
+        (*labels[i])->setFont(headerFont);
+        (*labels[i])->move(xs[i], 8);
+        (*labels[i])->adjustSize();
+        (*labels[i])->setAttribute(Qt::WA_TranslucentBackground);
+    }
+
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    rowsHost = new QWidget;
+    rowsHost->resize(722, RowHeight * ChannelCount);
+    ScrollBox1->setWidget(rowsHost);
+
+    Creation = new QTimer(this);
+    Creation->setInterval(1000);
+    Creation->setSingleShot(true);
+    connect(Creation, &QTimer::timeout, this, &Tf_channels::CreationTimer);
+
+    if (page) {
+        auto* layout = new QVBoxLayout(page);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(this);
+    }
+    if (splash)
+        splash->show();
+    show();
+    QApplication::processEvents();
+
+    channelRows.resize(ChannelCount);
+    ScrollBox1->hide();
+    for (int i = 0; i < ChannelCount; ++i) {
+        channelRows[i] = new Tfr_reccord;
+        channelRows[i]->hide();
+        if (splash)
+            splash->fr_progress1->SetPosition(i * 100 / ChannelCount + 1);
+    }
+    QApplication::processEvents();
+    if (splash)
+        splash->close();
+    Creation->start();
+}
+
+void Tf_channels::resizeEvent(QResizeEvent*)
+{
+    PaintBox1->setGeometry(0, 0, width(), HeaderHeight);
+    ScrollBox1->setGeometry(0, HeaderHeight, width(), std::max(0, height() - HeaderHeight));
+}
+
+bool Tf_channels::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == PaintBox1 && event->type() == QEvent::Paint) {
+        PaintBox1Paint();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Tf_channels::PaintBox1Paint()
+{
+    QPainter p(PaintBox1);
+    GradientFill(p, 0, 0, PaintBox1->width(), PaintBox1->height(),
+                 RGBColor(156, 158, 158), RGBColor(236, 233, 216), GradientTopToBottom);
+}
+
+void Tf_channels::CreationTimer()
+{
+    if (f_journal)
+        f_journal->AddEvent(0, QStringLiteral("Пожайлуста подождите..."));
+    ScrollBox1->show();
+    QApplication::processEvents();
+    Creation->stop();
+    for (int n = 0; n < ChannelCount; ++n) {
+        Tfr_reccord* row = channelRows[n];
+        row->setParent(rowsHost);
+        row->move(0, RowHeight * n);
+        row->Panel1->setText(QString::number(n));
+        row->show();
+        QApplication::processEvents();
+    }
+    if (f_journal)
+        f_journal->AddEvent(5, QStringLiteral("Можно начинать к работу"));
+    QApplication::processEvents();
+}
+
+void Tf_channels::LoadFromRecord(const TTarnikPlus& record)
+{
+    for (int i = 0; i < ChannelCount && i < static_cast<int>(record.channels.size()); ++i) {
+        const TTarnikRec& ch = record.channels[i];
+        Tfr_reccord* row = channelRows[i];
+        row->CheckBox1->setChecked(ch.enable);
+        if (!ch.enable)
+            continue;
+        row->LoadFrequencies(ch.RX * 1000, ch.TX * 1000);
+        row->ComboBox1->setCurrentIndex(ch.CTCSSRX);
+        row->ComboBox2->setCurrentIndex(ch.CTCSSTX);
+    }
+}
+
+void Tf_channels::SaveToRecord(TTarnikPlus& record)
+{
+    record.lastChannel = 0;
+    record.channels.resize(ChannelCount);
+    for (int i = 0; i < ChannelCount; ++i) {
+        Tfr_reccord* row = channelRows[i];
+        TTarnikRec& ch = record.channels[i];
+        ch.enable = row->CheckBox1->isChecked();
+        if (!ch.enable)
+            continue;
+        record.lastChannel = static_cast<uint8_t>(i);
+        ch.RX = row->CSpinEdit1->ClampedValue() / 1000;
+        ch.TX = row->CSpinEdit2->ClampedValue() / 1000;
+        ch.CTCSSRX = row->ComboBox1->currentIndex();
+        ch.CTCSSTX = row->ComboBox2->currentIndex();
+    }
+}

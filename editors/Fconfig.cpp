@@ -1,0 +1,47 @@
+#include "editors/Fconfig.h"
+#include "app/StartDir.h"
+#include "editors/Fchannels.h"
+#include "editors/Frreccord.h"
+#include "widgets/Frbutton.h"
+#include "widgets/Frpanel.h"
+#include <QCheckBox>
+
+Tf_config* f_config = nullptr;
+
+Tf_config::Tf_config(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setWindowTitle(QStringLiteral("Настройки приложения"));
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(16);
+    setFont(f);
+    setFixedSize(392, 266);
+    fr_panel1 = new Tfr_panel(this);
+    fr_panel1->setGeometry(0, 0, 392, 266);
+    fr_panel1->SetCaption(QString());
+    CheckBox1 = new QCheckBox(QStringLiteral("Общая частота приема и передачи"), fr_panel1);
+    CheckBox1->setGeometry(16, 24, 281, 20);
+    CheckBox1->setToolTip(QStringLiteral("Установка данного флага позволяет\n"
+                                         "использовать единую частоту как на\n"
+                                         "прием так и на передачу, при смене \n"
+                                         "одной будет изменятся и вторая"));
+    fr_button1 = new Tfr_button(this);
+    fr_button1->setGeometry(72, 208, 150, 40);
+    fr_button1->SetCaption(QStringLiteral("Принять"));
+    fr_button1->SetPicture(StartPath(QStringLiteral("Source/ok.bmp")));
+    fr_button2 = new Tfr_button(this);
+    fr_button2->setGeometry(232, 208, 150, 40);
+    fr_button2->SetCaption(QStringLiteral("Отмена"));
+    fr_button2->SetPicture(StartPath(QStringLiteral("Source/error.bmp")));
+    connect(fr_button1, &Tfr_button::clicked, this, &Tf_config::fr_button1PClick);
+    connect(fr_button2, &Tfr_button::clicked, this, &Tf_config::fr_button2PClick);
+}
+
+void Tf_config::fr_button1PClick()
+{
+    for (Tfr_reccord* row : channelRows)
+        row->commonFrequency = CheckBox1->isChecked();
+    close();
+}
+
+void Tf_config::fr_button2PClick() { close(); }

@@ -1,0 +1,44 @@
+#include "editors/Frnoiselevels.h"
+#include "widgets/CSpinEdit.h"
+#include <QLabel>
+#include <QToolButton>
+
+Tfr_noiselevel::Tfr_noiselevel(QWidget* parent)
+    : QWidget(parent)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(13);
+    setFont(f);
+    resize(241, 32);
+    Panel1 = new QLabel(this);
+    Panel1->setGeometry(0, 0, 50, 32);
+    Panel1->setFrameShape(QFrame::Box);
+    Panel1->setAlignment(Qt::AlignCenter);
+    QFont bold = f;
+    bold.setBold(true);
+    Panel1->setFont(bold);
+    auto* frame = new QLabel(this);
+    frame->setFrameShape(QFrame::Box);
+    frame->setGeometry(50, 0, 191, 32);
+    Panel2 = frame;
+    SpeedButton1 = new QToolButton(Panel2);
+    SpeedButton1->setArrowType(Qt::LeftArrow);
+    SpeedButton1->setAutoRaise(true);
+    SpeedButton1->setFocusPolicy(Qt::NoFocus);
+    SpeedButton1->setGeometry(13, 2, 26, 26);
+    CSpinEdit1 = new TCSpinEdit(Panel2);
+    CSpinEdit1->setGeometry(39, 2, 121, 26);
+    CSpinEdit1->SetMinValue(0);
+    CSpinEdit1->SetMaxValue(255);
+    CSpinEdit1->SetIncrement(1);
+    SpeedButton2 = new QToolButton(Panel2);
+    SpeedButton2->setArrowType(Qt::RightArrow);
+    SpeedButton2->setAutoRaise(true);
+    SpeedButton2->setFocusPolicy(Qt::NoFocus);
+    SpeedButton2->setGeometry(159, 2, 26, 26);
+    connect(SpeedButton1, &QToolButton::clicked, this, &Tfr_noiselevel::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &Tfr_noiselevel::SpeedButton2Click);
+}
+
+void Tfr_noiselevel::SpeedButton1Click() { CSpinEdit1->SetValue(CSpinEdit1->Value() - 1); }
+void Tfr_noiselevel::SpeedButton2Click() { CSpinEdit1->SetValue(CSpinEdit1->Value() + 1); }

@@ -1,0 +1,66 @@
+#pragma once
+#include <QVector>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QSlider;
+class Tfr_noiselevel;
+struct TTarnikPlus;
+
+// The frequency step of the current band in hertz; set by the band change,
+// read by the frequency entry dialog.
+extern int frequencyStep;
+
+// The "Настройки" page: every station setting that is not the channel
+// table. It owns the band choice, which sets the limits and step of every
+// channel row.
+class Tf_settings : public QWidget {
+    Q_OBJECT
+public:
+    // Places itself in the scroll area of the "Настройки" page.
+    explicit Tf_settings(QScrollArea* scrollBox);
+
+    QComboBox* ComboBox1;   // frequency band
+    QComboBox* ComboBox2;   // deviation
+    QComboBox* ComboBox3;   // volume
+    QComboBox* ComboBox4;   // microphone sensitivity
+    QComboBox* ComboBox5;   // squelch
+    QComboBox* ComboBox6;   // receive gain
+    QComboBox* ComboBox7;   // analogue SQL
+    QComboBox* ComboBox8;   // CTCSS transmit level
+    QComboBox* ComboBox9;   // CTCSS receive level
+    QCheckBox* CheckBox1;   // "Маскиратор включен"
+    QCheckBox* CheckBox2;   // "Маскиратор установлен"
+    QCheckBox* CheckBox3;   // push-to-talk time-out
+    QCheckBox* CheckBox4;   // busy-channel lock-out
+    QCheckBox* CheckBox5;   // repeater
+    QSlider* TrackBar1;     // time-out, 0..65535
+    QLineEdit* Edit1;
+    QGroupBox* GroupBox1;   // "Флаги завершения работы станции", disabled
+    QCheckBox* CheckBox6;   // "Нормальное выключение"
+    QCheckBox* CheckBox7;   // "Нормальное завершение передачи"
+    QGroupBox* GroupBox2;   // "Уровни шумоподавителя"
+    QScrollArea* ScrollBox1;
+    QVector<Tfr_noiselevel*> noiseLevelRows;
+    QSlider* TrackBar2;     // PWM power, 0..255
+    QLineEdit* Edit2;
+    QPushButton* Button1;   // "Установить"
+
+    // The nine lists in the order of the record fields they edit.
+    QList<QComboBox*> Lists() const;
+
+    void LoadFromRecord(const TTarnikPlus& record);
+    void SaveToRecord(TTarnikPlus& record);
+    void ComboBox1Change(QObject* sender);
+    void TrackBar1Change();
+    void TrackBar2Change();
+    void Button1Click();
+};
+
+extern Tf_settings* f_settings;

@@ -1,0 +1,72 @@
+#include "link/Fcomsettings.h"
+#include "app/StartDir.h"
+#include "widgets/Frbutton.h"
+#include "widgets/Frpanel.h"
+#include <QComboBox>
+#include <QLabel>
+
+Tf_com* f_com = nullptr;
+
+Tf_com::Tf_com(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Настройки соединения COM"));
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(16);
+    setFont(f);
+    setFixedSize(392, 266);
+    fr_panel1 = new Tfr_panel(this);
+    fr_panel1->setGeometry(0, 0, 392, 266);
+    fr_panel1->SetCaption(QString());
+    QFont bold = f;
+    bold.setBold(true);
+    Label1 = new QLabel(QStringLiteral("Порт"), fr_panel1);
+    Label1->setFont(bold);
+    Label1->move(16, 13);
+    Label2 = new QLabel(QStringLiteral("Скорость"), fr_panel1);
+    Label2->setFont(bold);
+    Label2->move(16, 60);
+    QFont boldItalic = bold;
+    boldItalic.setItalic(true);
+    Label3 = new QLabel(QStringLiteral("В списке находятся только\nустановленные в системе \nCOM порты"), fr_panel1);
+    Label3->setFont(boldItalic);
+    Label3->setGeometry(105, 112, 226, 54);
+    fr_combobox1 = new QComboBox(fr_panel1);
+    fr_combobox1->setGeometry(104, 13, 250, 24);
+    fr_combobox2 = new QComboBox(fr_panel1);
+    fr_combobox2->setGeometry(104, 60, 250, 24);
+    fr_combobox2->addItems({QStringLiteral("4800"), QStringLiteral("9600"), QStringLiteral("19200")});
+    fr_combobox1->setCurrentIndex(0);
+    fr_combobox2->setCurrentIndex(0);
+    fr_button1 = new Tfr_button(this);
+    fr_button1->setGeometry(73, 212, 150, 40);
+    fr_button1->SetCaption(QStringLiteral("Принять"));
+    fr_button1->SetPicture(StartPath(QStringLiteral("Source/ok.bmp")));
+    fr_button2 = new Tfr_button(this);
+    fr_button2->setGeometry(231, 212, 150, 40);
+    fr_button2->SetCaption(QStringLiteral("Отмена"));
+    fr_button2->SetPicture(StartPath(QStringLiteral("Source/error.bmp")));
+    connect(fr_button1, &Tfr_button::clicked, this, &Tf_com::fr_button1PClick);
+    connect(fr_button2, &Tfr_button::clicked, this, &Tf_com::fr_button2PClick);
+}
+
+void Tf_com::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    FormShow();
+}
+
+void Tf_com::FormShow()
+{
+    rememberedPort = fr_combobox1->currentIndex();
+    rememberedSpeed = fr_combobox2->currentIndex();
+}
+
+void Tf_com::fr_button1PClick() { close(); }
+
+void Tf_com::fr_button2PClick()
+{
+    fr_combobox1->setCurrentIndex(rememberedPort);
+    fr_combobox2->setCurrentIndex(rememberedSpeed);
+    close();
+}

@@ -1,0 +1,145 @@
+#include "widgets/CSpinEdit.h"
+#include "app/Convert.h"
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <limits>
+
+namespace {
+constexpr int ArrowWidth = 16;
+
+int Saturate(long long v)
+{
+    if (v > std::numeric_limits<int>::max())
+        return std::numeric_limits<int>::max();
+    if (v < std::numeric_limits<int>::min())
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(v);
+}
+} // namespace
+
+TCSpinEdit::TCSpinEdit(QWidget* parent)
+    : QWidget(parent)
+    , edit(new QLineEdit(this))
+    , upButton(new QToolButton(this))
+    , downButton(new QToolButton(this))
+{
+    edit->setText(QStringLiteral("0"));
+    edit->installEventFilter(this);
+    setFocusProxy(edit);
+    for (QToolButton* b : {upButton, downButton}) {
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setAutoRepeat(true);
+    }
+    upButton->setArrowType(Qt::UpArrow);
+    downButton->setArrowType(Qt::DownArrow);
+    connect(upButton, &QToolButton::clicked, this, &TCSpinEdit::StepUp);
+    connect(downButton, &QToolButton::clicked, this, &TCSpinEdit::StepDown);
+    connect(edit, &QLineEdit::textChanged, this, &TCSpinEdit::Change);
+    connect(edit, &QLineEdit::textEdited, this, &TCSpinEdit::Edited);
+    connect(edit, &QLineEdit::returnPressed, this, &TCSpinEdit::Commit);
+    resize(121, 26);
+}
+
+void TCSpinEdit::resizeEvent(QResizeEvent*)
+{
+    const int w = width(), h = height();
+    edit->setGeometry(0, 0, std::max(0, w - ArrowWidth), h);
+    upButton->setGeometry(w - ArrowWidth, 0, ArrowWidth, h / 2);
+    downButton->setGeometry(w - ArrowWidth, h / 2, ArrowWidth, h - h / 2);
+}
+
+int TCSpinEdit::CheckValue(int value) const
+{
+    if (maxValue == minValue)
+        return value;
+    return std::clamp(value, std::min(minValue, maxValue), std::max(minValue, maxValue));
+}
+
+QString TCSpinEdit::Text() const { return edit->text(); }
+
+void TCSpinEdit::SetText(const QString& text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+int TCSpinEdit::Value()
+{
+    int v = 0;
+    if (TryStrToInt(edit->text(), v))
+        return v;
+    SetText(QString::number(minValue));
+    return minValue;
+}
+
+void TCSpinEdit::SetValue(int value) { SetText(QString::number(CheckValue(value))); }
+
+int TCSpinEdit::ClampedValue()
+{
+    const int v = Value();
+    const int c = CheckValue(v);
+    if (c != v)
+        SetValue(c);
+    return c;
+}
+
+void TCSpinEdit::StepUp() { SetValue(Saturate(static_cast<long long>(Value()) + increment)); }
+
+void TCSpinEdit::StepDown() { SetValue(Saturate(static_cast<long long>(Value()) - increment)); }
+
+bool TCSpinEdit::AcceptsCharacter(QChar c) const
+{
+    return c.isDigit() || c == QLatin1Char('+') || c == QLatin1Char('-')
+        || c == QLocale().decimalPoint().at(0);
+}
+
+bool TCSpinEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != edit)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Up) {
+            StepUp();
+            return true;
+        }
+        if (key->key() == Qt::Key_Down) {
+            StepDown();
+            return true;
+        }
+        const QString text = key->text();
+        if (!text.isEmpty() && text.at(0).isPrint() && !(key->modifiers() & Qt::ControlModifier)) {
+            for (QChar c : text)
+                if (!AcceptsCharacter(c))
+                    return true;   // swallowed: only number characters can be typed
+        }
+        break;
+    }
+    case QEvent::FocusOut:
+        ClampedValue();
+        emit Commit();
+        break;
+    case QEvent::MouseButtonPress:
+        pressedInside = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        break;
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool click = pressedInside && mouse->button() == Qt::LeftButton
+            && edit->rect().contains(mouse->position().toPoint());
+        pressedInside = false;
+        if (click) {
+            // Reported once the field has handled the release itself: a
+            // click handler may open a modal dialog.
+            QMetaObject::invokeMethod(this, &TCSpinEdit::Click, Qt::QueuedConnection);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,30 @@
+#pragma once
+#include <QColor>
+#include <cstdint>
+
+class QImage;
+class QPainter;
+
+// A 24-bit colour with red in the low byte, green in the next and blue in
+// the third; the top byte is zero.
+using TColor = uint32_t;
+constexpr TColor RGBColor(int r, int g, int b)
+{
+    return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+inline QColor ToQColor(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+// Direction of a gradient band: 0 runs from top to bottom (one horizontal
+// line per row), 1 from left to right (one vertical line per column).
+enum TGradientDirection { GradientTopToBottom = 0, GradientLeftToRight = 1 };
+
+// Paints a two-colour linear gradient over the half-open rectangle
+// [x1, x2) x [y1, y2). Each channel of line i is colour1 + trunc(i * step),
+// step = (colour2 - colour1) / n in single precision. Any other direction,
+// or an empty rectangle, draws nothing.
+void GradientFill(QImage& target, int x1, int y1, int x2, int y2,
+                  TColor colour1, TColor colour2, int Direction);
+// The same on a paint surface; the painter's pen is left at the colour of
+// the last line drawn.
+void GradientFill(QPainter& canvas, int x1, int y1, int x2, int y2,
+                  TColor colour1, TColor colour2, int Direction);
