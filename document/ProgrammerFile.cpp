@@ -1,0 +1,108 @@
+#include "document/ProgrammerFile.h"
+#include "app/Convert.h"
+#include "document/U_xml.h"
+#include <QStringList>
+#include <algorithm>
+
+namespace {
+const QString Settings = QStringLiteral("settings");
+const QString Channels = QStringLiteral("channels");
+
+QString ValueName(int n) { return QStringLiteral("value") + QString::number(n); }
+QString ChannelName(int i) { return QStringLiteral("channel") + QString::number(i + 1); }
+QString Truth(bool on) { return on ? QStringLiteral("True") : QStringLiteral("False"); }
+
+// Reads one element text as a number or truth value; a missing element
+// reads as empty text and fails like any other text that is not one. The
+// failure names the element.
+class Reader {
+public:
+    explicit Reader(TXMLFile& xml) : xml(xml) {}
+    int Int(const QString& a, const QString& b) { return Convert(StrToInt, {a, b}, xml.ReadValue(a, b)); }
+    int Int(const QString& a, const QString& b, const QString& c)
+    {
+        return Convert(StrToInt, {a, b, c}, xml.ReadValue(a, b, c));
+    }
+    bool Bool(const QString& a, const QString& b) { return Convert(StrToBool, {a, b}, xml.ReadValue(a, b)); }
+
+private:
+    template <typename T>
+    static T Convert(T (*convert)(const QString&), const QStringList& path, const QString& text)
+    {
+        try {
+            return convert(text);
+        } catch (const EConvertError& e) {
+            throw EConvertError(path.join(QLatin1Char('/')) + QStringLiteral(": ") + e.Message());
+        }
+    }
+
+    TXMLFile& xml;
+};
+} // namespace
+
+bool WriteProgrammerFile(TXMLFile& xml, const QString& path, const TProgrammerFile& file)
+{
+    bool ok = xml.NewDocument();
+    for (int n = 1; n <= 9; ++n)
+        ok = ok && xml.WriteValue(Settings, ValueName(n), QString::number(file.lists[n - 1]));
+    for (int n = 10; n <= 14; ++n)
+        ok = ok && xml.WriteValue(Settings, ValueName(n), Truth(file.flags[n - 10]));
+    ok = ok && xml.WriteValue(Settings, ValueName(15), QString::number(file.timeout));
+    for (int r = 1; r <= 10; ++r)
+        ok = ok && xml.WriteValue(Settings, ValueName(15 + r), QString::number(file.noiseLevels[r - 1]));
+    ok = ok && xml.WriteValue(Channels, QStringLiteral("count"), QString::number(file.channels.size()));
+    for (int i = 0; ok && i < file.channels.size(); ++i) {
+        const TProgrammerChannel& c = file.channels[i];
+        const QString name = ChannelName(i);
+        ok = xml.WriteValue(Channels, name, QStringLiteral("enable"), c.enable ? QStringLiteral("1") : QStringLiteral("0"))
+            && xml.WriteValue(Channels, name, QStringLiteral("RX"), QString::number(c.rxHz))
+            && xml.WriteValue(Channels, name, QStringLiteral("TX"), QString::number(c.txHz))
+            && xml.WriteValue(Channels, name, QStringLiteral("CTCSSRX"), QString::number(c.ctcssRx))
+            && xml.WriteValue(Channels, name, QStringLiteral("CTCSSTX"), QString::number(c.ctcssTx));
+    }
+    return ok && xml.SaveToFile(path);
+}
+
+bool ReadProgrammerFile(TXMLFile& xml, const QString& path, int maxChannels, TProgrammerFile& file,
+                        QString* reason)
+{
+    auto fail = [reason](const QString& why) {
+        if (reason)
+            *reason = why;
+        return false;
+    };
+    if (!xml.LoadFromFile(path))
+        return fail(QStringLiteral("the file cannot be read or is not XML"));
+
+    TProgrammerFile read;
+    Reader r(xml);
+    try {
+        for (int n = 1; n <= 9; ++n)
+            read.lists[n - 1] = r.Int(Settings, ValueName(n));
+        for (int n = 10; n <= 14; ++n)
+            read.flags[n - 10] = r.Bool(Settings, ValueName(n));
+        read.timeout = r.Int(Settings, ValueName(15));
+        for (int k = 1; k <= 10; ++k)
+            read.noiseLevels[k - 1] = r.Int(Settings, ValueName(15 + k));
+        read.declaredCount = r.Int(Channels, QStringLiteral("count"));
+        if (read.declaredCount < 0)
+            return fail(QStringLiteral("negative channel count %1").arg(read.declaredCount));
+        // Channel elements beyond the rows that exist are not read: nothing
+        // could show them.
+        const int used = std::min(read.declaredCount, std::max(0, maxChannels));
+        read.channels.resize(used);
+        for (int i = 0; i < used; ++i) {
+            const QString name = ChannelName(i);
+            TProgrammerChannel& c = read.channels[i];
+            c.enable = r.Int(Channels, name, QStringLiteral("enable")) != 0;
+            c.rxHz = r.Int(Channels, name, QStringLiteral("RX"));
+            c.txHz = r.Int(Channels, name, QStringLiteral("TX"));
+            c.ctcssRx = r.Int(Channels, name, QStringLiteral("CTCSSRX"));
+            c.ctcssTx = r.Int(Channels, name, QStringLiteral("CTCSSTX"));
+        }
+    } catch (const EConvertError& e) {
+        return fail(e.Message());
+    }
+    file = read;
+    return true;
+}
