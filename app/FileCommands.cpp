@@ -1,7 +1,165 @@
-// The open and save commands for programmer files.
+// The open and save commands for programmer files, and the glue between the
+// file's values and the editors' controls.
+#include "app/Convert.h"
+#include "app/Fjournal.h"
 #include "app/Main.h"
+#include "app/StartDir.h"
+#include "document/ProgrammerFile.h"
+#include "document/U_xml.h"
+#include "editors/BandCatalogue.h"
+#include "editors/Fchannels.h"
+#include "editors/Frnoiselevels.h"
+#include "editors/Frreccord.h"
+#include "editors/Fsettings.h"
+#include "widgets/CSpinEdit.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QSlider>
 
-void Tf_main::fr_button4PClick(QObject*) {}
-void Tf_main::fr_button5PClick(QObject*) {}
-void Tf_main::SaveProgrammerFile(const QString&) {}
-void Tf_main::LoadProgrammerFile(const QString&) {}
+namespace {
+// The settings page's lists in the order of the file's value1..value9.
+QList<QComboBox*> FileLists()
+{
+    return {f_settings->ComboBox1, f_settings->ComboBox2, f_settings->ComboBox3,
+            f_settings->ComboBox4, f_settings->ComboBox5, f_settings->ComboBox6,
+            f_settings->ComboBox7, f_settings->ComboBox8, f_settings->ComboBox9};
+}
+
+// The check boxes of value10..value14.
+QList<QCheckBox*> FileFlags()
+{
+    return {f_settings->CheckBox1, f_settings->CheckBox2, f_settings->CheckBox3,
+            f_settings->CheckBox4, f_settings->CheckBox5};
+}
+
+TProgrammerFile CollectFromEditors()
+{
+    TProgrammerFile file;
+    const QList<QComboBox*> lists = FileLists();
+    for (int n = 0; n < lists.size(); ++n)
+        file.lists[n] = lists[n]->currentIndex();
+    const QList<QCheckBox*> flags = FileFlags();
+    for (int n = 0; n < flags.size(); ++n)
+        file.flags[n] = flags[n]->isChecked();
+    // The time-out field always shows the slider's position.
+    file.timeout = f_settings->TrackBar1->value();
+    for (int r = 0; r < 10; ++r)
+        file.noiseLevels[r] = f_settings->noiseLevelRows[r]->CSpinEdit1->ClampedValue();
+    for (Tfr_reccord* row : channelRows) {
+        TProgrammerChannel c;
+        c.enable = row->CheckBox1->isChecked();
+        // A value typed into a field that still has the focus is brought into
+        // the band before it is stored.
+        c.rxHz = row->CSpinEdit1->ClampedValue();
+        c.txHz = row->CSpinEdit2->ClampedValue();
+        c.ctcssRx = row->ComboBox1->currentIndex();
+        c.ctcssTx = row->ComboBox2->currentIndex();
+        file.channels << c;
+    }
+    file.declaredCount = file.channels.size();
+    return file;
+}
+
+// What a file needs from the program besides its own values: the band it
+// selects must be one of the list and have limits in the catalogue, or the
+// band change could not run. Throws EConvertError otherwise.
+void CheckBand(const TProgrammerFile& file)
+{
+    const int index = file.lists[0];
+    if (index < 0 || index >= f_settings->ComboBox1->count())
+        throw EConvertError(QStringLiteral("band %1 is not in the list").arg(index + 1));
+    ReadBandLimits(*XmlFile, StartPath(QStringLiteral("Settings/Settings.xml")), index + 1);
+}
+
+// Settings first, then the band change (which puts every row on the band's
+// lower limit with the band's bounds), then the channels, so the file's
+// frequencies land inside the new band's limits.
+void ApplyToEditors(const TProgrammerFile& file, QObject* sender)
+{
+    const QList<QComboBox*> lists = FileLists();
+    for (int n = 0; n < lists.size(); ++n)
+        lists[n]->setCurrentIndex(file.lists[n]);   // outside the list: no selection
+    const QList<QCheckBox*> flags = FileFlags();
+    for (int n = 0; n < flags.size(); ++n)
+        flags[n]->setChecked(file.flags[n]);
+    f_settings->TrackBar1->setValue(file.timeout);
+    f_settings->TrackBar1Change();
+    for (int r = 0; r < 10; ++r)
+        f_settings->noiseLevelRows[r]->CSpinEdit1->SetValue(file.noiseLevels[r]);
+
+    f_settings->ComboBox1Change(sender);
+
+    for (int i = 0; i < file.channels.size() && i < channelRows.size(); ++i) {
+        const TProgrammerChannel& c = file.channels[i];
+        Tfr_reccord* row = channelRows[i];
+        row->CheckBox1->setChecked(c.enable);
+        // The file's own receive and transmit frequencies, even with the
+        // common frequency on.
+        row->LoadFrequencies(c.rxHz, c.txHz);
+        row->ComboBox1->setCurrentIndex(c.ctcssRx);
+        row->ComboBox2->setCurrentIndex(c.ctcssTx);
+    }
+}
+
+QString ChosenFile(QFileDialog* dialog)
+{
+    if (dialog->exec() != QDialog::Accepted)
+        return QString();
+    const QStringList files = dialog->selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+} // namespace
+
+void Tf_main::SaveProgrammerFile(const QString& path)
+{
+    const TProgrammerFile file = CollectFromEditors();
+    if (WriteProgrammerFile(*XmlFile, path, file))
+        f_journal->AddEvent(3, QStringLiteral("Сохранен: ") + path);
+    else
+        f_journal->AddEvent(6, QStringLiteral("Ошибка записи файла: ") + path);
+}
+
+void Tf_main::LoadProgrammerFile(const QString& path)
+{
+    // The whole file is read and checked before anything is applied: a bad
+    // file leaves the editors exactly as they were.
+    TProgrammerFile file;
+    bool ok = ReadProgrammerFile(*XmlFile, path, channelRows.size(), file);
+    try {
+        if (ok) {
+            CheckBand(file);
+            ApplyToEditors(file, this);
+        }
+    } catch (const EConvertError&) {
+        ok = false;
+    }
+    if (ok)
+        f_journal->AddEvent(8, QStringLiteral("Загружен: ") + path);
+    else
+        f_journal->AddEvent(6, QStringLiteral("Ошибка чтения файла: ") + path);
+}
+
+void Tf_main::fr_button4PClick(QObject*)
+{
+    if (stationBusy)
+        return;
+    od->setFileMode(QFileDialog::AnyFile);   // any typed name is taken
+    const QString path = ChosenFile(od);
+    if (!path.isEmpty())
+        LoadProgrammerFile(path);
+}
+
+void Tf_main::fr_button5PClick(QObject*)
+{
+    if (stationBusy)
+        return;
+    if (CurrentFile.isEmpty()) {
+        sd->setOption(QFileDialog::DontConfirmOverwrite, true);
+        const QString path = ChosenFile(sd);
+        if (path.isEmpty())
+            return;
+        CurrentFile = path;
+    }
+    SaveProgrammerFile(CurrentFile);
+}

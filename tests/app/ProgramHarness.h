@@ -10,6 +10,7 @@
 #include "editors/Frreccord.h"
 #include "editors/Fsettings.h"
 #include "widgets/CSpinEdit.h"
+#include "widgets/Frbutton.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
