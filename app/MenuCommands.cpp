@@ -1,4 +1,48 @@
-// The commands behind the menu bar's picks.
+// The commands behind the menu bar's picks: the position of a pick, as
+// 100 x top-level index + sub-item index, names the command.
 #include "app/Main.h"
+#include "app/StartDir.h"
+#include "widgets/Fabout.h"
+#include "widgets/Frmainmenu.h"
+#include <QDesktopServices>
+#include <QDir>
+#include <QProcess>
+#include <QUrl>
 
-void Tf_main::mmclickExecute(QObject*) {}
+namespace {
+// Hands the help file to the desktop's viewer for its type, with the
+// Source directory as working directory. What the viewer does with it
+// (maximised or not, or failing) is not the program's concern.
+void OpenHelp()
+{
+    const QString file = StartPath(QStringLiteral("Source/Help.mht"));
+    const QString dir = StartPath(QStringLiteral("Source"));
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (QProcess::startDetached(QStringLiteral("xdg-open"), {file}, dir))
+        return;
+#endif
+    QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+} // namespace
+
+void Tf_main::mmclickExecute(QObject* sender)
+{
+    if (stationBusy)
+        return;
+    switch (100 * fr_mainmenu1->ItemIndex() + fr_mainmenu1->SubItemIndex()) {
+    case 0: fr_button4PClick(sender); break;
+    case 1: fr_button5PClick(sender); break;
+    case 2:
+        // Save as: forget the file name, so the save dialog is shown.
+        CurrentFile.clear();
+        fr_button5PClick(sender);
+        break;
+    case 4: fr_button8PClick(sender); break;
+    case 100: fr_button3PClick(sender); break;
+    case 200: fr_button6PClick(sender); break;
+    case 201: fr_button7PClick(sender); break;
+    case 300: OpenHelp(); break;
+    case 301: f_about->exec(); break;
+    default: break;   // a position without a command
+    }
+}
