@@ -147,8 +147,12 @@ int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigne
     if (port->isOpen()) {
         port->clearError();
         port->clear(QSerialPort::AllDirections);
+        // Handed to the device at once rather than at the next wait, which
+        // saves a round through the system per request.
         port->write(request);
-        port->waitForBytesWritten(WriteTimeoutMs);
+        port->flush();
+        if (port->bytesToWrite() > 0)
+            port->waitForBytesWritten(WriteTimeoutMs);
         for (unsigned i = 0; i < count; ++i) {
             if (port->bytesAvailable() == 0 && !port->waitForReadyRead(ByteTimeoutMs))
                 break;
