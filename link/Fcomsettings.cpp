@@ -4,6 +4,7 @@
 #include "widgets/Frbutton.h"
 #include "widgets/Frpanel.h"
 #include <QComboBox>
+#include <algorithm>
 #include <QLabel>
 
 Tf_com* f_com = nullptr;
@@ -31,7 +32,8 @@ Tf_com::Tf_com(QWidget* parent)
     boldItalic.setItalic(true);
     Label3 = new QLabel(QStringLiteral("В списке находятся только\nустановленные в системе \nCOM порты"), fr_panel1);
     Label3->setFont(boldItalic);
-    Label3->setGeometry(105, 112, 226, 54);
+    // Wide enough for its longest line in the bold italic face.
+    Label3->setGeometry(105, 112, std::max(226, Label3->sizeHint().width()), 54);
     fr_combobox1 = new QComboBox(fr_panel1);
     fr_combobox1->setGeometry(104, 13, 250, 24);
     QFont small = f;
