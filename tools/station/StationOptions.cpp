@@ -51,16 +51,19 @@ bool ParseHexByte(const std::string& text, uint8_t& value)
 
 using Handler = std::function<bool(const std::string& value, StationOptions& o)>;
 
-struct OptionSpec {
+struct OptionRule {
     bool takesValue;
     std::string what;   // how the value must look, for the error message
     Handler handle;
 };
 
-const std::map<std::string, OptionSpec>& Specs()
+const std::map<std::string, OptionRule>& Rules()
 {
-    static const std::map<std::string, OptionSpec> specs = {
-        {"--help", {false, "", [](const std::string&, StationOptions& o) { return o.help = true; }}},
+    static const std::map<std::string, OptionRule> rules = {
+        {"--help", {false, "", [](const std::string&, StationOptions& o) {
+             o.help = true;
+             return true;
+         }}},
         {"--image", {true, "a file name", [](const std::string& v, StationOptions& o) {
              o.imagePath = v;
              return !v.empty();
@@ -86,7 +89,8 @@ const std::map<std::string, OptionSpec>& Specs()
              return !v.empty();
          }}},
         {"--silent", {false, "", [](const std::string&, StationOptions& o) {
-             return o.faults.silent = true;
+             o.faults.silent = true;
+             return true;
          }}},
         {"--identify-answer", {true, "a hexadecimal byte such as 02", [](const std::string& v, StationOptions& o) {
              uint8_t b;
@@ -132,7 +136,7 @@ const std::map<std::string, OptionSpec>& Specs()
              return true;
          }}},
     };
-    return specs;
+    return rules;
 }
 
 } // namespace
@@ -150,23 +154,23 @@ bool ParseStationOptions(const std::vector<std::string>& args, StationOptions& o
             name = name.substr(0, eq);
             inlineValue = true;
         }
-        const auto spec = Specs().find(name);
-        if (spec == Specs().end()) {
+        const auto rule = Rules().find(name);
+        if (rule == Rules().end()) {
             error = "unknown option " + args[i];
             return false;
         }
-        if (spec->second.takesValue && !inlineValue) {
+        if (rule->second.takesValue && !inlineValue) {
             if (i + 1 >= args.size()) {
-                error = name + " needs " + spec->second.what;
+                error = name + " needs " + rule->second.what;
                 return false;
             }
             value = args[++i];
-        } else if (!spec->second.takesValue && inlineValue) {
+        } else if (!rule->second.takesValue && inlineValue) {
             error = name + " takes no value";
             return false;
         }
-        if (!spec->second.handle(value, options)) {
-            error = name + " needs " + spec->second.what + ", not \"" + value + "\"";
+        if (!rule->second.handle(value, options)) {
+            error = name + " needs " + rule->second.what + ", not \"" + value + "\"";
             return false;
         }
     }
