@@ -6,6 +6,7 @@
 #include <QtGlobal>
 #include <cerrno>
 #include <fcntl.h>
+#include <pty.h>
 #include <unistd.h>
 
 namespace {
@@ -159,6 +160,21 @@ void PortHolder::Release()
         process->waitForFinished(StartTimeoutMs);
     }
     process.reset();
+}
+
+TestPty::TestPty()
+{
+    char name[256];
+    if (openpty(&master, &slave, name, nullptr, nullptr) == 0)
+        path = QString::fromLocal8Bit(name);
+}
+
+TestPty::~TestPty()
+{
+    if (slave >= 0)
+        ::close(slave);
+    if (master >= 0)
+        ::close(master);
 }
 
 QString LogLine(const QByteArray& request)

@@ -78,6 +78,18 @@ private:
     std::unique_ptr<QProcess> process;
 };
 
+// A pseudo-terminal whose slave side serves as a port device; the test
+// holds both ends.
+struct TestPty {
+    int master = -1;
+    int slave = -1;
+    QString path;   // the slave device
+    TestPty();
+    ~TestPty();
+    TestPty(const TestPty&) = delete;
+    TestPty& operator=(const TestPty&) = delete;
+};
+
 // The request log line of a request: upper-case hex bytes with spaces.
 QString LogLine(const QByteArray& request);
 

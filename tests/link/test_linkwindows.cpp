@@ -21,28 +21,11 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
-#include <pty.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-struct Pty {
-    int master = -1;
-    int slave = -1;
-    QString path;
-    Pty()
-    {
-        char name[256];
-        if (openpty(&master, &slave, name, nullptr, nullptr) == 0)
-            path = QString::fromLocal8Bit(name);
-    }
-    ~Pty()
-    {
-        ::close(slave);
-        ::close(master);
-    }
-};
 
 QStringList Items(QComboBox* box)
 {
@@ -120,7 +103,7 @@ private slots:
     {
         TestRunDir run;
         TestPorts ports;
-        Pty a, b, c;
+        TestPty a, b, c;
         ports.Link(20, a.path);
         ports.Link(1, b.path);
         ports.Link(3, c.path);
@@ -152,7 +135,7 @@ private slots:
     {
         TestRunDir run;
         TestPorts ports;
-        Pty a, b;
+        TestPty a, b;
         ports.Link(1, a.path);
         ports.Link(2, b.path);
         PortHolder holder;
@@ -166,7 +149,7 @@ private slots:
     {
         TestRunDir run;
         TestPorts ports;
-        Pty a, b;
+        TestPty a, b;
         ports.Link(1, a.path);
         QString refused;
         if (::geteuid() != 0) {
@@ -191,7 +174,7 @@ private slots:
     {
         TestRunDir run;
         TestPorts ports;
-        Pty a, b;
+        TestPty a, b;
         ports.Link(1, a.path);
         ports.Link(3, b.path);
         Tf_com dialog;

@@ -8,31 +8,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtTest>
-#include <pty.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// A pseudo-terminal whose slave side serves as a port device.
-struct Pty {
-    int master = -1;
-    int slave = -1;
-    QString path;
-    Pty()
-    {
-        char name[256];
-        if (openpty(&master, &slave, name, nullptr, nullptr) == 0)
-            path = QString::fromLocal8Bit(name);
-    }
-    ~Pty()
-    {
-        if (slave >= 0)
-            ::close(slave);
-        if (master >= 0)
-            ::close(master);
-    }
-};
 
 QList<int> Numbers(const QList<TPortEntry>& entries)
 {
@@ -64,7 +44,7 @@ private slots:
     void portsDirectoryEntryTakesPrecedence()
     {
         TestPorts ports;
-        Pty a;
+        TestPty a;
         QVERIFY(!a.path.isEmpty());
         QVERIFY(ports.Link(3, a.path));
         QCOMPARE(PortMap::DevicePath(3), QFileInfo(a.path).canonicalFilePath());
@@ -91,7 +71,7 @@ private slots:
     void com33IsNeverMapped()
     {
         TestPorts ports;
-        Pty a;
+        TestPty a;
         QVERIFY(QFile::link(a.path, QDir(ports.Dir()).filePath(QStringLiteral("COM33"))));
         QCOMPARE(PortMap::PortsDirEntry(33), QString());
         QCOMPARE(PortMap::DevicePath(33), QString());
@@ -103,7 +83,7 @@ private slots:
     void surveyListsFreePortsInAscendingOrder()
     {
         TestPorts ports;
-        Pty a, b, c;
+        TestPty a, b, c;
         ports.Link(20, c.path);
         ports.Link(3, b.path);
         ports.Link(1, a.path);
@@ -117,7 +97,7 @@ private slots:
     void surveyLeavesOutAPortHeldByAnotherProgram()
     {
         TestPorts ports;
-        Pty a, b;
+        TestPty a, b;
         ports.Link(1, a.path);
         ports.Link(2, b.path);
         PortHolder holder;
@@ -133,12 +113,12 @@ private slots:
     void surveyReportsAPortWithoutPermission()
     {
         TestPorts ports;
-        Pty a;
+        TestPty a;
         ports.Link(1, a.path);
         QString refused;
         if (::geteuid() != 0) {
             // An ordinary user: a device node without rights for anybody.
-            Pty b;
+            TestPty b;
             QVERIFY(::fchmod(b.slave, 0) == 0);
             refused = b.path;
         } else {
