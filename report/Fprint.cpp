@@ -5,6 +5,8 @@
 #include "editors/Frreccord.h"
 #include "editors/Fsettings.h"
 #include "widgets/CSpinEdit.h"
+#include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -51,6 +53,25 @@ QList<TReportLabel*> AddHeadings(TReportBand* band, int y)
             band->AddLabel(279, y, QStringLiteral("TX(Гц)"), f),
             band->AddLabel(412, y, QStringLiteral("CTCSS(RX)"), f),
             band->AddLabel(561, y, QStringLiteral("CTCSS(TX)"), f)};
+}
+// Opens the preview at 100 % instead of fitted to the window, with the
+// dialog's fit buttons released to match.
+void ShowAtActualSize(QPrintPreviewDialog& preview)
+{
+    if (auto* view = preview.findChild<QPrintPreviewWidget*>()) {
+        view->setZoomMode(QPrintPreviewWidget::CustomZoom);
+        view->setZoomFactor(1.0);
+    }
+    for (const char* name : {"fitPageAction", "fitWidthAction"}) {
+        if (auto* action = preview.findChild<QAction*>(QLatin1String(name))) {
+            QActionGroup* group = action->actionGroup();
+            if (group)
+                group->setExclusive(false);
+            action->setChecked(false);
+            if (group)
+                group->setExclusive(true);
+        }
+    }
 }
 } // namespace
 
@@ -253,10 +274,7 @@ void Tf_print::PreviewModal()
     QPrintPreviewDialog preview(&printer, f_main ? static_cast<QWidget*>(f_main) : this);
     preview.setWindowTitle(windowTitle());
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { Print(p); });
-    if (auto* view = preview.findChild<QPrintPreviewWidget*>()) {
-        view->setZoomMode(QPrintPreviewWidget::CustomZoom);
-        view->setZoomFactor(1.0);
-    }
+    ShowAtActualSize(preview);
     preview.resize(900, 1000);
     preview.exec();
 }
