@@ -36,18 +36,18 @@ QPixmap ScreenOf(QWidget* w)
     return QGuiApplication::primaryScreen()->grabWindow(w->window()->winId());
 }
 
-// Grabs the splash from the X server each time its bar is about to paint
-// again: the picture then on screen is the one the previous call of
+// Grabs the splash from the X server whenever it is about to paint a new
+// position: what is on screen then is the picture the previous call of
 // SetPosition left there, with no return to the event loop in between.
 class SplashRecorder : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && f_startup && watched == f_startup->fr_progress1->P) {
-            const int position = f_startup->fr_progress1->Position();
-            if (position % 10 == 1 || position == 50) {
+        if (event->type() == QEvent::UpdateRequest && f_startup && watched == f_startup) {
+            const int shown = f_startup->fr_progress1->Position() - 1;
+            if (shown % 10 == 0 || shown == 99) {
                 const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(f_startup->winId());
-                Save(shot, QStringLiteral("splash-before-%1.png").arg(position, 3, 10, QLatin1Char('0')));
+                Save(shot, QStringLiteral("splash-shown-%1.png").arg(shown, 3, 10, QLatin1Char('0')));
             }
         }
         return false;
