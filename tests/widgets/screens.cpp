@@ -25,6 +25,12 @@ namespace {
 
 QString outDir;
 
+void Expect(bool ok, const char* what)
+{
+    if (!ok)
+        std::printf("warning: %s did not happen in time\n", what);
+}
+
 void Save(const QPixmap& shot, const QString& name)
 {
     const QString path = QDir(outDir).filePath(name);
@@ -72,8 +78,8 @@ int main(int argc, char** argv)
 
     f_main->show();
     f_main->activateWindow();
-    QTest::qWaitForWindowExposed(f_main);
-    QTest::qWaitForWindowActive(f_main);
+    Expect(QTest::qWaitForWindowExposed(f_main), "main window exposed");
+    Expect(QTest::qWaitForWindowActive(f_main), "main window active");
     QTest::qWait(2500);   // the rows are placed one second after creation
     Save(ScreenOf(f_main), "main-window.png");
 
@@ -108,14 +114,14 @@ int main(int argc, char** argv)
 
     // The About window as the menu shows it.
     f_about->show();
-    QTest::qWaitForWindowExposed(f_about);
+    Expect(QTest::qWaitForWindowExposed(f_about), "About window exposed");
     QTest::qWait(500);
     Save(ScreenOf(f_about), "about.png");
     f_about->hide();
 
     // The splash once more, shown alone at rest and at 50 %.
     f_startup->show();
-    QTest::qWaitForWindowExposed(f_startup);
+    Expect(QTest::qWaitForWindowExposed(f_startup), "splash exposed");
     f_startup->fr_progress1->SetPosition(50);
     QTest::qWait(300);
     Save(ScreenOf(f_startup), "splash.png");
