@@ -1,0 +1,269 @@
+// The menu commands, picked the way a user does: a click on a title of the
+// menu bar, then a click on a row of its drop-down.
+#include "document/U_xml.h"
+#include "editors/Fconfig.h"
+#include "link/Fcomsettings.h"
+#include "link/Fsearch.h"
+#include "tests/app/ProgramHarness.h"
+#include "tests/support/TestRunDir.h"
+#include "widgets/Fabout.h"
+#include "widgets/Frmainmenu.h"
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace harness;
+
+namespace {
+QFont MenuFont()
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(12);
+    return f;
+}
+
+// Closes the next modal dialog, noting which it was; a file dialog is given
+// the name first (accepted) or rejected when the name is empty. The answer
+// is armed before a pick and becomes due only with the pick's last click
+// (moving the mouse processes events); Shown() cancels an answer no dialog
+// came for.
+class ModalAnswer {
+public:
+    ModalAnswer()
+    {
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, [this] { Answer(); });
+    }
+    void Arm(const QString& fileName = QString(), const QString& dir = QString())
+    {
+        name = fileName;
+        folder = dir;
+        shown = nullptr;
+        armed = true;
+    }
+    void Due()
+    {
+        if (armed)
+            timer.start(0);
+    }
+    QWidget* Shown()
+    {
+        armed = false;
+        timer.stop();
+        return shown;
+    }
+
+private:
+    void Answer()
+    {
+        shown = QApplication::activeModalWidget();
+        auto* dialog = qobject_cast<QDialog*>(shown);
+        if (!dialog)
+            return;
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        if (files && !name.isEmpty()) {
+            files->setDirectory(folder);
+            files->selectFile(name);
+            if (auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                edit->setText(name);
+            dialog->accept();
+            return;
+        }
+        dialog->reject();
+    }
+
+    QTimer timer;
+    QString name, folder;
+    QWidget* shown = nullptr;
+    bool armed = false;
+};
+} // namespace
+
+class TestMenuCommands : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir tmp;
+    TestRunDir* run = nullptr;
+    ModalAnswer modal;
+    QString helpLog;
+
+    // Clicks title `item` of the menu bar, then row `sub` of its drop-down.
+    void Pick(int item, int sub)
+    {
+        Tfr_mainmenu* bar = f_main->fr_mainmenu1;
+        const QFontMetrics fm(MenuFont());
+        int left = 5;
+        for (int i = 0; i < item; ++i)
+            left += fm.horizontalAdvance(bar->Items()[i].Name) + 10;
+        const QPoint title(left + 3, bar->height() / 2);
+        QWidget* target = bar->childAt(title) ? bar->childAt(title) : bar;
+        const QPoint at = target->mapFrom(bar, title);
+        QTest::mouseMove(target, at);
+        QTest::mouseClick(target, Qt::LeftButton, {}, at);
+        QVERIFY(bar->DropDownOpen());
+
+        int top = 5;
+        const QStringList rows = bar->Items()[item].SubItems;
+        for (int j = 0; j < sub; ++j)
+            top += rows[j] == "-" || rows[j] == "_" ? 10 : fm.height();
+        // The drop-down stands below the title's highlight, in the window.
+        const QPoint row(bar->mapTo(f_main, QPoint(left - 5 + 2, bar->height() + top + 2)));
+        QWidget* list = f_main->childAt(row);
+        QVERIFY(list);
+        const QPoint inList = list->mapFrom(f_main, row);
+        QTest::mouseMove(list, inList);
+        modal.Due();
+        QTest::mouseClick(list, Qt::LeftButton, {}, inList);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // A stand-in for the desktop's opener: it notes its working
+        // directory and the file it was given.
+        helpLog = tmp.filePath("help.log");
+        QFile opener(tmp.filePath("xdg-open"));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        opener.write(QStringLiteral("#!/bin/sh\npwd > '%1.part'\necho \"$1\" >> '%1.part'\nmv '%1.part' '%1'\n")
+                         .arg(helpLog)
+                         .toUtf8());
+        opener.close();
+        QVERIFY(opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        qputenv("PATH", tmp.path().toUtf8() + ":" + qgetenv("PATH"));
+
+        run = new TestRunDir;
+        QVERIFY(run->IsValid());
+        QVERIFY(StartProgram());
+        QVERIFY(QTest::qWaitForWindowExposed(f_main));
+        f_main->od->setOption(QFileDialog::DontUseNativeDialog);
+        f_main->sd->setOption(QFileDialog::DontUseNativeDialog);
+    }
+    void cleanupTestCase()
+    {
+        StopProgram();
+        delete run;
+    }
+
+    void openShowsTheOpenDialog()
+    {
+        modal.Arm();
+        Pick(0, 0);
+        QCOMPARE(modal.Shown(), f_main->od);
+    }
+
+    void saveAndSaveAs()
+    {
+        f_main->CurrentFile.clear();
+        modal.Arm("first", tmp.path());
+        Pick(0, 1);
+        QCOMPARE(modal.Shown(), f_main->sd);
+        QCOMPARE(f_main->CurrentFile, tmp.filePath("first.vtr"));
+
+        modal.Arm();
+        Pick(0, 1);   // saving again asks nothing
+        QVERIFY(!modal.Shown());
+        QCOMPARE(LastText(), QStringLiteral("Сохранен: ") + tmp.filePath("first.vtr"));
+
+        modal.Arm("second", tmp.path());
+        Pick(0, 2);   // save as always asks
+        QCOMPARE(modal.Shown(), f_main->sd);
+        QCOMPARE(f_main->CurrentFile, tmp.filePath("second.vtr"));
+        modal.Arm();
+        Pick(0, 1);
+        QVERIFY(!modal.Shown());
+        QCOMPARE(LastText(), QStringLiteral("Сохранен: ") + tmp.filePath("second.vtr"));
+    }
+
+    void separatorDoesNothing()
+    {
+        const int entries = JournalCount();
+        const QString file = f_main->CurrentFile;
+        modal.Arm();
+        Pick(0, 3);
+        QCOMPARE(f_main->fr_mainmenu1->SubItemIndex(), 3);
+        QVERIFY(!modal.Shown());
+        QCOMPARE(JournalCount(), entries);
+        QCOMPARE(f_main->CurrentFile, file);
+        QVERIFY(f_main->isVisible());
+    }
+
+    void dialogsOfTheOtherMenus()
+    {
+        modal.Arm();
+        Pick(1, 0);
+        QCOMPARE(modal.Shown(), static_cast<QWidget*>(f_search));
+        modal.Arm();
+        Pick(2, 0);
+        QCOMPARE(modal.Shown(), static_cast<QWidget*>(f_com));
+        modal.Arm();
+        Pick(2, 1);
+        QCOMPARE(modal.Shown(), static_cast<QWidget*>(f_config));
+        modal.Arm();
+        Pick(3, 1);
+        QCOMPARE(modal.Shown(), static_cast<QWidget*>(f_about));
+    }
+
+    void helpOpensTheHelpFileInTheSourceFolder()
+    {
+        QFile::remove(helpLog);
+        modal.Arm();
+        Pick(3, 0);
+        QVERIFY(!modal.Shown());   // nothing modal: the viewer runs on its own
+        QVERIFY(QTest::qWaitFor([this] { return QFile::exists(helpLog); }, 5000));
+        QFile log(helpLog);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(log.readAll()).split('\n');
+        QCOMPARE(QFileInfo(lines.value(0)).canonicalFilePath(), QFileInfo(run->File("Source")).canonicalFilePath());
+        QCOMPARE(lines.value(1), run->File("Source/Help.mht"));
+    }
+
+    void positionsWithoutCommandDoNothing()
+    {
+        // A catalogue with more than the table covers: shown, and picking
+        // the extra positions does nothing.
+        TmmitemList items = f_main->fr_mainmenu1->Items();
+        items[1].SubItems << QStringLiteral("Лишний пункт");
+        items << Tmmitem{QStringLiteral("Еще"), {QStringLiteral("Первый"), QStringLiteral("Второй")}};
+        f_main->fr_mainmenu1->SetItems(items);
+        const int entries = JournalCount();
+        for (const auto& pos : QList<QPair<int, int>>{{1, 1}, {4, 0}, {4, 1}}) {
+            modal.Arm();
+            Pick(pos.first, pos.second);
+            QCOMPARE(100 * f_main->fr_mainmenu1->ItemIndex() + f_main->fr_mainmenu1->SubItemIndex(),
+                     100 * pos.first + pos.second);
+            QVERIFY(!modal.Shown());
+        }
+        QCOMPARE(JournalCount(), entries);
+    }
+
+    void refusedWhileTheStationIsBusy()
+    {
+        modal.Arm();
+        Pick(3, 1);   // leaves the pick on About...
+        QCOMPARE(modal.Shown(), static_cast<QWidget*>(f_about));
+        Tf_main::StationCommand busy(f_main);
+        modal.Arm();
+        modal.Due();
+        f_main->mmclick->trigger();   // ...which does not run meanwhile
+        QVERIFY(!modal.Shown());
+    }
+
+    void exitClosesLikeTheExitButton()
+    {
+        f_com->fr_combobox2->setCurrentIndex(2);
+        Pick(0, 4);
+        QVERIFY(!f_main->isVisible());
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        QVERIFY(xml.LoadFromFile(run->SettingsFile()));
+        QCOMPARE(xml.ReadValue("port", "speed"), QStringLiteral("2"));
+    }
+};
+
+QTEST_MAIN(TestMenuCommands)
+#include "test_menucommands.moc"
