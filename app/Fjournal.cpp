@@ -24,6 +24,7 @@ Tf_journal::Tf_journal(QWidget* panel)
     ListView1->setIconSize(QSize(16, 16));
     ListView1->setUniformRowHeights(true);
     ListView1->header()->setStretchLastSection(false);
+    ListView1->header()->setMinimumSectionSize(0);
     ListView1->setColumnWidth(0, 24);
     ListView1->setColumnWidth(1, 75);
     ListView1->setColumnWidth(2, 763);

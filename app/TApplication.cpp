@@ -1,11 +1,17 @@
 #include "app/TApplication.h"
 #include "app/ErrorBox.h"
+#include <QLibraryInfo>
+#include <QTranslator>
 
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("tarnik-programmer"));
     setApplicationDisplayName(QStringLiteral("Программатор Tarnik"));
+    // The program speaks Russian: so do Qt's own dialogs (file, print).
+    auto* translator = new QTranslator(this);
+    if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

@@ -1,0 +1,281 @@
+// Reading the catalogue and writing back the remembered choices.
+#include "app/Catalogue.h"
+#include "app/Convert.h"
+#include "document/U_xml.h"
+#include "tests/support/TestRunDir.h"
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QtTest>
+
+namespace {
+
+// Everything the receivers were handed, in order.
+struct Received {
+    QStringList order;
+    TmmitemList menu;
+    QMap<int, QString> hints;
+    int port = -100;
+    int speed = -100;
+    TCatalogueLists lists;
+    bool common = false;
+};
+
+TCatalogueReceivers Recorder(Received& r)
+{
+    TCatalogueReceivers to;
+    to.menu = [&r](const TmmitemList& m) { r.order << "menu"; r.menu = m; };
+    to.hint = [&r](int n, const QString& t) { if (!r.order.contains("hints")) r.order << "hints"; r.hints[n] = t; };
+    to.portIndex = [&r](int i) { r.order << "port"; r.port = i; };
+    to.speedIndex = [&r](int i) { r.order << "speed"; r.speed = i; };
+    to.lists = [&r](const TCatalogueLists& l) { r.order << "lists"; r.lists = l; };
+    to.commonFrequency = [&r](bool on) { r.order << "common"; r.common = on; };
+    to.bandChange = [&r] { r.order << "band"; };
+    to.loaded = [&r] { r.order << "loaded"; };
+    return to;
+}
+
+QString Shipped()
+{
+    QStringDecoder dec("windows-1251");
+    return dec.decode(ShippedSettings());
+}
+
+QByteArray Cp1251(const QString& text)
+{
+    QStringEncoder enc("windows-1251");
+    return enc.encode(text);
+}
+
+// The shipped catalogue with one piece of text replaced.
+QByteArray Edited(const QString& from, const QString& to)
+{
+    QString s = Shipped();
+    Q_ASSERT(s.contains(from));
+    s.replace(from, to);
+    return Cp1251(s);
+}
+
+} // namespace
+
+class TestCatalogue : public QObject {
+    Q_OBJECT
+private:
+    void Read(const QByteArray& bytes, Received& r, bool expectFailure = false)
+    {
+        TestRunDir run;
+        QVERIFY(run.WriteSettings(bytes));
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        bool failed = false;
+        try {
+            ReadCatalogue(xml, run.SettingsFile(), Recorder(r));
+        } catch (const EConvertError&) {
+            failed = true;
+        }
+        QCOMPARE(failed, expectFailure);
+    }
+
+private slots:
+    void shippedCatalogueFeedsEveryReceiverInOrder()
+    {
+        Received r;
+        Read(ShippedSettings(), r);
+        QCOMPARE(r.order, (QStringList{"menu", "hints", "port", "speed", "lists", "common", "band", "loaded"}));
+        QCOMPARE(r.menu.size(), 4);
+        QCOMPARE(r.menu[0].SubItems.size(), 5);
+        QCOMPARE(r.menu[0].SubItems[3], QStringLiteral("-"));
+        QCOMPARE(r.menu[1].SubItems.size(), 1);
+        QCOMPARE(r.menu[2].SubItems.size(), 2);
+        QCOMPARE(r.menu[3].SubItems.size(), 2);
+        QCOMPARE(r.hints.keys(), (QList<int>{1, 3, 4, 5, 6, 7, 8}));
+        for (const QString& h : r.hints)
+            QVERIFY(!h.isEmpty());
+        QCOMPARE(r.port, 0);
+        QCOMPARE(r.speed, 0);
+        QCOMPARE(r.lists.bands.first(), QStringLiteral("33000 - 41000 кГц"));
+        QVERIFY(r.common);
+    }
+
+    void shippedListsFitTheStationFields()
+    {
+        Received r;
+        Read(ShippedSettings(), r);
+        // 5-bit levels: "Нет" plus the items must stay within 0..31.
+        QVERIFY(r.lists.deviation.size() <= 31);
+        QVERIFY(r.lists.levels.size() <= 31);
+        QVERIFY(r.lists.volume.size() <= 256);
+        QVERIFY(r.lists.squelch.size() <= 256);
+        QVERIFY(r.lists.analogSql <= 256);
+        QVERIFY(!r.lists.deviation.isEmpty() && !r.lists.levels.isEmpty());
+    }
+
+    void shippedBandsStayOnTheGridTheStationKeeps()
+    {
+        TestRunDir run;
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        QVERIFY(xml.LoadFromFile(run.SettingsFile()));
+        const int bands = StrToInt(xml.ReadValue("params", "diap", "count"));
+        QVERIFY(bands >= 1);
+        QCOMPARE(StrToInt(xml.ReadValue("params", "step")), 25000);
+        for (int k = 1; k <= bands; ++k) {
+            const int min = StrToInt(xml.ReadValue("params", "diap", "min" + QString::number(k)));
+            const int max = StrToInt(xml.ReadValue("params", "diap", "max" + QString::number(k)));
+            QVERIFY(min >= 33000 && max <= 58575 && min < max);
+            QCOMPARE((min - 33000) % 25, 0);
+            QCOMPARE((max - 33000) % 25, 0);
+            // A channel with both frequencies from 57 000 kHz up would be
+            // stored as an empty slot.
+            QVERIFY(max < 57000);
+        }
+    }
+
+    void hintTwoIsIgnoredAndMissingTextsAreEmpty()
+    {
+        Received r;
+        QString s = Shipped();
+        s.replace("<hint1>", "<hint2>Лишний</hint2>\n    <hint1>");
+        s.remove(QRegularExpression("<hint5>[^<]*</hint5>"));
+        s.replace("<subitem2>Сохранить</subitem2>", "");
+        Read(Cp1251(s), r);
+        QVERIFY(!r.hints.contains(2));
+        QCOMPARE(r.hints[5], QString());
+        QCOMPARE(r.menu[0].SubItems[1], QString());
+        QVERIFY(r.order.contains("loaded"));
+    }
+
+    void subItemCountBeyondTheElementsGivesEmptyTitles()
+    {
+        Received r;
+        Read(Edited("<count>1</count>\n      <subitem1>Поиск станции</subitem1>",
+                    "<count>3</count>\n      <subitem1>Поиск станции</subitem1>"), r);
+        QCOMPARE(r.menu[1].SubItems, (QStringList{"Поиск станции", "", ""}));
+    }
+
+    void bandLimitsAreCopiedAsWritten()
+    {
+        Received r;
+        Read(Edited("<min1>33000</min1>", "<min1> 033000 </min1>"), r);
+        QCOMPARE(r.lists.bands.first(), QStringLiteral(" 033000  - 41000 кГц"));
+    }
+
+    void sqlOfZeroGivesAnEmptyList()
+    {
+        Received r;
+        Read(Edited("<sql>16</sql>", "<sql>0</sql>"), r);
+        QCOMPARE(r.lists.analogSql, 0);
+    }
+
+    void commonFrequencyIsOnForAnyNonZeroValue_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("on");
+        QTest::newRow("zero") << "0" << false;
+        QTest::newRow("one") << "1" << true;
+        QTest::newRow("negative") << "-5" << true;
+        QTest::newRow("large") << "7" << true;
+    }
+    void commonFrequencyIsOnForAnyNonZeroValue()
+    {
+        QFETCH(QString, value);
+        QFETCH(bool, on);
+        Received r;
+        Read(Edited("<onefreq>1</onefreq>", "<onefreq>" + value + "</onefreq>"), r);
+        QCOMPARE(r.common, on);
+    }
+
+    void portThatIsNotANumberSelectsTheFirstAndLoadingGoesOn()
+    {
+        Received r;
+        Read(Edited("<number>0</number>\n    <speed>0</speed>", "<number>abc</number>\n    <speed>2</speed>"), r);
+        QCOMPARE(r.port, 0);
+        QCOMPARE(r.speed, 2);
+        QVERIFY(r.order.contains("loaded"));
+        Received missing;
+        Read(Edited("<speed>0</speed>", ""), missing);
+        QCOMPARE(missing.speed, 0);
+    }
+
+    void missingFileStopsBeforeAnythingIsHandedOn()
+    {
+        TestRunDir run;
+        QVERIFY(QFile::remove(run.SettingsFile()));
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        Received r;
+        QVERIFY_THROWS_EXCEPTION(EConvertError, ReadCatalogue(xml, run.SettingsFile(), Recorder(r)));
+        QVERIFY(r.order.isEmpty());
+    }
+
+    void malformedFileStopsLikeAMissingOne()
+    {
+        Received r;
+        Read("<settings><mainmenu><count>1</count></mainmenu>", r, true);
+        QVERIFY(r.order.isEmpty());
+    }
+
+    void requiredNumberMissingStopsAtThatPoint()
+    {
+        Received r;
+        Read(Edited("<count>10</count>\n      <item1>0,5", "<count>ten</count>\n      <item1>0,5"), r, true);
+        QCOMPARE(r.order, (QStringList{"menu", "hints", "port", "speed"}));
+        Received menu;
+        Read(Edited("<count>4</count>", "<count></count>"), menu, true);
+        QVERIFY(menu.order.isEmpty());
+        Received onefreq;
+        Read(Edited("<onefreq>1</onefreq>", "<onefreq>x</onefreq>"), onefreq, true);
+        QCOMPARE(onefreq.order, (QStringList{"menu", "hints", "port", "speed", "lists"}));
+    }
+
+    void negativeCountsMeanNone()
+    {
+        Received r;
+        Read(Edited("<count>4</count>", "<count>-2</count>"), r);
+        QVERIFY(r.menu.isEmpty());
+    }
+
+    void writingBackChangesOnlyTheThreeChoices()
+    {
+        TestRunDir run;
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), 0, 0, true));
+        QCOMPARE(run.ReadSettings(), ShippedSettings());
+        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), 2, -1, false));
+        QString expected = Shipped();
+        expected.replace("<number>0</number>", "<number>2</number>");
+        expected.replace("<speed>0</speed>", "<speed>-1</speed>");
+        expected.replace("<onefreq>1</onefreq>", "<onefreq>0</onefreq>");
+        QCOMPARE(run.ReadSettings(), Cp1251(expected));
+    }
+
+    void writingBackCreatesMissingElements()
+    {
+        TestRunDir run;
+        QVERIFY(run.WriteSettings("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<settings/>\n"));
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), 1, 2, true));
+        QVERIFY(xml.LoadFromFile(run.SettingsFile()));
+        QCOMPARE(xml.ReadValue("port", "number"), QStringLiteral("1"));
+        QCOMPARE(xml.ReadValue("port", "speed"), QStringLiteral("2"));
+        QCOMPARE(xml.ReadValue("params", "onefreq"), QStringLiteral("1"));
+    }
+
+    void nothingIsWrittenWhenTheFileCannotBeLoaded()
+    {
+        TestRunDir run;
+        QVERIFY(QFile::remove(run.SettingsFile()));
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        QVERIFY(!WriteCatalogueChoices(xml, run.SettingsFile(), 1, 1, true));
+        QVERIFY(!QFile::exists(run.SettingsFile()));
+        QVERIFY(run.WriteSettings("<broken"));
+        QVERIFY(!WriteCatalogueChoices(xml, run.SettingsFile(), 1, 1, true));
+        QCOMPARE(run.ReadSettings(), QByteArray("<broken"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCatalogue)
+#include "test_catalogue.moc"

@@ -1,0 +1,349 @@
+// The help file: a web archive that a browser opens, whose page is the
+// help page of the source tree and describes every command and message.
+#include "document/U_xml.h"
+#include <QtTest>
+#include <QDomDocument>
+#include <QImage>
+#include <QRegularExpression>
+#include <QUrl>
+
+namespace {
+
+const QString HelpFile = QStringLiteral(TARNIK_SOURCE_DIR "/data/Source/Help.mht");
+const QString HelpPage = QStringLiteral(TARNIK_SOURCE_DIR "/tools/help/Help.html");
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A MIME entity: headers (names in lower case, folded lines joined) and the
+// raw body.
+struct Entity {
+    QMap<QByteArray, QByteArray> headers;
+    QByteArray body;
+};
+
+Entity ParseEntity(QByteArray raw)
+{
+    raw.replace("\r\n", "\n");
+    Entity e;
+    const int end = raw.indexOf("\n\n");
+    const QByteArray head = end < 0 ? raw : raw.left(end);
+    e.body = end < 0 ? QByteArray() : raw.mid(end + 2);
+    QByteArray name;
+    for (const QByteArray& line : head.split('\n')) {
+        if ((line.startsWith(' ') || line.startsWith('\t')) && !name.isEmpty()) {
+            e.headers[name] += " " + line.trimmed();
+            continue;
+        }
+        const int colon = line.indexOf(':');
+        if (colon <= 0)
+            continue;
+        name = line.left(colon).trimmed().toLower();
+        e.headers[name] = line.mid(colon + 1).trimmed();
+    }
+    return e;
+}
+
+// A parameter of a header such as Content-Type: text/html; charset="utf-8".
+QByteArray Parameter(const QByteArray& header, const QByteArray& name)
+{
+    for (QByteArray part : header.split(';')) {
+        part = part.trimmed();
+        if (part.toLower().startsWith(name + "=")) {
+            QByteArray v = part.mid(name.size() + 1).trimmed();
+            if (v.startsWith('"') && v.endsWith('"'))
+                v = v.mid(1, v.size() - 2);
+            return v;
+        }
+    }
+    return {};
+}
+
+QByteArray MediaType(const QByteArray& header)
+{
+    return header.split(';').first().trimmed().toLower();
+}
+
+QByteArray DecodeQuotedPrintable(const QByteArray& text, bool* ok)
+{
+    QByteArray out;
+    *ok = true;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] != '=') {
+            out += text[i];
+            continue;
+        }
+        if (i + 1 < text.size() && text[i + 1] == '\n') {   // soft line break
+            ++i;
+            continue;
+        }
+        bool hex = false;
+        const int v = text.mid(i + 1, 2).toInt(&hex, 16);
+        if (!hex || i + 2 >= text.size()) {
+            *ok = false;
+            return {};
+        }
+        out += char(v);
+        i += 2;
+    }
+    return out;
+}
+
+QByteArray Decode(const Entity& e, bool* ok)
+{
+    const QByteArray encoding = e.headers.value("content-transfer-encoding").toLower();
+    *ok = true;
+    if (encoding == "quoted-printable")
+        return DecodeQuotedPrintable(e.body, ok);
+    if (encoding == "base64") {
+        const auto r = QByteArray::fromBase64Encoding(QByteArray(e.body).replace("\n", ""));
+        *ok = bool(r);
+        return r.decoded;
+    }
+    *ok = encoding.isEmpty() || encoding == "7bit" || encoding == "8bit";
+    return e.body;
+}
+
+struct Archive {
+    Entity top;
+    QList<Entity> parts;
+};
+
+Archive ParseArchive(const QByteArray& bytes)
+{
+    Archive a;
+    a.top = ParseEntity(bytes);
+    const QByteArray boundary = "--" + Parameter(a.top.headers.value("content-type"), "boundary");
+    QList<QByteArray> chunks;
+    QByteArray current;
+    bool inside = false, closed = false;
+    for (const QByteArray& line : a.top.body.split('\n')) {
+        if (line == boundary || line == boundary + "--") {
+            if (inside)
+                chunks << current;
+            current.clear();
+            inside = true;
+            if (line == boundary + "--") {
+                closed = true;
+                break;
+            }
+            continue;
+        }
+        if (inside)
+            current += line + "\n";
+    }
+    if (!closed)
+        return a;   // no closing delimiter: leave the parts empty
+    for (QByteArray c : chunks) {
+        c.chop(1);   // the line end before a delimiter belongs to it
+        a.parts << ParseEntity(c);
+    }
+    return a;
+}
+
+QString DecodedPage(const Archive& a)
+{
+    if (a.parts.isEmpty())
+        return {};
+    bool ok = false;
+    const QByteArray html = Decode(a.parts.first(), &ok);
+    return ok ? QString::fromUtf8(html).replace("\r\n", "\n") : QString();
+}
+
+// The page with tags removed and entities of spaces resolved, so that a
+// caption is found however the page marks it up.
+QString PlainText(QString html)
+{
+    html.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    html.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
+    html.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
+    html.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+    return html;
+}
+
+} // namespace
+
+class TestHelpFile : public QObject {
+    Q_OBJECT
+private:
+    Archive archive;
+    QString page;
+    QString text;
+
+    void requireMentioned(const QStringList& captions)
+    {
+        for (const QString& c : captions)
+            QVERIFY2(text.contains(c), qPrintable(QStringLiteral("not in the help: ") + c));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const QByteArray bytes = ReadAll(HelpFile);
+        QVERIFY(!bytes.isEmpty());
+        archive = ParseArchive(bytes);
+        page = DecodedPage(archive);
+        text = PlainText(page);
+    }
+
+    void isAWebArchive()
+    {
+        QCOMPARE(archive.top.headers.value("mime-version"), QByteArray("1.0"));
+        const QByteArray type = archive.top.headers.value("content-type");
+        QCOMPARE(MediaType(type), QByteArray("multipart/related"));
+        QCOMPARE(Parameter(type, "type").toLower(), QByteArray("text/html"));
+        QVERIFY(!archive.parts.isEmpty());
+        const Entity& html = archive.parts.first();
+        QCOMPARE(MediaType(html.headers.value("content-type")), QByteArray("text/html"));
+        QCOMPARE(Parameter(html.headers.value("content-type"), "charset").toLower(), QByteArray("utf-8"));
+        QVERIFY(!html.headers.value("content-location").isEmpty());
+        QVERIFY(page.startsWith(QStringLiteral("<!DOCTYPE html>")));
+        QVERIFY(page.contains(QStringLiteral("<meta charset=\"utf-8\">")));
+        QVERIFY(page.trimmed().endsWith(QStringLiteral("</html>")));
+    }
+
+    // Mail-safe text: every line within the limits of its encoding.
+    void linesAreShort()
+    {
+        const QList<QByteArray> lines = ReadAll(HelpFile).split('\n');
+        for (QByteArray line : lines) {
+            if (line.endsWith('\r'))
+                line.chop(1);
+            QVERIFY2(line.size() <= 78, line.constData());
+            for (char c : line)
+                QVERIFY(uchar(c) < 128);
+        }
+    }
+
+    // The archive is built from the page kept in the source tree: editing
+    // the page without rebuilding the archive is caught here.
+    void pageIsTheSourcePage()
+    {
+        QCOMPARE(page, QString::fromUtf8(ReadAll(HelpPage)));
+    }
+
+    void theRunDirectoryHasTheSameFile()
+    {
+        QCOMPARE(ReadAll(QStringLiteral(TARNIK_RUN_DIR "/Source/Help.mht")), ReadAll(HelpFile));
+    }
+
+    void everyPictureIsInTheArchive()
+    {
+        const QUrl base(QString::fromUtf8(archive.parts.first().headers.value("content-location")));
+        QMap<QString, QByteArray> images;
+        for (int i = 1; i < archive.parts.size(); ++i) {
+            bool ok = false;
+            const QByteArray data = Decode(archive.parts[i], &ok);
+            QVERIFY(ok);
+            images[QString::fromUtf8(archive.parts[i].headers.value("content-location"))] = data;
+        }
+        static const QRegularExpression src(QStringLiteral("<img[^>]*src=\"([^\"]+)\""));
+        int count = 0;
+        for (auto it = src.globalMatch(page); it.hasNext(); ++count) {
+            const QString url = base.resolved(QUrl(it.next().captured(1))).toString();
+            QVERIFY2(images.contains(url), qPrintable(url));
+            QVERIFY2(!QImage::fromData(images[url]).isNull(), qPrintable(url));
+        }
+        QVERIFY(count >= 20);
+    }
+
+    void tableOfContentsLinksResolve()
+    {
+        static const QRegularExpression href(QStringLiteral("href=\"#([^\"]+)\""));
+        int links = 0;
+        for (auto it = href.globalMatch(page); it.hasNext(); ++links) {
+            const QString id = it.next().captured(1);
+            QVERIFY2(page.contains(QStringLiteral("id=\"%1\"").arg(id)), qPrintable(id));
+        }
+        QVERIFY(links >= 30);
+        QVERIFY(text.contains(QStringLiteral("Содержание")));
+    }
+
+    void mainWindowCaptions()
+    {
+        requireMentioned({ "Программатор Tarnik", "Чтение", "Запись", "Задать канал", "Каналы",
+                           "Настройки", "Поиск", "Загрузка", "Версия 1.1" });
+    }
+
+    // Every title of the menu bar and every tool button hint, as the
+    // shipped catalogue gives them.
+    void menuTitlesAndHintsOfTheCatalogue()
+    {
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        QVERIFY(xml.LoadFromFile(QStringLiteral(TARNIK_SOURCE_DIR "/data/Settings/Settings.xml")));
+        const int items = xml.ReadValue("mainmenu", "count").toInt();
+        QVERIFY(items >= 4);
+        QStringList titles;
+        for (int i = 1; i <= items; ++i) {
+            const QString item = QStringLiteral("item%1").arg(i);
+            titles << xml.ReadValue("mainmenu", item, "name");
+            const int subs = xml.ReadValue("mainmenu", item, "count").toInt();
+            for (int j = 1; j <= subs; ++j) {
+                const QString sub = xml.ReadValue("mainmenu", item, QStringLiteral("subitem%1").arg(j));
+                if (sub != "-" && sub != "_")
+                    titles << sub;
+            }
+        }
+        for (int h : { 1, 3, 4, 5, 6, 7, 8 })
+            titles << xml.ReadValue("hints", QStringLiteral("hint%1").arg(h));
+        QVERIFY(titles.size() >= 15);
+        requireMentioned(titles);
+    }
+
+    void journalMessagesAndIcons()
+    {
+        requireMentioned({ "Запуск приложения", "Настройки загружены", "Пожайлуста подождите...",
+                           "Можно начинать к работу", "Сохранен: ", "Загружен: ", "Ошибка чтения файла: ",
+                           "Данные считаны успешно.", "Ошибка чтения данных. Возможно станция не подключена.",
+                           "Ошибка открытия порта.", "Данные записаны успешно.",
+                           "Ошибка записи данных. Возможно станция не подключена.",
+                           "Ошибка записи данных. Превышен лимит повторений." });
+        for (int icon : { 0, 1, 2, 3, 5, 6, 8 })
+            QVERIFY(page.contains(QStringLiteral("images/journal-%1.png").arg(icon)));
+    }
+
+    void channelsAndDialogs()
+    {
+        requireMentioned({ "Канал", "Вкл", "RX(Гц)", "TX(Гц)", "CTCSS(RX)", "CTCSS(TX)", "Нет",
+                           "67,0 Гц", "254,1 Гц", "№ канала", "Ок", "Отмена", "Задание частоты", "кГц",
+                           "Общая частота приема и передачи", "Настройки приложения", "Принять",
+                           "Настройки соединения COM", "Порт", "Скорость", "4800", "9600", "19200",
+                           "В списке находятся только установленные в системе COM порты",
+                           "Ожидание...", "Станция подключена к порту.", "Станция не подключена.",
+                           "О программе", "Закрыть", "Программатор станции Tarnik" });
+    }
+
+    void settingsPage()
+    {
+        requireMentioned({ "Частотный диапазон", "Уровень громкости", "Уровень шумоподавителя",
+                           "Уровень аналогового SQL", "Уровень девиации", "Уровень чувствительности микрофона",
+                           "Усиление на прием", "Уровень CTCSS на передачу", "Уровень CTCSS на прием",
+                           "Маскиратор включен", "Маскиратор установлен",
+                           "Режим отключения по таймауту нажатия на тангенту",
+                           "Блокировка выхода в передачу по наличию несущей", "Работа в режиме ретранслятора",
+                           "Время таймаута", "Флаги завершения работы станции", "Нормальное выключение",
+                           "Нормальное завершение передачи", "Уровни шумоподавителя", "Мощность ШИМ",
+                           "Установить", "33000 - 41000 кГц" });
+    }
+
+    void filesReportAndPorts()
+    {
+        requireMentioned({ ".vtr", "Файл программатора", "Сохранить как...", "PDF", "ЗАО \"Велтар\"",
+                           "Параметры станции", "Установленные частоты каналов", "Каналов:", "Страница",
+                           "TARNIK_PORTS", "dialout", "ttyS0", "ttyUSB0", "ttyACM0", "COM1", "COM9",
+                           "COM25", "COM32" });
+    }
+
+    void speaksOnlyAboutTheProgram()
+    {
+        for (const char* word : { "спецификац", "specification", "Part " })
+            QVERIFY2(!text.contains(QString::fromUtf8(word), Qt::CaseInsensitive), word);
+    }
+};
+
+QTEST_MAIN(TestHelpFile)
+#include "test_helpfile.moc"

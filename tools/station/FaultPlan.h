@@ -1,0 +1,55 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+
+// The ways a simulated station can be told to misbehave, and the decisions
+// that follow from them. Several faults can be combined.
+namespace station {
+
+struct FaultSettings {
+    bool silent = false;                      // answers nothing at all
+    std::optional<uint8_t> identifyAnswer;    // answer to identify instead of 0x01
+    std::optional<int> imageStopAfter;        // image answer ends after this many bytes
+    std::map<int, int> wrongEchoes;           // image offset -> wrong echoes before the right one
+    std::set<int> neverEcho;                  // image offsets whose writes go unanswered
+    int byteDelayMs = 0;                      // extra delay before every answer byte
+    int writeDelayMs = 0;                     // time to store a written byte before the echo
+    std::optional<int> vanishAfter;           // complete requests before the line goes dead
+};
+
+// What the station does with one write request.
+struct WriteOutcome {
+    bool answered = true;   // false: no echo at all
+    uint8_t echo = 0;
+    bool store = false;     // the byte goes into the image
+};
+
+class FaultPlan {
+public:
+    FaultPlan() = default;
+    explicit FaultPlan(FaultSettings settings) : s(std::move(settings)) {}
+
+    const FaultSettings& Settings() const { return s; }
+
+    bool Silent() const { return s.silent; }
+    uint8_t IdentifyAnswer() const { return s.identifyAnswer.value_or(0x01); }
+
+    // How many of the image bytes the read answer carries.
+    int ImageAnswerLength(int imageSize) const;
+
+    // Decides the echo for a write of data at an image offset. Counts the
+    // attempts per offset, so a wrong echo turns right after its K attempts.
+    WriteOutcome Write(int offset, uint8_t data);
+
+    // A byte that differs from data and is not 0x00, so it cannot be taken
+    // for silence either.
+    static uint8_t WrongEcho(uint8_t data);
+
+private:
+    FaultSettings s;
+    std::map<int, int> attempts;   // wrong echoes already given, per offset
+};
+
+} // namespace station

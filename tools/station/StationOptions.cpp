@@ -1,0 +1,226 @@
+#include "tools/station/StationOptions.h"
+#include "tools/station/LineTiming.h"
+#include <cerrno>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <termios.h>
+
+namespace station {
+
+namespace {
+
+constexpr int ImageSize = 1024;
+
+// A whole number in decimal, or in hexadecimal with a 0x prefix.
+bool ParseNumber(const std::string& text, long& value)
+{
+    if (text.empty() || text[0] == '-' || text[0] == '+')
+        return false;
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    errno = 0;
+    char* end = nullptr;
+    value = std::strtol(text.c_str(), &end, hex ? 16 : 10);
+    return errno == 0 && end && *end == '\0' && end != text.c_str();
+}
+
+bool ParseInRange(const std::string& text, long low, long high, int& value)
+{
+    long v;
+    if (!ParseNumber(text, v) || v < low || v > high)
+        return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+// A byte in hexadecimal, with or without 0x: "02", "0x02", "FF".
+bool ParseHexByte(const std::string& text, uint8_t& value)
+{
+    std::string digits = text;
+    if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X'))
+        digits = digits.substr(2);
+    if (digits.empty() || digits.size() > 2)
+        return false;
+    char* end = nullptr;
+    const long v = std::strtol(digits.c_str(), &end, 16);
+    if (*end != '\0')
+        return false;
+    value = static_cast<uint8_t>(v);
+    return true;
+}
+
+using Handler = std::function<bool(const std::string& value, StationOptions& o)>;
+
+struct OptionRule {
+    bool takesValue;
+    std::string what;   // how the value must look, for the error message
+    Handler handle;
+};
+
+const std::map<std::string, OptionRule>& Rules()
+{
+    static const std::map<std::string, OptionRule> rules = {
+        {"--help", {false, "", [](const std::string&, StationOptions& o) {
+             o.help = true;
+             return true;
+         }}},
+        {"--image", {true, "a file name", [](const std::string& v, StationOptions& o) {
+             o.imagePath = v;
+             return !v.empty();
+         }}},
+        {"--ports-dir", {true, "a directory", [](const std::string& v, StationOptions& o) {
+             o.portsDir = v;
+             return !v.empty();
+         }}},
+        {"--com", {true, "a port number from 1 to 255", [](const std::string& v, StationOptions& o) {
+             return ParseInRange(v, 1, 255, o.com);
+         }}},
+        {"--baud", {true, "a standard baud rate such as 4800, 9600 or 19200",
+                    [](const std::string& v, StationOptions& o) {
+                        speed_t speed;
+                        return ParseInRange(v, 1, 4000000, o.baud) && SpeedForBaud(o.baud, speed);
+                    }}},
+        {"--device", {true, "a device path", [](const std::string& v, StationOptions& o) {
+             o.devicePath = v;
+             return !v.empty();
+         }}},
+        {"--log", {true, "a file name", [](const std::string& v, StationOptions& o) {
+             o.logPath = v;
+             return !v.empty();
+         }}},
+        {"--silent", {false, "", [](const std::string&, StationOptions& o) {
+             o.faults.silent = true;
+             return true;
+         }}},
+        {"--identify-answer", {true, "a hexadecimal byte such as 02", [](const std::string& v, StationOptions& o) {
+             uint8_t b;
+             if (!ParseHexByte(v, b))
+                 return false;
+             o.faults.identifyAnswer = b;
+             return true;
+         }}},
+        {"--image-stop-after", {true, "a byte count from 0 to 1024", [](const std::string& v, StationOptions& o) {
+             int n;
+             if (!ParseInRange(v, 0, ImageSize, n))
+                 return false;
+             o.faults.imageStopAfter = n;
+             return true;
+         }}},
+        {"--wrong-echo", {true, "OFFSET:COUNT, offset 0 to 1023", [](const std::string& v, StationOptions& o) {
+             const size_t colon = v.find(':');
+             int offset, count;
+             if (colon == std::string::npos || !ParseInRange(v.substr(0, colon), 0, ImageSize - 1, offset)
+                 || !ParseInRange(v.substr(colon + 1), 0, 1000000, count))
+                 return false;
+             o.faults.wrongEchoes[offset] = count;
+             return true;
+         }}},
+        {"--never-echo", {true, "an offset from 0 to 1023", [](const std::string& v, StationOptions& o) {
+             int offset;
+             if (!ParseInRange(v, 0, ImageSize - 1, offset))
+                 return false;
+             o.faults.neverEcho.insert(offset);
+             return true;
+         }}},
+        {"--byte-delay", {true, "milliseconds from 0 to 60000", [](const std::string& v, StationOptions& o) {
+             return ParseInRange(v, 0, 60000, o.faults.byteDelayMs);
+         }}},
+        {"--write-delay", {true, "milliseconds from 0 to 60000", [](const std::string& v, StationOptions& o) {
+             return ParseInRange(v, 0, 60000, o.faults.writeDelayMs);
+         }}},
+        {"--vanish-after", {true, "a request count of at least 1", [](const std::string& v, StationOptions& o) {
+             int n;
+             if (!ParseInRange(v, 1, 100000000, n))
+                 return false;
+             o.faults.vanishAfter = n;
+             return true;
+         }}},
+    };
+    return rules;
+}
+
+} // namespace
+
+bool ParseStationOptions(const std::vector<std::string>& args, StationOptions& options,
+                         std::string& error)
+{
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::string value;
+        bool inlineValue = false;
+        const size_t eq = name.find('=');
+        if (name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name = name.substr(0, eq);
+            inlineValue = true;
+        }
+        const auto rule = Rules().find(name);
+        if (rule == Rules().end()) {
+            error = "unknown option " + args[i];
+            return false;
+        }
+        if (rule->second.takesValue && !inlineValue) {
+            if (i + 1 >= args.size()) {
+                error = name + " needs " + rule->second.what;
+                return false;
+            }
+            value = args[++i];
+        } else if (!rule->second.takesValue && inlineValue) {
+            error = name + " takes no value";
+            return false;
+        }
+        if (!rule->second.handle(value, options)) {
+            error = name + " needs " + rule->second.what + ", not \"" + value + "\"";
+            return false;
+        }
+    }
+    if (options.help)
+        return true;
+    if (options.portsDir.empty() != (options.com == 0)) {
+        error = "--ports-dir and --com go together";
+        return false;
+    }
+    return true;
+}
+
+std::string StationUsage()
+{
+    return
+        "Usage: tarnik-station [options]\n"
+        "Plays a Tarnik station on a pseudo-terminal (or a serial device) and\n"
+        "prints \"READY <device>\" once it answers.\n"
+        "\n"
+        "Line and files:\n"
+        "  --baud B              the station's line rate (default 9600); bytes sent\n"
+        "                        at another rate are garbage to it\n"
+        "  --image FILE          the station's memory: loaded when FILE exists (it\n"
+        "                        must hold exactly 1024 bytes), else the factory\n"
+        "                        image is used and FILE created; written back on\n"
+        "                        every finish request and on exit\n"
+        "  --ports-dir DIR       with --com: register as COM N, the symbolic link\n"
+        "  --com N               DIR/COMN to the device (removed on exit)\n"
+        "  --device PATH         use a real serial device (raw 8N1 at --baud)\n"
+        "                        instead of a pseudo-terminal\n"
+        "  --log FILE            log every request as hex bytes (\"11 39 01\"), and\n"
+        "                        skipped bytes as a line starting with \"?\"\n"
+        "\n"
+        "Faults (may be combined; offsets in decimal or 0x hex):\n"
+        "  --silent              never answer, store nothing\n"
+        "  --identify-answer HH  answer identify with the hex byte HH\n"
+        "  --image-stop-after N  the image answer stops after N bytes\n"
+        "  --wrong-echo I:K      the first K writes of image offset I get a wrong\n"
+        "                        echo and are not stored (repeatable)\n"
+        "  --never-echo I        writes of offset I get no answer and are not\n"
+        "                        stored (repeatable)\n"
+        "  --byte-delay MS       extra delay before each answer byte\n"
+        "  --write-delay MS      time to store a written byte before its echo\n"
+        "  --vanish-after N      after N complete requests (and their answers)\n"
+        "                        close the line, remove the link, save the image\n"
+        "                        and exit with code 0\n"
+        "\n"
+        "  --help                show this text\n"
+        "\n"
+        "SIGINT, SIGTERM and SIGHUP end the station cleanly (exit code 0).\n";
+}
+
+} // namespace station

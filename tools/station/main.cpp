@@ -1,0 +1,123 @@
+// tarnik-station: a simulated Tarnik station on a pseudo-terminal or a
+// serial device, for testing the programmer without a real station.
+#include "tools/station/FactoryImage.h"
+#include "tools/station/PortLink.h"
+#include "tools/station/RequestLog.h"
+#include "tools/station/SerialLine.h"
+#include "tools/station/StationEngine.h"
+#include "tools/station/StationImage.h"
+#include "tools/station/StationLoop.h"
+#include "tools/station/StationOptions.h"
+#include "tools/station/StopSignals.h"
+#include <QFileInfo>
+#include <cstdio>
+
+using namespace station;
+
+namespace {
+
+// How long a vanishing station waits for the programmer to read the rest of
+// its last answer before it cuts the line.
+constexpr Nanos VanishDrainLimit = NanosPerSecond;
+
+int Fail(const std::string& message)
+{
+    std::fprintf(stderr, "tarnik-station: %s\n", message.c_str());
+    return 1;
+}
+
+// The image the station starts with: the file's when it exists, else the
+// factory image, which then becomes the file.
+bool InitialImage(const StationOptions& options, QByteArray& image, std::string& error)
+{
+    const QString path = QString::fromStdString(options.imagePath);
+    QString message;
+    if (!path.isEmpty() && QFileInfo::exists(path)) {
+        if (LoadImageFile(path, image, message))
+            return true;
+        error = message.toStdString();
+        return false;
+    }
+    image = FactoryImage();
+    if (!path.isEmpty() && !SaveImageFile(path, image, message)) {
+        error = message.toStdString();
+        return false;
+    }
+    return true;
+}
+
+bool OpenLine(const StationOptions& options, SerialLine& line, std::string& error)
+{
+    if (options.devicePath.empty())
+        return line.OpenPty(options.baud, error);
+    return line.OpenDevice(options.devicePath, options.baud, error);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    StationOptions options;
+    std::string error;
+    if (!ParseStationOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+        std::fprintf(stderr, "tarnik-station: %s\nTry 'tarnik-station --help'.\n", error.c_str());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(StationUsage().c_str(), stdout);
+        return 0;
+    }
+    if (!StopSignals::Install(error))
+        return Fail(error);
+
+    QByteArray bytes;
+    if (!InitialImage(options, bytes, error))
+        return Fail(error);
+    StationImage image(bytes);
+
+    RequestLog log;
+    if (!options.logPath.empty() && !log.Open(options.logPath, error))
+        return Fail(error);
+
+    SerialLine line;
+    if (!OpenLine(options, line, error))
+        return Fail(error);
+
+    PortLink link;
+    if (!options.portsDir.empty() && !link.Register(options.portsDir, options.com, line.DevicePath(), error))
+        return Fail(error);
+
+    auto saveImage = [&]() {
+        if (options.imagePath.empty())
+            return true;
+        QString message;
+        if (SaveImageFile(QString::fromStdString(options.imagePath), image.Bytes(), message))
+            return true;
+        std::fprintf(stderr, "tarnik-station: %s\n", qPrintable(message));
+        return false;
+    };
+
+    StationEngine engine(image, FaultPlan(options.faults));
+    LoopSettings settings;
+    settings.baud = options.baud;
+    settings.vanishAfter = options.faults.vanishAfter;
+    StationLoop loop(line, engine, log, settings, [&]() { saveImage(); });
+
+    StationLoop::Outcome outcome = StationLoop::Outcome::Stopped;
+    if (!StopSignals::Flag()) {
+        std::printf("READY %s\n", line.DevicePath().c_str());
+        std::fflush(stdout);
+        outcome = loop.Run(StopSignals::Flag(), StopSignals::WakeFd(), error);
+    }
+
+    // Closing: the line goes dead first, then the port name, then the image
+    // is kept. A station that vanishes has sent its last answer in full.
+    if (outcome == StationLoop::Outcome::Vanished)
+        line.Drain(VanishDrainLimit);
+    line.Close();
+    link.Remove();
+    const bool saved = saveImage();
+    if (outcome == StationLoop::Outcome::Failed)
+        return Fail(error);
+    return saved ? 0 : 1;
+}
