@@ -1,10 +1,142 @@
 #include "link/Fsearch.h"
+#include "app/Convert.h"
+#include "app/ErrorBox.h"
+#include "app/JournalIcons.h"
+#include "app/StartDir.h"
+#include "link/Fcomsettings.h"
+#include "link/Fportcheck.h"
+#include "link/StationLink.h"
+#include "widgets/Frbutton.h"
+#include "widgets/Frpanel.h"
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QTreeWidget>
 
 Tf_search* f_search = nullptr;
+
+namespace {
+
+const QString TextWaiting = QStringLiteral("Ожидание...");
+const QString TextFound = QStringLiteral("Станция подключена к порту.");
+const QString TextNoStation = QStringLiteral("Станция не подключена.");
+const QString TextOpenFailed = QStringLiteral("Ошибка открытия порта.");
+
+Tfr_button* MakeButton(QWidget* parent, const QRect& place, const QString& caption, const QString& picture)
+{
+    auto* b = new Tfr_button(parent);
+    b->setGeometry(place);
+    b->SetCaption(caption);
+    b->SetPicture(StartPath(picture));
+    return b;
+}
+
+} // namespace
 
 Tf_search::Tf_search(QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
 {
     setWindowTitle(QStringLiteral("Поиск станции"));
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(16);
+    setFont(f);
     setFixedSize(392, 266);
+    fr_panel1 = new Tfr_panel(this);
+    fr_panel1->setGeometry(0, 0, 392, 266);
+    fr_panel1->SetCaption(QString());
+
+    ListView1 = new QTreeWidget(fr_panel1);
+    ListView1->setGeometry(1, 16, 390, 185);
+    ListView1->setColumnCount(3);
+    ListView1->setHeaderHidden(true);
+    ListView1->setRootIsDecorated(false);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setIconSize(QSize(16, 16));
+    ListView1->setColumnWidth(0, 24);
+    ListView1->setColumnWidth(1, 70);
+    ListView1->header()->setStretchLastSection(true);
+
+    fr_button1 = MakeButton(this, QRect(72, 215, 150, 40), QStringLiteral("Поиск"), QStringLiteral("Source/search.bmp"));
+    fr_button2 = MakeButton(this, QRect(232, 216, 150, 40), QStringLiteral("Отмена"), QStringLiteral("Source/error.bmp"));
+    connect(fr_button1, &Tfr_button::clicked, this, [this] { Guarded([this] { fr_button1PClick(); }); });
+    connect(fr_button2, &Tfr_button::clicked, this, &Tf_search::fr_button2PClick);
+}
+
+void Tf_search::SetState(QTreeWidgetItem* row, int icon, const QString& text)
+{
+    row->setText(2, text);
+    row->setData(0, Qt::UserRole, icon);
+    const QList<QPixmap> icons = JournalIcons();
+    row->setIcon(0, icon >= 0 && icon < icons.size() ? QIcon(icons.at(icon)) : QIcon());
+}
+
+void Tf_search::SetButtonsEnabled(bool enabled)
+{
+    fr_button1->SetEnabled(enabled);
+    fr_button2->SetEnabled(enabled);
+}
+
+void Tf_search::fr_button1PClick()
+{
+    if (searching)
+        return;
+    searching = true;
+    SetButtonsEnabled(false);
+    struct Finish {
+        Tf_search* dialog;
+        ~Finish()
+        {
+            dialog->SetButtonsEnabled(true);
+            dialog->searching = false;
+        }
+    } finish{this};
+    QApplication::processEvents();
+
+    ListView1->clear();
+    QList<QTreeWidgetItem*> rows;
+    for (int i = 0; i < f_com->fr_combobox1->count(); ++i) {
+        auto* row = new QTreeWidgetItem(ListView1);
+        row->setText(1, f_com->fr_combobox1->itemText(i));
+        const QString device = f_com->PortDevice(i);
+        for (int c = 0; c < 3; ++c)
+            row->setToolTip(c, device);
+        SetState(row, IconWaiting, TextWaiting);
+        rows.append(row);
+        QApplication::processEvents();
+    }
+
+    for (QTreeWidgetItem* row : rows) {
+        const int port = TStationLink::PortNumber(row->text(1));
+        const int baud = StrToInt(f_com->fr_combobox2->currentText());
+        if (!f_port->OpenPort(port, baud)) {
+            SetState(row, IconFailed, TextOpenFailed);
+        } else {
+            const bool found = f_port->Identify();
+            SetState(row, found ? IconFound : IconFailed, found ? TextFound : TextNoStation);
+            f_port->ClosePort();
+        }
+        QApplication::processEvents();
+    }
+}
+
+void Tf_search::fr_button2PClick()
+{
+    if (!searching)
+        close();
+}
+
+void Tf_search::reject()
+{
+    if (!searching)
+        QDialog::reject();
+}
+
+void Tf_search::closeEvent(QCloseEvent* e)
+{
+    if (searching)
+        e->ignore();
+    else
+        QDialog::closeEvent(e);
 }

@@ -1,12 +1,46 @@
 #pragma once
 #include <QDialog>
 
-// "Поиск станции": tries every port of the connection dialog and lists
-// where a station answers.
+class QTreeWidget;
+class QTreeWidgetItem;
+class Tfr_button;
+class Tfr_panel;
+
+// "Поиск станции": tries every port of the connection dialog at the chosen
+// speed and lists where a station answers. It changes no setting.
 class Tf_search : public QDialog {
     Q_OBJECT
 public:
     explicit Tf_search(QWidget* parent = nullptr);
+
+    Tfr_panel* fr_panel1;
+    QTreeWidget* ListView1;    // icon, port entry text, state; the row's tooltip names the device
+    Tfr_button* fr_button1;    // "Поиск"
+    Tfr_button* fr_button2;    // "Отмена"
+
+    void fr_button1PClick();
+    void fr_button2PClick();
+
+    bool Searching() const { return searching; }
+
+    // Icon indexes of the journal's list used by the rows.
+    static constexpr int IconFound = 1;
+    static constexpr int IconWaiting = 2;
+    static constexpr int IconFailed = 6;
+
+public slots:
+    // Neither Escape nor a close request ends the dialog while a port is
+    // being tried.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent*) override;
+
+private:
+    void SetState(QTreeWidgetItem* row, int icon, const QString& text);
+    void SetButtonsEnabled(bool enabled);
+
+    bool searching = false;
 };
 
 extern Tf_search* f_search;

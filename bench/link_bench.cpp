@@ -1,0 +1,160 @@
+// tarnik-link-bench: reads and writes a full image against the simulated
+// station at 4800, 9600 and 19200 baud and prints, for each rate, the
+// measured time divided by the line-time minimum, and the longest gap
+// between two rounds of window-message processing during the transfer.
+// The progress bar is on screen, so its repaints are part of the cost.
+//
+//   tarnik-link-bench [BAUD...]     (default: 4800 9600 19200)
+#include "link/ImageCodec.h"
+#include "link/ProgressBarSink.h"
+#include "link/SerialLine.h"
+#include "link/StationLink.h"
+#include "link/StationRecord.h"
+#include "tests/link/LinkTestSupport.h"
+#include "widgets/Frprogress.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int Com = 1;
+constexpr int BitsPerByte = 10;
+// Identify (request and answer), then the read request and the image.
+constexpr int ReadBytes = 3 + 1 + 3 + StationImageSize;
+// Identify, one 5-byte request and 1-byte echo per image byte, finish.
+constexpr int WriteBytes = 3 + 1 + StationImageSize * 6 + 3;
+
+// Watches the gaps between message-processing rounds.
+struct GapWatch {
+    QElapsedTimer clock;
+    qint64 last = -1;
+    qint64 longest = 0;
+    int rounds = 0;
+
+    void Reset()
+    {
+        clock.start();
+        last = -1;
+        longest = 0;
+        rounds = 0;
+    }
+    void Round()
+    {
+        const qint64 now = clock.nsecsElapsed();
+        if (last >= 0)
+            longest = std::max(longest, now - last);
+        last = now;
+        ++rounds;
+        QApplication::processEvents();
+    }
+};
+
+struct Result {
+    bool ok = false;
+    double seconds = 0;
+    double minimum = 0;
+    double gapMs = 0;
+    int rounds = 0;
+};
+
+Result Measure(const std::function<bool()>& operation, GapWatch& watch, double minimum)
+{
+    Result r;
+    watch.Reset();
+    QElapsedTimer t;
+    t.start();
+    r.ok = operation();
+    r.seconds = t.nsecsElapsed() / 1e9;
+    r.minimum = minimum;
+    r.gapMs = watch.longest / 1e6;
+    r.rounds = watch.rounds;
+    return r;
+}
+
+void Print(const char* what, int baud, const Result& r)
+{
+    std::printf("%-5s %5d baud  %s  %7.3f s  minimum %7.3f s  ratio %.4f  longest gap %6.2f ms (%d rounds)\n",
+                what, baud, r.ok ? "ok    " : "FAILED", r.seconds, r.minimum, r.seconds / r.minimum, r.gapMs,
+                r.rounds);
+}
+
+TTarnikPlus BenchRecord()
+{
+    TTarnikPlus r;
+    r.channels.resize(100);
+    for (int i = 0; i < 100; ++i) {
+        r.channels[i].enable = i % 2 == 0;
+        r.channels[i].TX = 33000 + 25 * i;
+        r.channels[i].RX = 40000 + 25 * i;
+        r.channels[i].CTCSSTX = i % 51;
+        r.channels[i].CTCSSRX = (i * 3) % 51;
+    }
+    r.lastChannel = 98;
+    r.range = 1;
+    r.pwmPower = 123;
+    r.timeoutTime = 300;
+    return r;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    Tfr_progress bar;
+    bar.resize(300, 30);
+    bar.show();
+    TProgressBarSink progress(&bar);
+
+    bool allOk = true;
+    double worstRatio = 0;
+    double worstGap = 0;
+    // The rates to measure: the arguments, or all three.
+    QList<int> rates;
+    for (int i = 1; i < argc; ++i)
+        rates << QString::fromLocal8Bit(argv[i]).toInt();
+    if (rates.isEmpty())
+        rates = {4800, 9600, 19200};
+    for (int baud : rates) {
+        TestPorts ports;
+        SimStation station;
+        if (!station.Start(baud, {}, &ports, Com)) {
+            std::fprintf(stderr, "the simulated station did not start: %s\n", qPrintable(station.ErrorText()));
+            return 1;
+        }
+        TSerialLine line;
+        GapWatch watch;
+        line.SetMessageHook([&] { watch.Round(); });
+        const TConnectionChoice choice{QStringLiteral("COM%1").arg(Com), QString::number(baud)};
+        TStationLink link(line, [&] { return choice; }, [](int, const QString&) {});
+
+        TTarnikPlus record;
+        const Result read = Measure([&] { return link.ReadStation(&progress, record); }, watch,
+                                    double(ReadBytes) * BitsPerByte / baud);
+        Print("read", baud, read);
+
+        const TTarnikPlus written = BenchRecord();
+        const Result write = Measure([&] { return link.WriteStation(&progress, written); }, watch,
+                                     double(WriteBytes) * BitsPerByte / baud + TStationLink::FinishPauseMs / 1000.0);
+        Print("write", baud, write);
+        QByteArray expected;
+        EncodeImage(written, expected);
+        station.Stop();
+        const bool stored = station.Image() == expected;
+        if (!stored)
+            std::printf("      the station's memory does not hold the written image\n");
+
+        allOk = allOk && read.ok && write.ok && stored;
+        for (const Result* r : {&read, &write}) {
+            worstRatio = std::max(worstRatio, r->seconds / r->minimum);
+            worstGap = std::max(worstGap, r->gapMs);
+        }
+    }
+    std::printf("worst ratio %.4f (aim <= 1.05), longest gap %.2f ms (aim <= 50 ms)\n", worstRatio, worstGap);
+    return allOk ? 0 : 1;
+}

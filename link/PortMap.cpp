@@ -1,0 +1,70 @@
+#include "link/PortMap.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QtGlobal>
+
+namespace PortMap {
+
+namespace {
+
+// Blocks of the default assignment: port numbers first..first+count-1 go
+// to prefix0..prefix(count-1).
+struct DefaultBlock {
+    int first;
+    int count;
+    const char* prefix;
+};
+
+constexpr DefaultBlock DefaultBlocks[] = {
+    {1, 8, "/dev/ttyS"},
+    {9, 16, "/dev/ttyUSB"},
+    {25, 8, "/dev/ttyACM"},
+};
+
+bool InRange(int number)
+{
+    return number >= FirstPort && number <= LastPort;
+}
+
+} // namespace
+
+QString DefaultDevice(int number)
+{
+#ifdef Q_OS_WIN
+    return number >= 1 ? QStringLiteral("\\\\.\\COM%1").arg(number) : QString();
+#else
+    for (const DefaultBlock& b : DefaultBlocks) {
+        if (number >= b.first && number < b.first + b.count)
+            return QString::fromLatin1(b.prefix) + QString::number(number - b.first);
+    }
+    return QString();
+#endif
+}
+
+QString PortsDirEntry(int number)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(number);
+    return QString();
+#else
+    if (!InRange(number))
+        return QString();
+    const QString dir = qEnvironmentVariable(PortsDirVariable);
+    if (dir.isEmpty())
+        return QString();
+    const QString entry = QDir(dir).filePath(QStringLiteral("COM") + QString::number(number));
+    const QFileInfo info(entry);
+    // A link that leads nowhere is still an entry.
+    return info.exists() || info.isSymLink() ? entry : QString();
+#endif
+}
+
+QString DevicePath(int number)
+{
+    const QString entry = PortsDirEntry(number);
+    if (!entry.isEmpty())
+        return QFileInfo(entry).canonicalFilePath();
+    return DefaultDevice(number);
+}
+
+} // namespace PortMap

@@ -1,0 +1,194 @@
+#include "link/SerialLine.h"
+#include "link/PortMap.h"
+#include "link/TransferProgress.h"
+#include <QCoreApplication>
+#include <QSerialPort>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Writes go out at once on an idle line; this only keeps a device that
+// takes nothing (a wedged adapter) from holding the program for ever.
+constexpr int WriteTimeoutMs = 5000;
+
+#ifdef Q_OS_UNIX
+// What a plain open of the device says, after the port itself could not be
+// opened: tells a missing device, a refused one and a busy one apart.
+TSerialLine::OpenResult PlainOpenResult(const QString& device)
+{
+    const int fd = ::open(device.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return TSerialLine::OpenResult::Opened;
+    }
+    switch (errno) {
+    case EACCES:
+    case EPERM:
+        return TSerialLine::OpenResult::NoPermission;
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+    case ENOTDIR:
+        return TSerialLine::OpenResult::Missing;
+    case EBUSY:
+        return TSerialLine::OpenResult::Busy;
+    default:
+        return TSerialLine::OpenResult::Failed;
+    }
+}
+#endif
+
+} // namespace
+
+TSerialLine::TSerialLine()
+    : port(new QSerialPort)
+{
+}
+
+TSerialLine::~TSerialLine()
+{
+    ClosePort();
+    delete port;
+}
+
+bool TSerialLine::OpenPort(int number, int baud)
+{
+    const QString device = PortMap::DevicePath(number);
+    if (device.isEmpty()) {
+        ClosePort();
+        lastOpen = OpenResult::Missing;
+        return false;
+    }
+    return OpenDevice(device, baud);
+}
+
+bool TSerialLine::OpenDevice(const QString& device, int baud)
+{
+    ClosePort();
+    port->setPortName(device);
+    port->setBaudRate(baud);
+    port->setDataBits(QSerialPort::Data8);
+    port->setParity(QSerialPort::NoParity);
+    port->setStopBits(QSerialPort::OneStop);
+    port->setFlowControl(QSerialPort::NoFlowControl);
+    if (!port->open(QIODevice::ReadWrite)) {
+        lastOpen = OpenFailure(device);
+        port->clearError();
+        return false;
+    }
+#ifdef Q_OS_UNIX
+    // The device may be held by a program that locks it rather than (or
+    // besides) using a lock file; the privileged user is not kept out by
+    // the terminal's exclusive mode either.
+    if (::flock(static_cast<int>(port->handle()), LOCK_EX | LOCK_NB) != 0) {
+        port->close();
+        port->clearError();
+        lastOpen = OpenResult::Busy;
+        return false;
+    }
+#endif
+    // Raised where the device has the lines; a pseudo-terminal has none,
+    // which is no reason to refuse it.
+    port->setRequestToSend(true);
+    port->setDataTerminalReady(true);
+    port->clearError();
+    lastOpen = OpenResult::Opened;
+    return true;
+}
+
+TSerialLine::OpenResult TSerialLine::OpenFailure(const QString& device) const
+{
+    const QSerialPort::SerialPortError error = port->error();
+    if (error == QSerialPort::DeviceNotFoundError)
+        return OpenResult::Missing;
+#ifdef Q_OS_UNIX
+    const OpenResult plain = PlainOpenResult(device);
+    if (plain != OpenResult::Opened)
+        return plain;
+    // The device itself opens: the port is locked by another program (lock
+    // file or exclusive mode), or the device is no serial port at all.
+    return error == QSerialPort::PermissionError ? OpenResult::Busy : OpenResult::Failed;
+#else
+    Q_UNUSED(device);
+    // Windows refuses a port that another program holds as access denied.
+    return error == QSerialPort::PermissionError ? OpenResult::Busy : OpenResult::Failed;
+#endif
+}
+
+bool TSerialLine::ClosePort()
+{
+    if (!port->isOpen())
+        return false;
+    port->close();
+    port->clearError();
+    return true;
+}
+
+bool TSerialLine::IsOpen() const
+{
+    return port->isOpen();
+}
+
+int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigned count,
+                          TTransferProgress* progress)
+{
+    answer = QByteArray(static_cast<qsizetype>(count), '\0');
+    if (progress) {
+        progress->SetPosition(0);
+        progress->SetVisible(true);
+    }
+    unsigned received = 0;
+    if (port->isOpen()) {
+        port->clearError();
+        port->clear(QSerialPort::AllDirections);
+        // Handed to the device at once rather than at the next wait, which
+        // saves a round through the system per request.
+        port->write(request);
+        port->flush();
+        if (port->bytesToWrite() > 0)
+            port->waitForBytesWritten(WriteTimeoutMs);
+        for (unsigned i = 0; i < count; ++i) {
+            if (port->bytesAvailable() == 0 && !port->waitForReadyRead(ByteTimeoutMs))
+                break;
+            char byte;
+            if (port->read(&byte, 1) != 1)
+                break;
+            answer[static_cast<qsizetype>(i)] = byte;
+            ++received;
+            if (progress) {
+                progress->SetPosition(static_cast<int>((i * 100 + 100) / count + 1));
+                ProcessMessages();
+            }
+        }
+    }
+    if (progress)
+        progress->SetVisible(false);
+    return static_cast<int>(received);
+}
+
+void TSerialLine::ProcessMessages()
+{
+    if (messageHook)
+        messageHook();
+    else
+        QCoreApplication::processEvents();
+}
+
+void TSerialLine::SetMessageHook(std::function<void()> hook)
+{
+    messageHook = std::move(hook);
+}
+
+TSerialLine::OpenResult TSerialLine::Probe(const QString& device)
+{
+    TSerialLine line;
+    line.OpenDevice(device, 9600);
+    line.ClosePort();
+    return line.LastOpenResult();
+}

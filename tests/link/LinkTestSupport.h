@@ -1,0 +1,98 @@
+#pragma once
+// Helpers of the station link tests: the simulated station as a child
+// process, a ports directory that fixes what every COM number means, and a
+// second program that holds a port.
+#include <QByteArray>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+// A ports directory made the process's TARNIK_PORTS for the object's
+// lifetime. Every number COM1..COM32 starts as an entry that leads nowhere,
+// so no default device of the machine shows through.
+class TestPorts {
+public:
+    TestPorts();
+    ~TestPorts();
+    TestPorts(const TestPorts&) = delete;
+    TestPorts& operator=(const TestPorts&) = delete;
+
+    QString Dir() const { return dir.path(); }
+    QString Entry(int number) const;
+    // Makes COM<number> a link to the target (replacing what was there).
+    bool Link(int number, const QString& target) const;
+    // Removes the entry, so the default device of the number applies.
+    bool Remove(int number) const;
+
+private:
+    QTemporaryDir dir;
+    QByteArray previous;
+    bool hadPrevious;
+};
+
+// One run of tarnik-station. The log and image files live in a temporary
+// folder of the object.
+class SimStation {
+public:
+    SimStation();
+    ~SimStation();
+    SimStation(const SimStation&) = delete;
+    SimStation& operator=(const SimStation&) = delete;
+
+    // Starts the station at the baud rate with the extra options; with a
+    // ports directory and a number it registers itself as that COM port.
+    // Waits for its READY line.
+    bool Start(int baud, const QStringList& extra = {}, const TestPorts* ports = nullptr, int com = 0);
+    // Ends it (SIGTERM) and waits; the image file is written back then.
+    bool Stop();
+    // Waits for the station to end by itself (a vanishing station).
+    bool WaitFinished(int ms);
+
+    QString Device() const { return device; }
+    QString ImagePath() const;
+    QString LogPath() const;
+    QString ErrorText();
+
+    // The image file as the station wrote it last, and the request log.
+    QByteArray Image() const;
+    QStringList Log() const;
+    // Puts an image into the file the next Start loads.
+    bool SetImage(const QByteArray& image) const;
+
+private:
+    QTemporaryDir dir;
+    std::unique_ptr<QProcess> process;
+    QString device;
+};
+
+// Another program holding a device open (the test helper
+// tarnik-port-holder, which opens it the way the programmer does).
+class PortHolder {
+public:
+    ~PortHolder();
+    bool Hold(const QString& device);
+    void Release();
+
+private:
+    std::unique_ptr<QProcess> process;
+};
+
+// A pseudo-terminal whose slave side serves as a port device; the test
+// holds both ends.
+struct TestPty {
+    int master = -1;
+    int slave = -1;
+    QString path;   // the slave device
+    TestPty();
+    ~TestPty();
+    TestPty(const TestPty&) = delete;
+    TestPty& operator=(const TestPty&) = delete;
+};
+
+// The request log line of a request: upper-case hex bytes with spaces.
+QString LogLine(const QByteArray& request);
+
+// The path of a file that exists but that open() refuses even to the
+// privileged user (a read-only kernel attribute), or empty.
+QString RefusedDevice();
