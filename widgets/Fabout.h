@@ -5,7 +5,9 @@ class QLabel;
 class Tfr_button;
 class Tfr_panel;
 
-// The About window, shown modally from the help menu.
+// The About window, shown modally from the help menu: the logo, the
+// program's name, a credit line and a close button.
+// Building it throws when the logo cannot be read.
 class Tf_about : public QDialog {
     Q_OBJECT
 public:
@@ -17,6 +19,7 @@ public:
     QLabel* Label4;
     Tfr_button* fr_button1;
 
+    // Closes (hides) the window, ending its modal loop.
     void fr_button1PClick();
 };
 

@@ -4,6 +4,7 @@
 
 class QImage;
 class QPainter;
+class QPixmap;
 
 // A 24-bit colour with red in the low byte, green in the next and blue in
 // the third; the top byte is zero.
@@ -19,12 +20,18 @@ inline QColor ToQColor(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >
 enum TGradientDirection { GradientTopToBottom = 0, GradientLeftToRight = 1 };
 
 // Paints a two-colour linear gradient over the half-open rectangle
-// [x1, x2) x [y1, y2). Each channel of line i is colour1 + trunc(i * step),
-// step = (colour2 - colour1) / n in single precision. Any other direction,
-// or an empty rectangle, draws nothing.
+// [x1, x2) x [y1, y2). With n lines (rows or columns), each channel of line i
+// is colour1 + trunc(i * step), step = (colour2 - colour1) / n held in single
+// precision, truncated toward zero. The first line is exactly colour1; the
+// last one stops short of colour2 wherever the channel changes. Any other
+// direction, or an empty rectangle, draws nothing. Parts of the rectangle
+// outside the target are not drawn.
 void GradientFill(QImage& target, int x1, int y1, int x2, int y2,
                   TColor colour1, TColor colour2, int Direction);
-// The same on a paint surface; the painter's pen is left at the colour of
-// the last line drawn.
+void GradientFill(QPixmap& target, int x1, int y1, int x2, int y2,
+                  TColor colour1, TColor colour2, int Direction);
+// The same on a paint surface. The painter's pen is left at the colour of
+// the last line (also when that line lies outside the target); an empty
+// rectangle or an unknown direction leaves the pen as it was.
 void GradientFill(QPainter& canvas, int x1, int y1, int x2, int y2,
                   TColor colour1, TColor colour2, int Direction);
