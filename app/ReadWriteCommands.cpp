@@ -1,5 +1,43 @@
 // The read and write commands of the action row.
+#include "app/ErrorBox.h"
 #include "app/Main.h"
+#include "editors/Fchannels.h"
+#include "editors/Fsettings.h"
+#include "editors/StationFrequencyCheck.h"
+#include "link/Fportcheck.h"
+#include "link/StationRecord.h"
 
-void Tf_main::read_btnPClick(QObject*) {}
-void Tf_main::write_btnPClick(QObject*) {}
+// Reads the station into the editors: the settings first (their band change
+// puts every row on the band minimum), then the channels. The settings load
+// refuses a record whose band the catalogue does not know before it touches
+// either page; the error box then names the band.
+void Tf_main::read_btnPClick(QObject*)
+{
+    if (stationBusy)
+        return;
+    StationCommand exchange(this);
+    TTarnikPlus record;
+    if (!f_port->ReadStation(fr_progress1, record))
+        return;
+    f_settings->LoadFromRecord(record);
+    f_channels->LoadFromRecord(record);
+}
+
+// Writes the editors into the station: the channels fill the record first,
+// then the settings. A channel frequency the station cannot hold stops the
+// write before anything is sent.
+void Tf_main::write_btnPClick(QObject*)
+{
+    if (stationBusy)
+        return;
+    TTarnikPlus record;
+    f_channels->SaveToRecord(record);
+    f_settings->SaveToRecord(record);
+    const QString problem = StationFrequencyProblem(record);
+    if (!problem.isEmpty()) {
+        ShowErrorBox(problem);
+        return;
+    }
+    StationCommand exchange(this);
+    f_port->WriteStation(fr_progress1, record);
+}

@@ -28,3 +28,18 @@ TBandLimits ReadBandLimits(TXMLFile& xml, const QString& catalogue, int band)
         throw EConvertError(QStringLiteral("'%1' is not a valid frequency step").arg(step));
     return limits;
 }
+
+void CheckBandNumber(int band, int bandCount, const QString& context)
+{
+    if (band >= 1 && band <= bandCount)
+        return;
+    QString message = bandCount > 0
+        ? QStringLiteral("Частотный диапазон %1 не описан в каталоге Settings.xml (в каталоге диапазоны 1 - %2).")
+              .arg(band)
+              .arg(bandCount)
+        : QStringLiteral("Частотный диапазон %1 не описан в каталоге Settings.xml (в каталоге нет диапазонов).")
+              .arg(band);
+    if (!context.isEmpty())
+        message = context + QLatin1Char(' ') + message;
+    throw EConvertError(message);
+}

@@ -72,7 +72,9 @@ Tf_channels::Tf_channels(QWidget* page, Tf_startup* splash)
     channelRows.resize(ChannelCount);
     ScrollBox1->hide();
     for (int i = 0; i < ChannelCount; ++i) {
-        channelRows[i] = new Tfr_reccord;
+        // Owned by the list from the start (hidden), so a row never becomes a
+        // window of its own; CreationTimer places and shows it.
+        channelRows[i] = new Tfr_reccord(rowsHost);
         channelRows[i]->hide();
         if (splash)
             splash->fr_progress1->SetPosition(i * 100 / ChannelCount + 1);
@@ -114,7 +116,6 @@ void Tf_channels::CreationTimer()
     Creation->stop();
     for (int n = 0; n < ChannelCount; ++n) {
         Tfr_reccord* row = channelRows[n];
-        row->setParent(rowsHost);
         row->move(0, RowHeight * n);
         row->Panel1->setText(QString::number(n));
         row->show();
@@ -125,6 +126,10 @@ void Tf_channels::CreationTimer()
     QApplication::processEvents();
 }
 
+// Each enabled channel's own receive and transmit frequency go into its
+// fields, whatever the common-frequency option: mirroring is for the user's
+// edits, and a load that copied one over the other would change every
+// split-frequency channel at the next write.
 void Tf_channels::LoadFromRecord(const TTarnikPlus& record)
 {
     for (int i = 0; i < ChannelCount && i < static_cast<int>(record.channels.size()); ++i) {
@@ -150,6 +155,9 @@ void Tf_channels::SaveToRecord(TTarnikPlus& record)
         if (!ch.enable)
             continue;
         record.lastChannel = static_cast<uint8_t>(i);
+        // A value still being typed (the toolbar buttons leave it the focus)
+        // is stored as committing it would leave it: mirrored, and clamped.
+        row->CommitTypedFrequency();
         ch.RX = row->CSpinEdit1->ClampedValue() / 1000;
         ch.TX = row->CSpinEdit2->ClampedValue() / 1000;
         ch.CTCSSRX = row->ComboBox1->currentIndex();

@@ -5,6 +5,8 @@
 #include "widgets/Frbutton.h"
 #include "widgets/Frpanel.h"
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QScreen>
 
 Tf_config* f_config = nullptr;
 
@@ -37,6 +39,15 @@ Tf_config::Tf_config(QWidget* parent)
     connect(fr_button2, &Tfr_button::clicked, this, &Tf_config::fr_button2PClick);
 }
 
+void Tf_config::showEvent(QShowEvent* e)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    QDialog::showEvent(e);
+}
+
+// The rows take the option; the set-channel dialog follows the check box
+// itself.
 void Tf_config::fr_button1PClick()
 {
     for (Tfr_reccord* row : channelRows)
@@ -44,4 +55,7 @@ void Tf_config::fr_button1PClick()
     close();
 }
 
+// Closes without touching the rows. The check box keeps the state the user
+// left it in: that is what the set-channel dialog follows and what is
+// stored when the program ends.
 void Tf_config::fr_button2PClick() { close(); }

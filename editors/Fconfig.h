@@ -18,6 +18,9 @@ public:
 
     void fr_button1PClick();
     void fr_button2PClick();
+
+protected:
+    void showEvent(QShowEvent*) override;
 };
 
 extern Tf_config* f_config;

@@ -1,4 +1,5 @@
 #include "editors/Frnoiselevels.h"
+#include "editors/ArrowButtons.h"
 #include "widgets/CSpinEdit.h"
 #include <QLabel>
 #include <QToolButton>
@@ -9,7 +10,7 @@ Tfr_noiselevel::Tfr_noiselevel(QWidget* parent)
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(13);
     setFont(f);
-    resize(241, 32);
+    setFixedSize(241, 32);
     Panel1 = new QLabel(this);
     Panel1->setGeometry(0, 0, 50, 32);
     Panel1->setFrameShape(QFrame::Box);
@@ -21,24 +22,18 @@ Tfr_noiselevel::Tfr_noiselevel(QWidget* parent)
     frame->setFrameShape(QFrame::Box);
     frame->setGeometry(50, 0, 191, 32);
     Panel2 = frame;
-    SpeedButton1 = new QToolButton(Panel2);
-    SpeedButton1->setArrowType(Qt::LeftArrow);
-    SpeedButton1->setAutoRaise(true);
-    SpeedButton1->setFocusPolicy(Qt::NoFocus);
-    SpeedButton1->setGeometry(13, 2, 26, 26);
+    SpeedButton1 = FlatArrowButton(Panel2, Qt::LeftArrow, QRect(13, 2, 26, 26));
     CSpinEdit1 = new TCSpinEdit(Panel2);
     CSpinEdit1->setGeometry(39, 2, 121, 26);
     CSpinEdit1->SetMinValue(0);
     CSpinEdit1->SetMaxValue(255);
     CSpinEdit1->SetIncrement(1);
-    SpeedButton2 = new QToolButton(Panel2);
-    SpeedButton2->setArrowType(Qt::RightArrow);
-    SpeedButton2->setAutoRaise(true);
-    SpeedButton2->setFocusPolicy(Qt::NoFocus);
-    SpeedButton2->setGeometry(159, 2, 26, 26);
+    SpeedButton2 = FlatArrowButton(Panel2, Qt::RightArrow, QRect(159, 2, 26, 26));
     connect(SpeedButton1, &QToolButton::clicked, this, &Tfr_noiselevel::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &Tfr_noiselevel::SpeedButton2Click);
 }
 
+// One click, one step of 1 through the field's own clamping; holding a
+// button does not repeat.
 void Tfr_noiselevel::SpeedButton1Click() { CSpinEdit1->SetValue(CSpinEdit1->Value() - 1); }
 void Tfr_noiselevel::SpeedButton2Click() { CSpinEdit1->SetValue(CSpinEdit1->Value() + 1); }

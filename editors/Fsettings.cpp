@@ -136,7 +136,7 @@ Tf_settings::Tf_settings(QScrollArea* scrollBox)
     connect(ComboBox1, &QComboBox::activated, this, [this] { Guarded([this] { ComboBox1Change(ComboBox1); }); });
     connect(TrackBar1, &QSlider::valueChanged, this, &Tf_settings::TrackBar1Change);
     connect(TrackBar2, &QSlider::valueChanged, this, &Tf_settings::TrackBar2Change);
-    connect(Button1, &QPushButton::clicked, this, &Tf_settings::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, [this] { Guarded([this] { Button1Click(); }); });
     if (scrollBox)
         scrollBox->setWidget(this);
     show();
@@ -147,10 +147,14 @@ QList<QComboBox*> Tf_settings::Lists() const
     return {ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5, ComboBox6, ComboBox7, ComboBox8, ComboBox9};
 }
 
-void Tf_settings::ComboBox1Change(QObject*)
+TBandLimits Tf_settings::ReadBand(int band, const QString& context) const
 {
-    const int band = ComboBox1->currentIndex() + 1;
-    const TBandLimits limits = ReadBandLimits(*XmlFile, StartPath(QStringLiteral("Settings/Settings.xml")), band);
+    CheckBandNumber(band, ComboBox1->count(), context);
+    return ReadBandLimits(*XmlFile, StartPath(QStringLiteral("Settings/Settings.xml")), band);
+}
+
+void Tf_settings::ApplyBand(const TBandLimits& limits)
+{
     frequencyStep = limits.stepHz;
     for (Tfr_reccord* row : channelRows) {
         for (TCSpinEdit* field : {row->CSpinEdit1, row->CSpinEdit2}) {
@@ -160,11 +164,20 @@ void Tf_settings::ComboBox1Change(QObject*)
     }
 }
 
+void Tf_settings::ComboBox1Change(QObject*)
+{
+    ApplyBand(ReadBand(ComboBox1->currentIndex() + 1, QString()));
+}
+
 void Tf_settings::TrackBar1Change() { Edit1->setText(QString::number(TrackBar1->value())); }
 void Tf_settings::TrackBar2Change() { Edit2->setText(QString::number(TrackBar2->value())); }
 
 void Tf_settings::LoadFromRecord(const TTarnikPlus& r)
 {
+    // The band change reads the catalogue before it changes anything; doing
+    // that first keeps a record with an unknown band from half-loading.
+    const TBandLimits band = ReadBand(r.range, QStringLiteral("Конфигурация станции не загружена."));
+
     ComboBox1->setCurrentIndex(r.range - 1);
     ComboBox3->setCurrentIndex(r.volume);
     ComboBox5->setCurrentIndex(r.squelch);
@@ -187,7 +200,7 @@ void Tf_settings::LoadFromRecord(const TTarnikPlus& r)
         noiseLevelRows[i]->CSpinEdit1->SetValue(r.noiseLevels[i]);
     TrackBar1Change();
     TrackBar2Change();
-    ComboBox1Change(this);
+    ApplyBand(band);   // the band change, with the limits read above
 }
 
 void Tf_settings::SaveToRecord(TTarnikPlus& r)
@@ -217,6 +230,16 @@ void Tf_settings::SaveToRecord(TTarnikPlus& r)
 
 void Tf_settings::Button1Click()
 {
-    if (f_port)
+    if (!f_port)
+        return;
+    if (!f_main) {
         f_port->WritePwmPower(TrackBar2->value());
+        return;
+    }
+    // A station exchange of its own: one at a time, and the main window's
+    // commands wait for it.
+    if (f_main->StationBusy())
+        return;
+    Tf_main::StationCommand exchange(f_main);
+    f_port->WritePwmPower(TrackBar2->value());
 }

@@ -11,6 +11,7 @@ class QPushButton;
 class QScrollArea;
 class QSlider;
 class Tfr_noiselevel;
+struct TBandLimits;
 struct TTarnikPlus;
 
 // The frequency step of the current band in hertz; set by the band change,
@@ -55,12 +56,23 @@ public:
     // The nine lists in the order of the record fields they edit.
     QList<QComboBox*> Lists() const;
 
+    // Shows the record's settings and runs the band change. A record whose
+    // band the band list does not hold, or whose band limits the catalogue
+    // cannot give, is refused before any control changes (EConvertError).
     void LoadFromRecord(const TTarnikPlus& record);
     void SaveToRecord(TTarnikPlus& record);
+    // The band change: reads the selected band's limits and the step from
+    // Settings.xml and puts every channel row's frequency fields on them,
+    // both values on the band minimum. Throws EConvertError, changing
+    // nothing, when no band is selected or the catalogue lacks a value.
     void ComboBox1Change(QObject* sender);
     void TrackBar1Change();
     void TrackBar2Change();
     void Button1Click();
+
+private:
+    TBandLimits ReadBand(int band, const QString& context) const;
+    void ApplyBand(const TBandLimits& limits);
 };
 
 extern Tf_settings* f_settings;

@@ -5,10 +5,28 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QToolButton>
+#include <QValidator>
+#include <algorithm>
 #include <limits>
 
 namespace {
 constexpr int ArrowWidth = 16;
+
+// Lets only digits, signs and the decimal separator into the field, whether
+// typed, pasted or dropped. Text set from code is not checked.
+class TNumberCharacters : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        const QString separator = QLocale().decimalPoint();
+        for (QChar c : input) {
+            if (!(c.isDigit() || c == QLatin1Char('+') || c == QLatin1Char('-') || separator.contains(c)))
+                return Invalid;
+        }
+        return Acceptable;
+    }
+};
 
 int Saturate(long long v)
 {
@@ -27,6 +45,7 @@ TCSpinEdit::TCSpinEdit(QWidget* parent)
     , downButton(new QToolButton(this))
 {
     edit->setText(QStringLiteral("0"));
+    edit->setValidator(new TNumberCharacters(edit));
     edit->installEventFilter(this);
     setFocusProxy(edit);
     for (QToolButton* b : {upButton, downButton}) {
@@ -37,7 +56,7 @@ TCSpinEdit::TCSpinEdit(QWidget* parent)
     downButton->setArrowType(Qt::DownArrow);
     connect(upButton, &QToolButton::clicked, this, &TCSpinEdit::StepUp);
     connect(downButton, &QToolButton::clicked, this, &TCSpinEdit::StepDown);
-    connect(edit, &QLineEdit::textChanged, this, &TCSpinEdit::Change);
+    connect(edit, &QLineEdit::textChanged, this, &TCSpinEdit::TextChanged);
     connect(edit, &QLineEdit::textEdited, this, &TCSpinEdit::Edited);
     connect(edit, &QLineEdit::returnPressed, this, &TCSpinEdit::Commit);
     resize(121, 26);
@@ -62,8 +81,21 @@ QString TCSpinEdit::Text() const { return edit->text(); }
 
 void TCSpinEdit::SetText(const QString& text)
 {
-    if (edit->text() != text)
-        edit->setText(text);
+    if (edit->text() == text)
+        return;
+    ++codeChanges;
+    edit->setText(text);
+    --codeChanges;
+}
+
+void TCSpinEdit::TextChanged()
+{
+    // A handler of Change may set this field's text again; the outer
+    // delivery keeps its own answer to TypedChange.
+    const bool outer = typedChange;
+    typedChange = codeChanges == 0;
+    emit Change();
+    typedChange = outer;
 }
 
 int TCSpinEdit::Value()
@@ -90,12 +122,6 @@ void TCSpinEdit::StepUp() { SetValue(Saturate(static_cast<long long>(Value()) + 
 
 void TCSpinEdit::StepDown() { SetValue(Saturate(static_cast<long long>(Value()) - increment)); }
 
-bool TCSpinEdit::AcceptsCharacter(QChar c) const
-{
-    return c.isDigit() || c == QLatin1Char('+') || c == QLatin1Char('-')
-        || c == QLocale().decimalPoint().at(0);
-}
-
 bool TCSpinEdit::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != edit)
@@ -110,12 +136,6 @@ bool TCSpinEdit::eventFilter(QObject* watched, QEvent* event)
         if (key->key() == Qt::Key_Down) {
             StepDown();
             return true;
-        }
-        const QString text = key->text();
-        if (!text.isEmpty() && text.at(0).isPrint() && !(key->modifiers() & Qt::ControlModifier)) {
-            for (QChar c : text)
-                if (!AcceptsCharacter(c))
-                    return true;   // swallowed: only number characters can be typed
         }
         break;
     }

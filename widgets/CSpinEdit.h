@@ -43,6 +43,11 @@ public:
 
     int CheckValue(int value) const;
 
+    // True while Change is being delivered for a text the user typed,
+    // pasted or undid, false for a change made from code (SetText,
+    // SetValue, stepping, the reset of a text that is not a number).
+    bool TypedChange() const { return typedChange; }
+
     QLineEdit* Editor() const { return edit; }
 
 signals:
@@ -61,7 +66,7 @@ protected:
     void resizeEvent(QResizeEvent*) override;
 
 private:
-    bool AcceptsCharacter(QChar c) const;
+    void TextChanged();
 
     QLineEdit* edit;
     QToolButton* upButton;
@@ -70,4 +75,6 @@ private:
     int maxValue = 0;
     int increment = 1;
     bool pressedInside = false;
+    int codeChanges = 0;
+    bool typedChange = false;
 };
