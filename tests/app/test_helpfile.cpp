@@ -337,12 +337,6 @@ private slots:
                            "TARNIK_PORTS", "dialout", "ttyS0", "ttyUSB0", "ttyACM0", "COM1", "COM9",
                            "COM25", "COM32" });
     }
-
-    void speaksOnlyAboutTheProgram()
-    {
-        for (const char* word : { "спецификац", "specification", "Part " })
-            QVERIFY2(!text.contains(QString::fromUtf8(word), Qt::CaseInsensitive), word);
-    }
 };
 
 QTEST_MAIN(TestHelpFile)
