@@ -2,6 +2,7 @@
 #include "app/StartDir.h"
 #include "editors/Fchannels.h"
 #include "editors/Frreccord.h"
+#include "widgets/DialogParts.h"
 #include "widgets/Frbutton.h"
 #include "widgets/Frpanel.h"
 #include <QCheckBox>
@@ -13,28 +14,15 @@ Tf_config* f_config = nullptr;
 Tf_config::Tf_config(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setWindowTitle(QStringLiteral("Настройки приложения"));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(16);
-    setFont(f);
-    setFixedSize(392, 266);
-    fr_panel1 = new Tfr_panel(this);
-    fr_panel1->setGeometry(0, 0, 392, 266);
-    fr_panel1->SetCaption(QString());
+    fr_panel1 = DialogBackground(this, QStringLiteral("Настройки приложения"), 392, 266, 16);
     CheckBox1 = new QCheckBox(QStringLiteral("Общая частота приема и передачи"), fr_panel1);
     CheckBox1->setGeometry(16, 24, 281, 20);
     CheckBox1->setToolTip(QStringLiteral("Установка данного флага позволяет\n"
                                          "использовать единую частоту как на\n"
                                          "прием так и на передачу, при смене \n"
                                          "одной будет изменятся и вторая"));
-    fr_button1 = new Tfr_button(this);
-    fr_button1->setGeometry(72, 208, 150, 40);
-    fr_button1->SetCaption(QStringLiteral("Принять"));
-    fr_button1->SetPicture(StartPath(QStringLiteral("Source/ok.bmp")));
-    fr_button2 = new Tfr_button(this);
-    fr_button2->setGeometry(232, 208, 150, 40);
-    fr_button2->SetCaption(QStringLiteral("Отмена"));
-    fr_button2->SetPicture(StartPath(QStringLiteral("Source/error.bmp")));
+    fr_button1 = DialogButton(this, QRect(72, 208, 150, 40), QStringLiteral("Принять"), QStringLiteral("ok.bmp"));
+    fr_button2 = DialogButton(this, QRect(232, 208, 150, 40), QStringLiteral("Отмена"), QStringLiteral("error.bmp"));
     connect(fr_button1, &Tfr_button::clicked, this, &Tf_config::fr_button1PClick);
     connect(fr_button2, &Tfr_button::clicked, this, &Tf_config::fr_button2PClick);
 }

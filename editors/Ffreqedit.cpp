@@ -3,6 +3,7 @@
 #include "editors/FrequencyEntry.h"
 #include "editors/Fsettings.h"
 #include "widgets/CSpinEdit.h"
+#include "widgets/DialogParts.h"
 #include "widgets/Frbutton.h"
 #include "widgets/Frpanel.h"
 #include <QGuiApplication>
@@ -22,15 +23,7 @@ constexpr QChar Blank = QLatin1Char('_');
 Tf_freq::Tf_freq(QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
 {
-    setWindowTitle(QStringLiteral("Задание частоты"));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(16);
-    setFont(f);
-    setFixedSize(375, 51);
-
-    fr_panel1 = new Tfr_panel(this);
-    fr_panel1->setGeometry(0, 0, 375, 51);
-    fr_panel1->SetCaption(QString());
+    fr_panel1 = DialogBackground(this, QStringLiteral("Задание частоты"), 375, 51, 16);
 
     MaskEdit1 = new QLineEdit(fr_panel1);
     MaskEdit1->setGeometry(8, 8, 115, 34);
@@ -48,14 +41,8 @@ Tf_freq::Tf_freq(QWidget* parent)
     Label1->move(128, 18);
     Label1->adjustSize();
 
-    fr_button1 = new Tfr_button(fr_panel1);
-    fr_button1->setGeometry(167, 6, 100, 40);
-    fr_button1->SetCaption(QStringLiteral("Ок"));
-    fr_button1->SetPicture(StartPath(QStringLiteral("Source/ok.bmp")));
-    fr_button2 = new Tfr_button(fr_panel1);
-    fr_button2->setGeometry(271, 6, 100, 40);
-    fr_button2->SetCaption(QStringLiteral("Отмена"));
-    fr_button2->SetPicture(StartPath(QStringLiteral("Source/error.bmp")));
+    fr_button1 = DialogButton(fr_panel1, QRect(167, 6, 100, 40), QStringLiteral("Ок"), QStringLiteral("ok.bmp"));
+    fr_button2 = DialogButton(fr_panel1, QRect(271, 6, 100, 40), QStringLiteral("Отмена"), QStringLiteral("error.bmp"));
     connect(fr_button1, &Tfr_button::clicked, this, &Tf_freq::fr_button1PClick);
     connect(fr_button2, &Tfr_button::clicked, this, &Tf_freq::fr_button2PClick);
 }

@@ -7,6 +7,7 @@
 #include "editors/Fchannels.h"
 #include "editors/FrequencyMirror.h"
 #include "widgets/CSpinEdit.h"
+#include "widgets/DialogParts.h"
 #include "widgets/Frbutton.h"
 #include "widgets/Frpanel.h"
 #include <QCheckBox>
@@ -32,29 +33,12 @@ QLabel* Caption(QWidget* parent, const QString& text, int x)
     label->adjustSize();
     return label;
 }
-
-Tfr_button* DialogButton(QWidget* parent, const QString& caption, const QString& picture, int x)
-{
-    auto* b = new Tfr_button(parent);
-    b->setGeometry(x, 54, 120, 40);
-    b->SetCaption(caption);
-    b->SetPicture(StartPath(QStringLiteral("Source/") + picture));
-    return b;
-}
 } // namespace
 
 Tf_setchannel::Tf_setchannel(QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
 {
-    setWindowTitle(QStringLiteral("Задать канал"));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(16);
-    setFont(f);
-    setFixedSize(736, 104);
-
-    fr_panel1 = new Tfr_panel(this);
-    fr_panel1->setGeometry(0, 0, 736, 104);
-    fr_panel1->SetCaption(QString());
+    fr_panel1 = DialogBackground(this, QStringLiteral("Задать канал"), 736, 104, 16);
 
     Label1 = Caption(fr_panel1, QStringLiteral("№ канала"), 0);
     Label2 = Caption(fr_panel1, QStringLiteral("RX(Гц)"), 120);
@@ -87,8 +71,8 @@ Tf_setchannel::Tf_setchannel(QWidget* parent)
         box->addItems(tones);
         box->setCurrentIndex(0);
     }
-    fr_button1 = DialogButton(fr_panel1, QStringLiteral("Ок"), QStringLiteral("ok.bmp"), 480);
-    fr_button2 = DialogButton(fr_panel1, QStringLiteral("Отмена"), QStringLiteral("error.bmp"), 608);
+    fr_button1 = DialogButton(fr_panel1, QRect(480, 54, 120, 40), QStringLiteral("Ок"), QStringLiteral("ok.bmp"));
+    fr_button2 = DialogButton(fr_panel1, QRect(608, 54, 120, 40), QStringLiteral("Отмена"), QStringLiteral("error.bmp"));
     Timer1 = new QTimer(this);
 
     repeat = new TAutoRepeat(Timer1, CSpinEdit1, CSpinEdit2);

@@ -1,6 +1,7 @@
 #include "link/Fcomsettings.h"
 #include "app/StartDir.h"
 #include "link/PortSurvey.h"
+#include "widgets/DialogParts.h"
 #include "widgets/Frbutton.h"
 #include "widgets/Frpanel.h"
 #include <QComboBox>
@@ -12,15 +13,8 @@ Tf_com* f_com = nullptr;
 Tf_com::Tf_com(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Настройки соединения COM"));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(16);
-    setFont(f);
-    setFixedSize(392, 266);
-    fr_panel1 = new Tfr_panel(this);
-    fr_panel1->setGeometry(0, 0, 392, 266);
-    fr_panel1->SetCaption(QString());
-    QFont bold = f;
+    fr_panel1 = DialogBackground(this, QStringLiteral("Настройки соединения COM"), 392, 266, 16);
+    QFont bold = font();
     bold.setBold(true);
     Label1 = new QLabel(QStringLiteral("Порт"), fr_panel1);
     Label1->setFont(bold);
@@ -36,7 +30,7 @@ Tf_com::Tf_com(QWidget* parent)
     Label3->setGeometry(105, 112, std::max(226, Label3->sizeHint().width()), 54);
     fr_combobox1 = new QComboBox(fr_panel1);
     fr_combobox1->setGeometry(104, 13, 250, 24);
-    QFont small = f;
+    QFont small = font();
     small.setPixelSize(11);
     Label4 = new QLabel(fr_panel1);
     Label4->setFont(small);
@@ -50,14 +44,8 @@ Tf_com::Tf_com(QWidget* parent)
     fr_combobox2->addItems({QStringLiteral("4800"), QStringLiteral("9600"), QStringLiteral("19200")});
     fr_combobox1->setCurrentIndex(0);
     fr_combobox2->setCurrentIndex(0);
-    fr_button1 = new Tfr_button(this);
-    fr_button1->setGeometry(73, 212, 150, 40);
-    fr_button1->SetCaption(QStringLiteral("Принять"));
-    fr_button1->SetPicture(StartPath(QStringLiteral("Source/ok.bmp")));
-    fr_button2 = new Tfr_button(this);
-    fr_button2->setGeometry(231, 212, 150, 40);
-    fr_button2->SetCaption(QStringLiteral("Отмена"));
-    fr_button2->SetPicture(StartPath(QStringLiteral("Source/error.bmp")));
+    fr_button1 = DialogButton(this, QRect(73, 212, 150, 40), QStringLiteral("Принять"), QStringLiteral("ok.bmp"));
+    fr_button2 = DialogButton(this, QRect(231, 212, 150, 40), QStringLiteral("Отмена"), QStringLiteral("error.bmp"));
     ShowCurrentDevice();
     connect(fr_combobox1, &QComboBox::currentIndexChanged, this, &Tf_com::ShowCurrentDevice);
     connect(fr_button1, &Tfr_button::clicked, this, &Tf_com::fr_button1PClick);

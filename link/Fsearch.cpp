@@ -6,6 +6,7 @@
 #include "link/Fcomsettings.h"
 #include "link/Fportcheck.h"
 #include "link/StationLink.h"
+#include "widgets/DialogParts.h"
 #include "widgets/Frbutton.h"
 #include "widgets/Frpanel.h"
 #include <QApplication>
@@ -23,28 +24,12 @@ const QString TextFound = QStringLiteral("Станция подключена к
 const QString TextNoStation = QStringLiteral("Станция не подключена.");
 const QString TextOpenFailed = QStringLiteral("Ошибка открытия порта.");
 
-Tfr_button* MakeButton(QWidget* parent, const QRect& place, const QString& caption, const QString& picture)
-{
-    auto* b = new Tfr_button(parent);
-    b->setGeometry(place);
-    b->SetCaption(caption);
-    b->SetPicture(StartPath(picture));
-    return b;
-}
-
 } // namespace
 
 Tf_search::Tf_search(QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
 {
-    setWindowTitle(QStringLiteral("Поиск станции"));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(16);
-    setFont(f);
-    setFixedSize(392, 266);
-    fr_panel1 = new Tfr_panel(this);
-    fr_panel1->setGeometry(0, 0, 392, 266);
-    fr_panel1->SetCaption(QString());
+    fr_panel1 = DialogBackground(this, QStringLiteral("Поиск станции"), 392, 266, 16);
 
     ListView1 = new QTreeWidget(fr_panel1);
     ListView1->setGeometry(1, 16, 390, 185);
@@ -58,8 +43,8 @@ Tf_search::Tf_search(QWidget* parent)
     ListView1->setColumnWidth(1, 70);
     ListView1->header()->setStretchLastSection(true);
 
-    fr_button1 = MakeButton(this, QRect(72, 215, 150, 40), QStringLiteral("Поиск"), QStringLiteral("Source/search.bmp"));
-    fr_button2 = MakeButton(this, QRect(232, 216, 150, 40), QStringLiteral("Отмена"), QStringLiteral("Source/error.bmp"));
+    fr_button1 = DialogButton(this, QRect(72, 215, 150, 40), QStringLiteral("Поиск"), QStringLiteral("search.bmp"));
+    fr_button2 = DialogButton(this, QRect(232, 216, 150, 40), QStringLiteral("Отмена"), QStringLiteral("error.bmp"));
     connect(fr_button1, &Tfr_button::clicked, this, [this] { Guarded([this] { fr_button1PClick(); }); });
     connect(fr_button2, &Tfr_button::clicked, this, &Tf_search::fr_button2PClick);
 }
