@@ -19,6 +19,7 @@ Tf_journal::Tf_journal(QWidget* panel)
     ListView1->setRootIsDecorated(false);
     ListView1->setIndentation(0);
     ListView1->setFrameShape(QFrame::NoFrame);
+    ListView1->setFocusPolicy(Qt::NoFocus);   // read-only: no focus frame on an entry
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setIconSize(QSize(16, 16));
