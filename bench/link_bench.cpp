@@ -10,7 +10,7 @@
 #include "link/SerialLine.h"
 #include "link/StationLink.h"
 #include "link/StationRecord.h"
-#include "tests/link/LinkTestSupport.h"
+#include "tests/support/StationTestSupport.h"
 #include "widgets/Frprogress.h"
 #include <QApplication>
 #include <QElapsedTimer>

@@ -9,6 +9,7 @@
 #include "editors/Frnoiselevels.h"
 #include "editors/Frreccord.h"
 #include "editors/Fsettings.h"
+#include "tests/support/StationTestSupport.h"
 #include "widgets/CSpinEdit.h"
 #include "widgets/Frbutton.h"
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include <QStringList>
 #include <QTreeWidget>
 #include <QtTest>
+#include <memory>
 
 namespace harness {
 
@@ -25,6 +27,15 @@ inline QStringList& ErrorBoxes()
 {
     static QStringList boxes;
     return boxes;
+}
+
+// The ports the program sees while it runs: every COM number leads nowhere
+// unless the test has set up its own ports directory, so the machine's own
+// serial ports never show through.
+inline std::unique_ptr<TestPorts>& FixedPorts()
+{
+    static std::unique_ptr<TestPorts> ports;
+    return ports;
 }
 
 inline int JournalCount() { return f_journal->ListView1->topLevelItemCount(); }
@@ -43,6 +54,8 @@ inline bool StartProgram()
 {
     ErrorBoxes().clear();
     SetErrorBoxHandler([](const QString& m) { ErrorBoxes() << m; });
+    if (!qEnvironmentVariableIsSet("TARNIK_PORTS"))
+        FixedPorts() = std::make_unique<TestPorts>();
     CreateWindows();
     f_main->show();
     return QTest::qWaitFor([] {
@@ -57,6 +70,7 @@ inline void StopProgram()
 {
     DestroyWindows();
     SetErrorBoxHandler({});
+    FixedPorts().reset();
 }
 
 // Every value the programmer file and the report touch, with the channel

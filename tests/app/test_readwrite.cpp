@@ -30,6 +30,9 @@ private slots:
 
     void aFailedReadChangesNeitherPage()
     {
+        TestPorts ports;
+        SimStation silent;   // a port that opens, with nothing answering
+        QVERIFY(silent.Start(19200, {QStringLiteral("--silent")}, &ports, 1));
         ProgramWindows p;
         QVERIFY(p.started);
         SetChannel(4, 35000000, 36000000);
@@ -72,13 +75,16 @@ private slots:
 
     void aHoldableConfigurationGoesToTheLink()
     {
+        TestPorts ports;
+        SimStation silent;   // a port that opens, with nothing answering
+        QVERIFY(silent.Start(19200, {QStringLiteral("--silent")}, &ports, 1));
         ProgramWindows p;
         QVERIFY(p.started);
         SetChannel(7, 35000000, 36000000);
         const int entries = p.Journal().size();
         f_main->write_btn->clicked();
         QVERIFY(p.errors.isEmpty());
-        QVERIFY(p.Journal().size() > entries);   // no station here: the link reports its failure
+        QVERIFY(p.Journal().size() > entries);   // no station answers: the link reports its failure
         QCOMPARE(LastIcon(), 6);
     }
 

@@ -2,7 +2,9 @@
 // The whole program's windows for a GUI test: a fresh run directory, every
 // window created as at start-up, the main window shown and the start-up
 // finished ("Можно начинать к работу"), error boxes recorded instead of
-// shown. Everything is destroyed with the object.
+// shown. Unless the test has set up its own ports directory, every COM
+// number leads nowhere, so the machine's own serial ports never show
+// through. Everything is destroyed with the object.
 #include "app/ErrorBox.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
@@ -11,6 +13,7 @@
 #include "editors/Frnoiselevels.h"
 #include "editors/Frreccord.h"
 #include "editors/Fsettings.h"
+#include "tests/support/StationTestSupport.h"
 #include "tests/support/TestRunDir.h"
 #include "widgets/CSpinEdit.h"
 #include <QCheckBox>
@@ -20,6 +23,7 @@
 #include <QStringList>
 #include <QTreeWidget>
 #include <QtTest>
+#include <memory>
 
 class ProgramWindows {
 public:
@@ -28,6 +32,8 @@ public:
     {
         if (!settings.isEmpty())
             run.WriteSettings(settings);
+        if (!qEnvironmentVariableIsSet("TARNIK_PORTS"))
+            ports = std::make_unique<TestPorts>();
         SetErrorBoxHandler([this](const QString& m) { errors << m; });
         CreateWindows();
         f_main->show();
@@ -37,6 +43,7 @@ public:
     {
         DestroyWindows();
         SetErrorBoxHandler({});
+        ports.reset();
     }
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
@@ -51,6 +58,7 @@ public:
     static bool JournalHas(const QString& text) { return Journal().contains(text); }
 
     TestRunDir run;
+    std::unique_ptr<TestPorts> ports;
     QStringList errors;
     bool started = false;
 };

@@ -325,6 +325,9 @@ private slots:
 
     void setWritesOnlyThePwmPowerAndWaitsForAnExchange()
     {
+        TestPorts ports;
+        SimStation silent;   // a port that opens, with nothing answering
+        QVERIFY(silent.Start(19200, {QStringLiteral("--silent")}, &ports, 1));
         ProgramWindows p;
         QVERIFY(p.started);
         f_settings->TrackBar2->setValue(77);
@@ -338,7 +341,7 @@ private slots:
             QCOMPARE(p.Journal().size(), entries);   // refused while another exchange runs
         }
         f_settings->Button1->click();
-        // No station here: the one exchange was tried and reported its failure.
+        // No station answers: the one exchange was tried and reported its failure.
         QVERIFY(p.Journal().size() > entries);
         const int n = f_journal->ListView1->topLevelItemCount();
         QCOMPARE(f_journal->ListView1->topLevelItem(n - 1)->data(0, Qt::UserRole).toInt(), 6);

@@ -10,7 +10,7 @@
 #include "link/Fsearch.h"
 #include "link/ImageCodec.h"
 #include "link/StationRecord.h"
-#include "tests/link/LinkTestSupport.h"
+#include "tests/support/StationTestSupport.h"
 #include "tests/support/TestRunDir.h"
 #include "widgets/CSpinEdit.h"
 #include "widgets/Frbutton.h"

@@ -3,7 +3,7 @@
 #include "link/PortMap.h"
 #include "link/PortSurvey.h"
 #include "link/SerialLine.h"
-#include "tests/link/LinkTestSupport.h"
+#include "tests/support/StationTestSupport.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -116,9 +116,9 @@ private slots:
         TestPty a;
         ports.Link(1, a.path);
         QString refused;
+        TestPty b;   // lives to the end of the test, or its device goes away
         if (::geteuid() != 0) {
             // An ordinary user: a device node without rights for anybody.
-            TestPty b;
             QVERIFY(::fchmod(b.slave, 0) == 0);
             refused = b.path;
         } else {

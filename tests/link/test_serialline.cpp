@@ -4,7 +4,7 @@
 // stale bytes and the progress after every byte.
 #include "link/SerialLine.h"
 #include "link/TransferProgress.h"
-#include "tests/link/LinkTestSupport.h"
+#include "tests/support/StationTestSupport.h"
 #include <QElapsedTimer>
 #include <QtTest>
 #include <atomic>

@@ -8,7 +8,7 @@
 #include "link/StationLink.h"
 #include "link/StationRecord.h"
 #include "link/TransferProgress.h"
-#include "tests/link/LinkTestSupport.h"
+#include "tests/support/StationTestSupport.h"
 #include <QElapsedTimer>
 #include <QtTest>
 

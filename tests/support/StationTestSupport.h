@@ -1,7 +1,7 @@
 #pragma once
-// Helpers of the station link tests: the simulated station as a child
-// process, a ports directory that fixes what every COM number means, and a
-// second program that holds a port.
+// Helpers of the tests that talk to ports and stations: the simulated
+// station as a child process, a ports directory that fixes what every COM
+// number means, and a second program that holds a port.
 #include <QByteArray>
 #include <QProcess>
 #include <QStringList>

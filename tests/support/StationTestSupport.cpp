@@ -1,4 +1,4 @@
-#include "tests/link/LinkTestSupport.h"
+#include "tests/support/StationTestSupport.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -138,7 +138,7 @@ bool PortHolder::Hold(const QString& device)
 {
     Release();
     process = std::make_unique<QProcess>();
-    process->start(QStringLiteral(TARNIK_TEST_BIN_DIR "/tarnik-port-holder"), {device});
+    process->start(QStringLiteral(TARNIK_BIN_DIR "/tarnik-port-holder"), {device});
     if (!process->waitForStarted(StartTimeoutMs))
         return false;
     QElapsedTimer t;
