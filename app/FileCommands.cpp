@@ -3,13 +3,12 @@
 #include "app/Convert.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
-#include "app/StartDir.h"
 #include "document/ProgrammerFile.h"
 #include "document/U_xml.h"
-#include "editors/BandCatalogue.h"
 #include "editors/Fchannels.h"
 #include "editors/Frnoiselevels.h"
 #include "editors/Frreccord.h"
+#include "editors/BandCatalogue.h"
 #include "editors/Fsettings.h"
 #include "widgets/CSpinEdit.h"
 #include <QCheckBox>
@@ -59,17 +58,6 @@ TProgrammerFile CollectFromEditors()
     }
     file.declaredCount = file.channels.size();
     return file;
-}
-
-// What a file needs from the program besides its own values: the band it
-// selects must be one of the list and have limits in the catalogue, or the
-// band change could not run. Throws EConvertError otherwise.
-void CheckBand(const TProgrammerFile& file)
-{
-    const int index = file.lists[0];
-    if (index < 0 || index >= f_settings->ComboBox1->count())
-        throw EConvertError(QStringLiteral("band %1 is not in the list").arg(index + 1));
-    ReadBandLimits(*XmlFile, StartPath(QStringLiteral("Settings/Settings.xml")), index + 1);
 }
 
 // Settings first, then the band change (which puts every row on the band's
@@ -128,7 +116,9 @@ void Tf_main::LoadProgrammerFile(const QString& path)
     bool ok = ReadProgrammerFile(*XmlFile, path, channelRows.size(), file);
     try {
         if (ok) {
-            CheckBand(file);
+            // The band the file selects must be in the list and have limits
+            // in the catalogue, or the band change could not run.
+            f_settings->ReadBand(file.lists[0] + 1);
             ApplyToEditors(file, this);
         }
     } catch (const EConvertError&) {
@@ -144,7 +134,6 @@ void Tf_main::fr_button4PClick(QObject*)
 {
     if (stationBusy)
         return;
-    od->setFileMode(QFileDialog::AnyFile);   // any typed name is taken
     const QString path = ChosenFile(od);
     if (!path.isEmpty())
         LoadProgrammerFile(path);
@@ -155,7 +144,6 @@ void Tf_main::fr_button5PClick(QObject*)
     if (stationBusy)
         return;
     if (CurrentFile.isEmpty()) {
-        sd->setOption(QFileDialog::DontConfirmOverwrite, true);
         const QString path = ChosenFile(sd);
         if (path.isEmpty())
             return;

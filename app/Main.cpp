@@ -45,13 +45,16 @@ Tfr_button* ToolButton(QWidget* parent, int x)
     return b;
 }
 
+// The open and save dialogs of programmer files: the open dialog takes any
+// typed name, the save dialog overwrites without asking.
 QFileDialog* ProgrammerFileDialog(QWidget* parent, QFileDialog::AcceptMode mode)
 {
     auto* d = new QFileDialog(parent);
     d->setNameFilter(QStringLiteral("Файл программатора (*.vtr)"));
     d->setDefaultSuffix(QStringLiteral("vtr"));
     d->setAcceptMode(mode);
-    d->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::AnyFile : QFileDialog::AnyFile);
+    d->setFileMode(QFileDialog::AnyFile);
+    d->setOption(QFileDialog::DontConfirmOverwrite, mode == QFileDialog::AcceptSave);
     return d;
 }
 } // namespace

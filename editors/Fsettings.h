@@ -70,8 +70,11 @@ public:
     void TrackBar2Change();
     void Button1Click();
 
+    // The limits of band N (from 1): refuses, with a message starting with
+    // context, a band the list does not hold or the catalogue cannot give.
+    TBandLimits ReadBand(int band, const QString& context = QString()) const;
+
 private:
-    TBandLimits ReadBand(int band, const QString& context) const;
     void ApplyBand(const TBandLimits& limits);
 };
 
