@@ -74,6 +74,11 @@ void ReadCatalogue(TXMLFile& xml, const QString& path, const TCatalogueReceivers
     const bool common = StrToInt(xml.ReadValue(params, QStringLiteral("onefreq"))) != 0;
     if (to.commonFrequency)
         to.commonFrequency(common);
+    int safeWrite = 1;
+    if (!TryStrToInt(xml.ReadValue(params, QStringLiteral("safewrite")), safeWrite))
+        safeWrite = 1;
+    if (to.safeWrite)
+        to.safeWrite(safeWrite != 0);
 
     if (to.bandChange)
         to.bandChange();
@@ -81,14 +86,14 @@ void ReadCatalogue(TXMLFile& xml, const QString& path, const TCatalogueReceivers
         to.loaded();
 }
 
-bool WriteCatalogueChoices(TXMLFile& xml, const QString& path, int portIndex, int speedIndex,
-                           bool commonFrequency)
+bool WriteCatalogueChoices(TXMLFile& xml, const QString& path, const TCatalogueChoices& choices)
 {
     if (!xml.LoadFromFile(path))
         return false;
-    xml.WriteValue(QStringLiteral("port"), QStringLiteral("number"), N(portIndex));
-    xml.WriteValue(QStringLiteral("port"), QStringLiteral("speed"), N(speedIndex));
-    xml.WriteValue(QStringLiteral("params"), QStringLiteral("onefreq"),
-                   commonFrequency ? QStringLiteral("1") : QStringLiteral("0"));
+    auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    xml.WriteValue(QStringLiteral("port"), QStringLiteral("number"), N(choices.portIndex));
+    xml.WriteValue(QStringLiteral("port"), QStringLiteral("speed"), N(choices.speedIndex));
+    xml.WriteValue(QStringLiteral("params"), QStringLiteral("onefreq"), flag(choices.commonFrequency));
+    xml.WriteValue(QStringLiteral("params"), QStringLiteral("safewrite"), flag(choices.safeWrite));
     return xml.SaveToFile(path);
 }

@@ -87,6 +87,14 @@ bool TStationLink::Stopped() const
     return line.CancelRequested();
 }
 
+void TStationLink::LogFailure(const QString& error, const QString& stopped)
+{
+    if (Stopped())
+        journal(IconStopped, stopped);
+    else
+        journal(IconError, error);
+}
+
 bool TStationLink::Identify()
 {
     QByteArray answer;
@@ -115,10 +123,7 @@ bool TStationLink::ReadStation(TTransferProgress* progress, TTarnikPlus& record)
     TPortSession session(line);
     QByteArray image;
     if (!ReadImage(progress, image) || !DecodeImage(image, record)) {
-        if (Stopped())
-            journal(IconStopped, TextStopped());
-        else
-            journal(IconError, TextReadFailed());
+        LogFailure(TextReadFailed(), TextStopped());
         return false;
     }
     journal(IconSuccess, TextReadDone);
@@ -162,10 +167,7 @@ bool TStationLink::WriteStation(TTransferProgress* progress, const TTarnikPlus& 
     TPortSession session(line);
     if (!Identify()) {
         shown.Hide();
-        if (Stopped())
-            journal(IconStopped, TextStopped());
-        else
-            journal(IconError, TextWriteNoStation);
+        LogFailure(TextWriteNoStation, TextStopped());
         return false;
     }
     QList<int> everyByte;
@@ -212,11 +214,11 @@ bool TStationLink::WritePwmPower(int power)
         return false;
     TPortSession session(line);
     if (!Identify()) {
-        journal(IconError, TextWriteNoStation);
+        LogFailure(TextWriteNoStation, TextStopped());
         return false;
     }
     if (!WriteConfirmed(static_cast<quint8>(power), PwmPowerAddress, PwmPowerPage)) {
-        journal(IconError, TextWriteRetries());
+        LogFailure(TextWriteRetries(), TextWriteStopped());
         return false;
     }
     FinishWrite();

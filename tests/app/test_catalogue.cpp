@@ -19,6 +19,7 @@ struct Received {
     int speed = -100;
     TCatalogueLists lists;
     bool common = false;
+    int safeWrite = -1;   // -1: not handed on
 };
 
 TCatalogueReceivers Recorder(Received& r)
@@ -30,6 +31,7 @@ TCatalogueReceivers Recorder(Received& r)
     to.speedIndex = [&r](int i) { r.order << "speed"; r.speed = i; };
     to.lists = [&r](const TCatalogueLists& l) { r.order << "lists"; r.lists = l; };
     to.commonFrequency = [&r](bool on) { r.order << "common"; r.common = on; };
+    to.safeWrite = [&r](bool on) { r.order << "safewrite"; r.safeWrite = on; };
     to.bandChange = [&r] { r.order << "band"; };
     to.loaded = [&r] { r.order << "loaded"; };
     return to;
@@ -81,11 +83,13 @@ private slots:
     {
         Received r;
         Read(ShippedSettings(), r);
-        QCOMPARE(r.order, (QStringList{"menu", "hints", "port", "speed", "lists", "common", "band", "loaded"}));
+        QCOMPARE(r.order, (QStringList{"menu", "hints", "port", "speed", "lists", "common", "safewrite", "band",
+                                       "loaded"}));
         QCOMPARE(r.menu.size(), 4);
         QCOMPARE(r.menu[0].SubItems.size(), 5);
         QCOMPARE(r.menu[0].SubItems[3], QStringLiteral("-"));
-        QCOMPARE(r.menu[1].SubItems.size(), 1);
+        QCOMPARE(r.menu[1].SubItems.size(), 2);
+        QCOMPARE(r.menu[1].SubItems[1], QStringLiteral("Восстановить из резервной копии..."));
         QCOMPARE(r.menu[2].SubItems.size(), 2);
         QCOMPARE(r.menu[3].SubItems.size(), 2);
         QCOMPARE(r.hints.keys(), (QList<int>{1, 3, 4, 5, 6, 7, 8}));
@@ -95,6 +99,7 @@ private slots:
         QCOMPARE(r.speed, 0);
         QCOMPARE(r.lists.bands.first(), QStringLiteral("33000 - 41000 кГц"));
         QVERIFY(r.common);
+        QCOMPARE(r.safeWrite, 1);
     }
 
     void shippedListsFitTheStationFields()
@@ -148,9 +153,10 @@ private slots:
     void subItemCountBeyondTheElementsGivesEmptyTitles()
     {
         Received r;
-        Read(Edited("<count>1</count>\n      <subitem1>Поиск станции</subitem1>",
-                    "<count>3</count>\n      <subitem1>Поиск станции</subitem1>"), r);
-        QCOMPARE(r.menu[1].SubItems, (QStringList{"Поиск станции", "", ""}));
+        Read(Edited("<count>2</count>\n      <subitem1>Поиск станции</subitem1>",
+                    "<count>4</count>\n      <subitem1>Поиск станции</subitem1>"), r);
+        QCOMPARE(r.menu[1].SubItems,
+                 (QStringList{"Поиск станции", "Восстановить из резервной копии...", "", ""}));
     }
 
     void bandLimitsAreCopiedAsWritten()
@@ -183,6 +189,27 @@ private slots:
         Received r;
         Read(Edited("<onefreq>1</onefreq>", "<onefreq>" + value + "</onefreq>"), r);
         QCOMPARE(r.common, on);
+    }
+
+    void safeWriteIsOnUnlessStoredAsZero_data()
+    {
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<int>("on");
+        QTest::newRow("zero") << "<safewrite>0</safewrite>" << 0;
+        QTest::newRow("one") << "<safewrite>1</safewrite>" << 1;
+        QTest::newRow("negative") << "<safewrite>-2</safewrite>" << 1;
+        QTest::newRow("not a number") << "<safewrite>да</safewrite>" << 1;
+        QTest::newRow("empty") << "<safewrite/>" << 1;
+        QTest::newRow("missing") << "" << 1;
+    }
+    void safeWriteIsOnUnlessStoredAsZero()
+    {
+        QFETCH(QString, element);
+        QFETCH(int, on);
+        Received r;
+        Read(Edited("<safewrite>1</safewrite>", element), r);
+        QCOMPARE(r.safeWrite, on);
+        QVERIFY(r.order.contains("loaded"));
     }
 
     void portThatIsNotANumberSelectsTheFirstAndLoadingGoesOn()
@@ -240,13 +267,14 @@ private slots:
         TestRunDir run;
         QDomDocument doc;
         TXMLFile xml(&doc);
-        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), 0, 0, true));
+        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), {0, 0, true, true}));
         QCOMPARE(run.ReadSettings(), ShippedSettings());
-        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), 2, -1, false));
+        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), {2, -1, false, false}));
         QString expected = Shipped();
         expected.replace("<number>0</number>", "<number>2</number>");
         expected.replace("<speed>0</speed>", "<speed>-1</speed>");
         expected.replace("<onefreq>1</onefreq>", "<onefreq>0</onefreq>");
+        expected.replace("<safewrite>1</safewrite>", "<safewrite>0</safewrite>");
         QCOMPARE(run.ReadSettings(), Cp1251(expected));
     }
 
@@ -256,11 +284,12 @@ private slots:
         QVERIFY(run.WriteSettings("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<settings/>\n"));
         QDomDocument doc;
         TXMLFile xml(&doc);
-        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), 1, 2, true));
+        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), {1, 2, true, false}));
         QVERIFY(xml.LoadFromFile(run.SettingsFile()));
         QCOMPARE(xml.ReadValue("port", "number"), QStringLiteral("1"));
         QCOMPARE(xml.ReadValue("port", "speed"), QStringLiteral("2"));
         QCOMPARE(xml.ReadValue("params", "onefreq"), QStringLiteral("1"));
+        QCOMPARE(xml.ReadValue("params", "safewrite"), QStringLiteral("0"));
     }
 
     void nothingIsWrittenWhenTheFileCannotBeLoaded()
@@ -269,10 +298,10 @@ private slots:
         QVERIFY(QFile::remove(run.SettingsFile()));
         QDomDocument doc;
         TXMLFile xml(&doc);
-        QVERIFY(!WriteCatalogueChoices(xml, run.SettingsFile(), 1, 1, true));
+        QVERIFY(!WriteCatalogueChoices(xml, run.SettingsFile(), {1, 1, true, true}));
         QVERIFY(!QFile::exists(run.SettingsFile()));
         QVERIFY(run.WriteSettings("<broken"));
-        QVERIFY(!WriteCatalogueChoices(xml, run.SettingsFile(), 1, 1, true));
+        QVERIFY(!WriteCatalogueChoices(xml, run.SettingsFile(), {1, 1, true, true}));
         QCOMPARE(run.ReadSettings(), QByteArray("<broken"));
     }
 };
