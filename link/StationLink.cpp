@@ -1,6 +1,7 @@
 #include "link/StationLink.h"
 #include "app/Convert.h"
 #include "link/ImageCodec.h"
+#include "link/PortNotices.h"
 #include "link/SerialLine.h"
 #include "link/StationRecord.h"
 #include "link/TransferProgress.h"
@@ -95,6 +96,9 @@ bool TStationLink::OpenChosenPort(const TConnectionChoice& c, const std::functio
     if (beforeReport)
         beforeReport();
     journal(IconError, TextOpenFailed);
+    const QString held = HeldPortNotice(c.portText, line);
+    if (!held.isEmpty())
+        journal(IconError, held);
     return false;
 }
 

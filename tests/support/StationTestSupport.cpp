@@ -150,6 +150,11 @@ bool PortHolder::Hold(const QString& device)
     return process->readLine().trimmed() == "HELD";
 }
 
+qint64 PortHolder::Pid() const
+{
+    return process ? process->processId() : 0;
+}
+
 void PortHolder::Release()
 {
     if (!process)
@@ -162,11 +167,37 @@ void PortHolder::Release()
     process.reset();
 }
 
+PlainPortHolder::~PlainPortHolder()
+{
+    if (process) {
+        process->kill();
+        process->waitForFinished(StartTimeoutMs);
+    }
+}
+
+bool PlainPortHolder::Hold(const QString& device)
+{
+    process = std::make_unique<QProcess>();
+    process->setStandardInputFile(device);
+    process->start(QStringLiteral("sleep"), {QStringLiteral("600")});
+    return process->waitForStarted(StartTimeoutMs);
+}
+
+qint64 PlainPortHolder::Pid() const
+{
+    return process ? process->processId() : 0;
+}
+
 TestPty::TestPty()
 {
     char name[256];
-    if (openpty(&master, &slave, name, nullptr, nullptr) == 0)
+    if (openpty(&master, &slave, name, nullptr, nullptr) == 0) {
         path = QString::fromLocal8Bit(name);
+        // Programs the test starts must not inherit the master: holding it
+        // would make them the far end of the line.
+        ::fcntl(master, F_SETFD, FD_CLOEXEC);
+        ::fcntl(slave, F_SETFD, FD_CLOEXEC);
+    }
 }
 
 TestPty::~TestPty()

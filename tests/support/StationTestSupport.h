@@ -73,6 +73,20 @@ public:
     ~PortHolder();
     bool Hold(const QString& device);
     void Release();
+    qint64 Pid() const;
+
+private:
+    std::unique_ptr<QProcess> process;
+};
+
+// Another program holding a device open without any lock, as a terminal
+// program or ModemManager does: "sleep" with the device as its standard
+// input.
+class PlainPortHolder {
+public:
+    ~PlainPortHolder();
+    bool Hold(const QString& device);
+    qint64 Pid() const;
 
 private:
     std::unique_ptr<QProcess> process;
