@@ -26,25 +26,6 @@ void Save(const QString& dir, const QString& name)
     std::printf("%s %s\n", qPrintable(path), shot.save(path) ? "saved" : "NOT SAVED");
 }
 
-TPortSurvey MadeUpSurvey()
-{
-    TPortEntry adapter;
-    adapter.number = 9;
-    adapter.device = QStringLiteral("/dev/ttyUSB0");
-    adapter.state = TSerialLine::OpenResult::Opened;
-    adapter.usb = {true, QStringLiteral("FTDI"), QStringLiteral("FT232R USB UART"), QStringLiteral("A50285BI"),
-                   0x0403, 0x6001};
-    TPortEntry held = adapter;
-    held.number = 10;
-    held.device = QStringLiteral("/dev/ttyUSB1");
-    held.state = TSerialLine::OpenResult::Busy;
-    held.usb.serialNumber = QStringLiteral("A9K3XQ2L");
-    held.holders = {{812, QStringLiteral("ModemManager")}};
-    TPortSurvey survey;
-    survey.entries = {adapter, held};
-    return survey;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -66,7 +47,7 @@ int main(int argc, char** argv)
     QTest::qWait(800);
     Save(out, QStringLiteral("com-held-port.png"));
 
-    dialog.ShowSurvey(MadeUpSurvey());
+    dialog.ShowSurvey(AdapterSurvey());
     QTest::qWait(300);
     const QPoint at = dialog.fr_combobox1->mapToGlobal(QPoint(40, dialog.fr_combobox1->height()));
     QToolTip::showText(at, dialog.fr_combobox1->toolTip(), dialog.fr_combobox1);

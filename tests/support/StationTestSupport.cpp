@@ -1,4 +1,5 @@
 #include "tests/support/StationTestSupport.h"
+#include "link/PortSurvey.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -206,6 +207,25 @@ TestPty::~TestPty()
         ::close(slave);
     if (master >= 0)
         ::close(master);
+}
+
+TPortSurvey AdapterSurvey()
+{
+    TPortEntry adapter;
+    adapter.number = 9;
+    adapter.device = QStringLiteral("/dev/ttyUSB0");
+    adapter.state = TSerialLine::OpenResult::Opened;
+    adapter.usb = {true, QStringLiteral("FTDI"), QStringLiteral("FT232R USB UART"), QStringLiteral("A50285BI"),
+                   0x0403, 0x6001};
+    TPortEntry held = adapter;
+    held.number = 10;
+    held.device = QStringLiteral("/dev/ttyUSB1");
+    held.state = TSerialLine::OpenResult::Busy;
+    held.usb.serialNumber = QStringLiteral("A9K3XQ2L");
+    held.holders = {{812, QStringLiteral("ModemManager")}};
+    TPortSurvey survey;
+    survey.entries = {adapter, held};
+    return survey;
 }
 
 QString LogLine(const QByteArray& request)

@@ -104,6 +104,11 @@ struct TestPty {
     TestPty& operator=(const TestPty&) = delete;
 };
 
+struct TPortSurvey;
+// A survey as a machine with two FTDI adapters gives it: COM9
+// (/dev/ttyUSB0) free, COM10 (/dev/ttyUSB1) held by ModemManager.
+TPortSurvey AdapterSurvey();
+
 // The request log line of a request: upper-case hex bytes with spaces.
 QString LogLine(const QByteArray& request);
 
