@@ -71,6 +71,17 @@ bool TSerialLine::OpenPort(int number, int baud)
 bool TSerialLine::OpenDevice(const QString& device, int baud)
 {
     ClosePort();
+    lastHolders.clear();
+#ifdef Q_OS_UNIX
+    // A program that opens the device without any lock (ModemManager
+    // probing a new modem-like port, a terminal program) would otherwise
+    // share the line with us and take the station's answers.
+    lastHolders = PortHolders(device);
+    if (!lastHolders.isEmpty()) {
+        lastOpen = OpenResult::Busy;
+        return false;
+    }
+#endif
     port->setPortName(device);
     port->setBaudRate(baud);
     port->setDataBits(QSerialPort::Data8);
@@ -98,6 +109,7 @@ bool TSerialLine::OpenDevice(const QString& device, int baud)
     port->setRequestToSend(true);
     port->setDataTerminalReady(true);
     port->clearError();
+    lowLatency.Enter(static_cast<int>(port->handle()));
     lastOpen = OpenResult::Opened;
     return true;
 }
@@ -125,6 +137,7 @@ bool TSerialLine::ClosePort()
 {
     if (!port->isOpen())
         return false;
+    lowLatency.Leave();
     port->close();
     port->clearError();
     return true;

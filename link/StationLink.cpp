@@ -2,6 +2,7 @@
 #include "app/Convert.h"
 #include "link/ExchangeGuards.h"
 #include "link/ImageCodec.h"
+#include "link/PortNotices.h"
 #include "link/SerialLine.h"
 #include "link/StationRecord.h"
 #include "link/TransferProgress.h"
@@ -79,6 +80,9 @@ bool TStationLink::OpenChosenPort(const TConnectionChoice& c, const std::functio
     if (beforeReport)
         beforeReport();
     journal(IconError, TextOpenFailed());
+    const QString held = HeldPortNotice(c.portText, line);
+    if (!held.isEmpty())
+        journal(IconError, held);
     return false;
 }
 

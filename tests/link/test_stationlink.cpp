@@ -120,6 +120,11 @@ class TestStationLink : public QObject {
     }
 
     QList<Entry> Only(int icon, const QString& text) { return {Entry{icon, text}}; }
+    QString HeldBy(const PortHolder& holder)
+    {
+        // The process name is cut to the kernel's 15 characters.
+        return QStringLiteral("Порт %1 занят программой tarnik-port-hol (pid %2).").arg(choice.portText).arg(holder.Pid());
+    }
 
 private slots:
     void init()
@@ -189,7 +194,8 @@ private slots:
         QVERIFY(holder.Hold(station->Device()));
         TTarnikPlus record = Untouched();
         QVERIFY(!link->ReadStation(nullptr, record));
-        QCOMPARE(journal, Only(6, OpenFailed));
+        // The entry after the failure says who holds the port.
+        QCOMPARE(journal, (QList<Entry>{{6, OpenFailed}, {6, HeldBy(holder)}}));
         QVERIFY(station->Log().isEmpty());
     }
 
@@ -383,7 +389,7 @@ private slots:
         QVERIFY(holder.Hold(station->Device()));
         Recorder progress;
         QVERIFY(!link->WriteStation(&progress, WriteRecord()));
-        QCOMPARE(journal, Only(6, OpenFailed));
+        QCOMPARE(journal, (QList<Entry>{{6, OpenFailed}, {6, HeldBy(holder)}}));
         QCOMPARE(progress.visibility, (QList<bool>{true, false}));
         QVERIFY(station->Log().isEmpty());
     }

@@ -88,6 +88,9 @@ const std::map<std::string, OptionRule>& Rules()
              o.logPath = v;
              return !v.empty();
          }}},
+        {"--latency", {true, "milliseconds from 0 to 255", [](const std::string& v, StationOptions& o) {
+             return ParseInRange(v, 0, 255, o.latencyMs);
+         }}},
         {"--silent", {false, "", [](const std::string&, StationOptions& o) {
              o.faults.silent = true;
              return true;
@@ -220,6 +223,9 @@ std::string StationUsage()
         "  --reserved-pattern    fill the reserved bytes (516-519, 530-1023) of\n"
         "                        the starting image with a pattern no programmer\n"
         "                        writes, to see whether a write keeps them\n"
+        "  --latency MS          every answer byte leaves only at the next multiple\n"
+        "                        of MS after it is due, as through a USB adapter\n"
+        "                        whose latency timer is MS (an FTDI: 16 by default)\n"
         "\n"
         "Faults (may be combined; offsets in decimal or 0x hex):\n"
         "  --silent              never answer, store nothing\n"

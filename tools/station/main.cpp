@@ -103,6 +103,7 @@ int main(int argc, char** argv)
     LoopSettings settings;
     settings.baud = options.baud;
     settings.vanishAfter = options.faults.vanishAfter;
+    settings.latency = options.latencyMs * NanosPerMs;
     StationLoop loop(line, engine, log, settings, [&]() { saveImage(); });
 
     StationLoop::Outcome outcome = StationLoop::Outcome::Stopped;
