@@ -157,7 +157,7 @@ int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigne
         progress->SetVisible(true);
     }
     unsigned received = 0;
-    if (port->isOpen()) {
+    if (port->isOpen() && !CancelRequested()) {
         port->clearError();
         port->clear(QSerialPort::AllDirections);
         // Handed to the device at once rather than at the next wait, which
@@ -178,11 +178,23 @@ int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigne
                 progress->SetPosition(static_cast<int>((i * 100 + 100) / count + 1));
                 ProcessMessages();
             }
+            if (CancelRequested())
+                break;
         }
     }
     if (progress)
         progress->SetVisible(false);
     return static_cast<int>(received);
+}
+
+void TSerialLine::SetCancelCheck(std::function<bool()> check)
+{
+    cancelCheck = std::move(check);
+}
+
+bool TSerialLine::CancelRequested() const
+{
+    return cancelCheck && cancelCheck();
 }
 
 void TSerialLine::ProcessMessages()

@@ -59,6 +59,13 @@ public:
     int Transfer(const QByteArray& request, QByteArray& answer, unsigned count,
                  TTransferProgress* progress = nullptr);
 
+    // Asked between the bytes of a transfer: once it returns true, a transfer
+    // sends nothing more and stops reading after the byte in progress. The
+    // check runs on the thread that does the transfer.
+    void SetCancelCheck(std::function<bool()> check);
+    const std::function<bool()>& CancelCheck() const { return cancelCheck; }
+    bool CancelRequested() const;
+
     // Lets the application process its pending window messages. Long
     // exchanges call this to keep the windows painting; tests and the
     // benchmark may plug in their own hook.
@@ -77,4 +84,5 @@ private:
     QList<TPortHolder> lastHolders;
     TLowLatency lowLatency;
     std::function<void()> messageHook;
+    std::function<bool()> cancelCheck;
 };

@@ -73,6 +73,8 @@ int main(int argc, char** argv)
     QByteArray bytes;
     if (!InitialImage(options, bytes, error))
         return Fail(error);
+    if (options.reservedPattern)
+        PutReservedPattern(bytes);
     StationImage image(bytes);
 
     RequestLog log;
