@@ -194,8 +194,12 @@ bool TXMLFile::SaveToFile(const QString& path)
     QByteArray bytes;
     if (!SerialiseDocument(*doc, bytes))
         return false;
+    // Unbuffered: a buffered QSaveFile whose last bytes fail to reach a
+    // full disk while it commits still reports success and replaces the
+    // file with an empty one. Written straight through, the failing write
+    // itself reports the error and the earlier file stays.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
