@@ -86,11 +86,17 @@ int TStationLink::PortNumber(const QString& portText)
     return StrToInt(portText.mid(3));
 }
 
+bool TStationLink::IsDevicePath(const QString& portText)
+{
+    return portText.startsWith(QLatin1Char('/'));
+}
+
 bool TStationLink::OpenChosenPort(const TConnectionChoice& c, const std::function<void()>& beforeReport)
 {
-    const int port = PortNumber(c.portText);
     const int baud = StrToInt(c.speedText);
-    if (line.OpenPort(port, baud))
+    const bool opened = IsDevicePath(c.portText) ? line.OpenDevice(c.portText, baud)
+                                                 : line.OpenPort(PortNumber(c.portText), baud);
+    if (opened)
         return true;
     if (beforeReport)
         beforeReport();
@@ -105,7 +111,7 @@ bool TStationLink::Identify()
     return received == 1 && answer.at(0) == IdentifyAnswer;
 }
 
-bool TStationLink::ReadStation(TTransferProgress* progress, TTarnikPlus& record)
+bool TStationLink::ReadImage(TTransferProgress* progress, QByteArray& image)
 {
     if (!OpenChosenPort(choice()))
         return false;
@@ -114,15 +120,22 @@ bool TStationLink::ReadStation(TTransferProgress* progress, TTarnikPlus& record)
         journal(IconError, TextReadFailed);
         return false;
     }
-    QByteArray image;
-    const int received = line.Transfer(Request({CommandReadImage}), image, StationImageSize, progress);
+    QByteArray answer;
+    const int received = line.Transfer(Request({CommandReadImage}), answer, StationImageSize, progress);
     // An answer that stops short is no image of the station.
-    if (received != StationImageSize || !DecodeImage(image, record)) {
+    if (received != StationImageSize) {
         journal(IconError, TextReadFailed);
         return false;
     }
+    image = answer;
     journal(IconSuccess, TextReadDone);
     return true;
+}
+
+bool TStationLink::ReadStation(TTransferProgress* progress, TTarnikPlus& record)
+{
+    QByteArray image;
+    return ReadImage(progress, image) && DecodeImage(image, record);
 }
 
 bool TStationLink::WriteByte(quint8 data, int address, int page)
@@ -153,9 +166,15 @@ bool TStationLink::FinishWrite()
 
 bool TStationLink::WriteStation(TTransferProgress* progress, const TTarnikPlus& record)
 {
-    ProgressShown shown(progress);
     QByteArray image;
     EncodeImage(record, image);
+    return WriteImage(progress, image);
+}
+
+bool TStationLink::WriteImage(TTransferProgress* progress, const QByteArray& image)
+{
+    bytesWritten = 0;
+    ProgressShown shown(progress);
     const TConnectionChoice chosen = choice();
     if (!OpenChosenPort(chosen, [&] { shown.Hide(); }))
         return false;
@@ -175,6 +194,7 @@ bool TStationLink::WriteStation(TTransferProgress* progress, const TTarnikPlus& 
             journal(IconError, TextWriteRetries);
             return false;
         }
+        bytesWritten = i + 1;
     }
     shown.Hide();
     FinishWrite();

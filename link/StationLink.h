@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 #include <functional>
@@ -8,7 +9,8 @@ class TTransferProgress;
 struct TTarnikPlus;
 
 // The connection choice an operation starts with: the port entry's text
-// ("COM" and the number) and the speed entry's text (the baud rate).
+// ("COM" and the number, or a device path such as /dev/ttyUSB0) and the
+// speed entry's text (the baud rate).
 struct TConnectionChoice {
     QString portText;
     QString speedText;
@@ -36,6 +38,10 @@ public:
     // untouched unless the whole image arrived.
     bool ReadStation(TTransferProgress* progress, TTarnikPlus& record);
 
+    // Reads the station's 1024 bytes as they are; image is left untouched
+    // unless the whole image arrived.
+    bool ReadImage(TTransferProgress* progress, QByteArray& image);
+
     // One write-byte request (the port must be open): true when the
     // station's echo arrived and equals the data byte.
     bool WriteByte(quint8 data, int address, int page);
@@ -46,12 +52,22 @@ public:
     // Writes the record's image, every byte confirmed by its echo.
     bool WriteStation(TTransferProgress* progress, const TTarnikPlus& record);
 
+    // Writes the 1024 bytes as given, every byte confirmed by its echo.
+    bool WriteImage(TTransferProgress* progress, const QByteArray& image);
+
+    // How many bytes the last WriteImage or WriteStation had confirmed
+    // when it ended.
+    int BytesWritten() const { return bytesWritten; }
+
     // Writes the PWM power byte alone.
     bool WritePwmPower(int power);
 
     // The port number of an entry text: the text from its fourth character
     // on. Throws EConvertError for a text without a number (no port).
     static int PortNumber(const QString& portText);
+
+    // A port text that names a device rather than a COM number.
+    static bool IsDevicePath(const QString& portText);
 
 private:
     // Opens the chosen port; on failure runs beforeReport, then logs the
@@ -62,4 +78,5 @@ private:
     TSerialLine& line;
     ChoiceSource choice;
     Journal journal;
+    int bytesWritten = 0;
 };

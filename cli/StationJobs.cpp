@@ -1,0 +1,154 @@
+#include "cli/StationJobs.h"
+#include "cli/ConfigFormats.h"
+#include "cli/ExitCodes.h"
+#include "cli/ImageCompare.h"
+#include "cli/Progress.h"
+#include "cli/StationSession.h"
+#include "link/ImageCodec.h"
+#include <QElapsedTimer>
+
+namespace {
+
+// Times the job and tells the board how it ended.
+class JobRun {
+public:
+    JobRun(const QString& port, TProgressBoard& board) : board(board) { result.port = port; timer.start(); }
+
+    TStationResult Fail(int code, const QString& why)
+    {
+        result.code = code;
+        result.result = why;
+        return End();
+    }
+    TStationResult Succeed(const QString& what)
+    {
+        result.code = ExitOk;
+        result.result = what;
+        return End();
+    }
+
+    TStationResult result;
+
+private:
+    TStationResult End()
+    {
+        result.seconds = static_cast<double>(timer.elapsed()) / 1000.0;
+        board.Done(result.port, result.result);
+        return result;
+    }
+
+    TProgressBoard& board;
+    QElapsedTimer timer;
+};
+
+QString StationError(TStationSession& session)
+{
+    return session.LastError().isEmpty() ? QStringLiteral("Ошибка обмена со станцией.") : session.LastError();
+}
+
+const QString Matches = QStringLiteral("совпадает");
+
+// The comparison in words: Matches, or how many bytes differ from where.
+QString Comparison(const QByteArray& expected, const QByteArray& station)
+{
+    int first = -1;
+    const int differences = CountDifferences(expected, station, &first);
+    if (differences == 0)
+        return Matches;
+    return QStringLiteral("%1 байт отличаются (первый по адресу 0x%2)").arg(differences).arg(first, 3, 16, QLatin1Char('0'));
+}
+
+// Reads the station back and compares it with what it should hold.
+bool VerifyAgainst(TStationSession& session, TBoardProgress& progress, const QByteArray& expected, JobRun& run)
+{
+    QByteArray image;
+    if (!session.Link().ReadImage(&progress, image))
+        return false;
+    run.result.verify = Comparison(expected, image);
+    return true;
+}
+
+// The write of all 1024 bytes, each confirmed, as the window program writes.
+bool WriteFull(TStationSession& session, TBoardProgress& progress, const QByteArray& image, JobRun& run)
+{
+    const bool ok = session.Link().WriteImage(&progress, image);
+    run.result.bytesWritten = session.Link().BytesWritten();
+    return ok;
+}
+
+} // namespace
+
+TStationResult ReadJob(const QString& port, int baud, const QString& outPath, TProgressBoard& board)
+{
+    JobRun run(port, board);
+    TStationSession session(port, baud);
+    TBoardProgress progress(board, port);
+    board.Step(port, 0, 1, QStringLiteral("чтение"));
+    QByteArray image;
+    if (!session.Link().ReadImage(&progress, image))
+        return run.Fail(ExitStation, StationError(session));
+    QString reason;
+    if (!WriteImageFile(outPath, image, &reason))
+        return run.Fail(ExitUsage, QStringLiteral("%1: %2").arg(outPath, reason));
+    run.result.file = outPath;
+    return run.Succeed(QStringLiteral("считано в ") + outPath);
+}
+
+TStationResult WriteJob(const QString& port, int baud, const TConfig& config, const TWriteOptions& options,
+                        TProgressBoard& board)
+{
+    JobRun run(port, board);
+    TStationSession session(port, baud);
+    TBoardProgress progress(board, port);
+    const bool needsBase = config.lacksExtras;
+    const int steps = (needsBase ? 1 : 0) + 1 + (options.verify ? 1 : 0);
+    int step = 0;
+
+    QByteArray image = ConfigImage(config);
+    if (needsBase) {
+        // A programmer file of an earlier version has no PWM power and no
+        // shutdown flags: the station keeps its own.
+        board.Step(port, step++, steps, QStringLiteral("чтение значений, которых нет в файле"));
+        QByteArray stationImage;
+        TTarnikPlus base;
+        if (!session.Link().ReadImage(&progress, stationImage) || !DecodeImage(stationImage, base))
+            return run.Fail(ExitStation, StationError(session));
+        image.clear();
+        EncodeImage(RecordOverBase(config, base), image);
+    }
+
+    board.Step(port, step++, steps, QStringLiteral("запись"));
+    if (!WriteFull(session, progress, image, run))
+        return run.Fail(ExitStation, StationError(session));
+    if (options.verify) {
+        board.Step(port, step++, steps, QStringLiteral("проверка"));
+        if (!VerifyAgainst(session, progress, image, run))
+            return run.Fail(ExitStation, StationError(session));
+        if (run.result.verify != Matches)
+            return run.Fail(ExitDiffers, QStringLiteral("записано, проверка не прошла"));
+    }
+    return run.Succeed(QStringLiteral("записано"));
+}
+
+TStationResult VerifyJob(const QString& port, int baud, const TConfig& config, TProgressBoard& board)
+{
+    JobRun run(port, board);
+    TStationSession session(port, baud);
+    TBoardProgress progress(board, port);
+    board.Step(port, 0, 1, QStringLiteral("чтение для проверки"));
+    QByteArray stationImage;
+    if (!session.Link().ReadImage(&progress, stationImage))
+        return run.Fail(ExitStation, StationError(session));
+    QByteArray expected = config.image;
+    if (expected.isEmpty()) {
+        // A .vtr or .json names fields, not the unassigned bytes: those are
+        // compared as the station has them.
+        TTarnikPlus base;
+        DecodeImage(stationImage, base);
+        expected = RecordOverImage(RecordOverBase(config, base), stationImage);
+    }
+    run.result.verify = Comparison(expected, stationImage);
+    if (run.result.verify == Matches)
+        return run.Succeed(QStringLiteral("станция содержит файл"));
+    return run.Fail(ExitDiffers, QStringLiteral("станция содержит другое: ") + run.result.verify);
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include "link/SerialLine.h"
+#include "link/StationLink.h"
+#include <QString>
+
+// The serial line and the protocol for one port, made in the thread that
+// uses them. The journal's texts are kept so the caller can report the
+// last error; the line never processes application messages (no window
+// to paint, and other threads must not run the main loop's events).
+class TStationSession {
+public:
+    TStationSession(const QString& port, int baud);
+    TStationSession(const TStationSession&) = delete;
+    TStationSession& operator=(const TStationSession&) = delete;
+
+    TStationLink& Link() { return link; }
+    TSerialLine& Line() { return line; }
+    QString LastError() const { return lastError; }
+
+private:
+    TSerialLine line;
+    TStationLink link;
+    QString lastError;
+};
