@@ -1,0 +1,21 @@
+#include "tests/cli/CliRun.h"
+#include <QProcess>
+
+CliRun RunCli(const QStringList& args, const QString& workDir, int timeoutMs)
+{
+    QProcess p;
+    if (!workDir.isEmpty())
+        p.setWorkingDirectory(workDir);
+    p.start(QStringLiteral(TARNIK_BIN_DIR "/tarnik-cli"), args);
+    CliRun run;
+    if (!p.waitForStarted() || !p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        run.err = QStringLiteral("tarnik-cli did not finish");
+        return run;
+    }
+    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.out = QString::fromUtf8(p.readAllStandardOutput());
+    run.err = QString::fromUtf8(p.readAllStandardError());
+    return run;
+}
