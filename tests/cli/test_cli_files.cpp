@@ -76,6 +76,28 @@ private slots:
         QVERIFY(r.err.contains(QStringLiteral("--full")));
     }
 
+    // The man page and the bash completion know every command and every
+    // option the commands' help lists.
+    void manPageAndCompletionCoverEveryOption()
+    {
+        const QString man = QString::fromUtf8(ReadFile(QStringLiteral(TARNIK_SOURCE_DIR "/cli/tarnik-cli.1")));
+        const QString completion =
+            QString::fromUtf8(ReadFile(QStringLiteral(TARNIK_SOURCE_DIR "/cli/tarnik-cli.bash-completion")));
+        QVERIFY(!man.isEmpty() && !completion.isEmpty());
+        const QRegularExpression option(QStringLiteral("^  (-[-a-z]+)"), QRegularExpression::MultilineOption);
+        for (const char* c : {"ports", "search", "read", "write", "verify", "decode", "encode", "diff", "show"}) {
+            const QString command = QString::fromLatin1(c);
+            QVERIFY2(man.contains(QStringLiteral(".B ") + command), c);
+            QVERIFY2(completion.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(command))), c);
+            const CliRun help = RunCli({command, "--help"});
+            for (auto it = option.globalMatch(help.out); it.hasNext();) {
+                const QString name = it.next().captured(1);
+                QVERIFY2(completion.contains(name), qPrintable(command + ' ' + name));
+                QVERIFY2(man.contains(QString(name).replace('-', QStringLiteral("\\-"))), qPrintable(command + ' ' + name));
+            }
+        }
+    }
+
     // .bin -> .vtr -> .bin and .bin -> .json -> .bin give the same bytes,
     // PWM power and the shutdown flags included; the .vtr carries them as
     // value26..value28 beside the elements earlier versions know.
