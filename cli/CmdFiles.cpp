@@ -36,18 +36,17 @@ int Convert(TCliContext& cx, TConfigFormat inputFormat, TConfigFormat outputForm
     const QString out = cx.args.Value(QStringLiteral("-o"));
     if (out.isEmpty())
         return cx.InputError(QStringLiteral("не указан файл результата (-o FILE)"));
-    const bool inOk = inputFormat == TConfigFormat::Unknown ? FormatOfPath(in) != TConfigFormat::Unknown
-                                                            : FormatOfPath(in) == inputFormat;
-    const bool outOk = outputFormat == TConfigFormat::Unknown ? FormatOfPath(out) != TConfigFormat::Unknown
-                                                              : FormatOfPath(out) == outputFormat;
-    if (!inOk)
-        return cx.InputError(QStringLiteral("%1: нужен файл %2").arg(in, inputFormat == TConfigFormat::Bin
-                                                                           ? QStringLiteral(".bin")
-                                                                           : QStringLiteral(".bin, .vtr или .json")));
-    if (!outOk)
-        return cx.InputError(QStringLiteral("%1: нужен файл %2").arg(out, outputFormat == TConfigFormat::Bin
-                                                                             ? QStringLiteral(".bin")
-                                                                             : QStringLiteral(".bin, .vtr или .json")));
+    const QString anyFormat = QStringLiteral(".bin, .vtr или .json");
+    auto formatProblem = [&](const QString& path, TConfigFormat wanted) {
+        const TConfigFormat format = FormatOfPath(path);
+        const bool ok = wanted == TConfigFormat::Unknown ? format != TConfigFormat::Unknown : format == wanted;
+        return ok ? QString()
+                  : QStringLiteral("%1: нужен файл %2").arg(path, wanted == TConfigFormat::Bin ? QStringLiteral(".bin") : anyFormat);
+    };
+    for (const QString& problem : {formatProblem(in, inputFormat), formatProblem(out, outputFormat)}) {
+        if (!problem.isEmpty())
+            return cx.InputError(problem);
+    }
     int code = ExitOk;
     TConfig config;
     if (!Load(cx, in, config, code))
