@@ -60,6 +60,12 @@ bool ReadInput(TCliContext& cx, TConfig& config, int& exitCode)
     return true;
 }
 
+// The ports and the configuration file of write and verify.
+bool ReadTargetAndInput(TCliContext& cx, Target& target, TConfig& config, int& exitCode)
+{
+    return ReadTarget(cx, target, exitCode) && ReadInput(cx, config, exitCode);
+}
+
 // Runs the job on every port, prints the summary (for a fleet, or with
 // --json) and gives the exit code.
 int RunAndReport(TCliContext& cx, const Target& target,
@@ -135,7 +141,7 @@ int Write(TCliContext& cx)
     int code = ExitOk;
     Target target;
     TConfig config;
-    if (!ReadTarget(cx, target, code) || !ReadInput(cx, config, code))
+    if (!ReadTargetAndInput(cx, target, config, code))
         return code;
     TWriteOptions options;
     options.full = cx.args.Has(QStringLiteral("--full"));
@@ -152,7 +158,7 @@ int Verify(TCliContext& cx)
     int code = ExitOk;
     Target target;
     TConfig config;
-    if (!ReadTarget(cx, target, code) || !ReadInput(cx, config, code))
+    if (!ReadTargetAndInput(cx, target, config, code))
         return code;
     return RunAndReport(cx, target, [&](const QString& port, TProgressBoard& board) {
         return VerifyJob(port, target.baud, config, board);

@@ -9,10 +9,29 @@
 
 namespace {
 
-// Times the job and tells the board how it ended.
+QString StationError(TStationSession& session)
+{
+    return session.LastError().isEmpty() ? QStringLiteral("Ошибка обмена со станцией.") : session.LastError();
+}
+
+// One station's job: its own line and protocol, its progress on the board,
+// its time, and how it ended.
 class JobRun {
 public:
-    JobRun(const QString& port, TProgressBoard& board) : board(board) { result.port = port; timer.start(); }
+    JobRun(const QString& port, int baud, TProgressBoard& board)
+        : session(port, baud), progress(board, port), board(board)
+    {
+        result.port = port;
+        timer.start();
+    }
+
+    // Starts step index of steps.
+    void Step(int index, int steps, const QString& what) { board.Step(result.port, index, steps, what); }
+
+    // Reads the station's image; false when it did not arrive.
+    bool ReadStation(QByteArray& image) { return session.Link().ReadImage(&progress, image); }
+
+    TStationResult StationFailed() { return Fail(ExitStation, StationError(session)); }
 
     TStationResult Fail(int code, const QString& why)
     {
@@ -28,6 +47,8 @@ public:
     }
 
     TStationResult result;
+    TStationSession session;
+    TBoardProgress progress;
 
 private:
     TStationResult End()
@@ -40,11 +61,6 @@ private:
     TProgressBoard& board;
     QElapsedTimer timer;
 };
-
-QString StationError(TStationSession& session)
-{
-    return session.LastError().isEmpty() ? QStringLiteral("Ошибка обмена со станцией.") : session.LastError();
-}
 
 const QString Matches = QStringLiteral("совпадает");
 
@@ -59,20 +75,20 @@ QString Comparison(const QByteArray& expected, const QByteArray& station)
 }
 
 // Reads the station back and compares it with what it should hold.
-bool VerifyAgainst(TStationSession& session, TBoardProgress& progress, const QByteArray& expected, JobRun& run)
+bool VerifyAgainst(const QByteArray& expected, JobRun& run)
 {
     QByteArray image;
-    if (!session.Link().ReadImage(&progress, image))
+    if (!run.ReadStation(image))
         return false;
     run.result.verify = Comparison(expected, image);
     return true;
 }
 
 // The write of all 1024 bytes, each confirmed, as the window program writes.
-bool WriteFull(TStationSession& session, TBoardProgress& progress, const QByteArray& image, JobRun& run)
+bool WriteFull(const QByteArray& image, JobRun& run)
 {
-    const bool ok = session.Link().WriteImage(&progress, image);
-    run.result.bytesWritten = session.Link().BytesWritten();
+    const bool ok = run.session.Link().WriteImage(&run.progress, image);
+    run.result.bytesWritten = run.session.Link().BytesWritten();
     return ok;
 }
 
@@ -80,13 +96,11 @@ bool WriteFull(TStationSession& session, TBoardProgress& progress, const QByteAr
 
 TStationResult ReadJob(const QString& port, int baud, const QString& outPath, TProgressBoard& board)
 {
-    JobRun run(port, board);
-    TStationSession session(port, baud);
-    TBoardProgress progress(board, port);
-    board.Step(port, 0, 1, QStringLiteral("чтение"));
+    JobRun run(port, baud, board);
+    run.Step(0, 1, QStringLiteral("чтение"));
     QByteArray image;
-    if (!session.Link().ReadImage(&progress, image))
-        return run.Fail(ExitStation, StationError(session));
+    if (!run.ReadStation(image))
+        return run.StationFailed();
     QString reason;
     if (!WriteImageFile(outPath, image, &reason))
         return run.Fail(ExitUsage, QStringLiteral("%1: %2").arg(outPath, reason));
@@ -97,9 +111,7 @@ TStationResult ReadJob(const QString& port, int baud, const QString& outPath, TP
 TStationResult WriteJob(const QString& port, int baud, const TConfig& config, const TWriteOptions& options,
                         TProgressBoard& board)
 {
-    JobRun run(port, board);
-    TStationSession session(port, baud);
-    TBoardProgress progress(board, port);
+    JobRun run(port, baud, board);
     const bool needsBase = config.lacksExtras;
     const int steps = (needsBase ? 1 : 0) + 1 + (options.verify ? 1 : 0);
     int step = 0;
@@ -108,22 +120,22 @@ TStationResult WriteJob(const QString& port, int baud, const TConfig& config, co
     if (needsBase) {
         // A programmer file of an earlier version has no PWM power and no
         // shutdown flags: the station keeps its own.
-        board.Step(port, step++, steps, QStringLiteral("чтение значений, которых нет в файле"));
+        run.Step(step++, steps, QStringLiteral("чтение значений, которых нет в файле"));
         QByteArray stationImage;
         TTarnikPlus base;
-        if (!session.Link().ReadImage(&progress, stationImage) || !DecodeImage(stationImage, base))
-            return run.Fail(ExitStation, StationError(session));
+        if (!run.ReadStation(stationImage) || !DecodeImage(stationImage, base))
+            return run.StationFailed();
         image.clear();
         EncodeImage(RecordOverBase(config, base), image);
     }
 
-    board.Step(port, step++, steps, QStringLiteral("запись"));
-    if (!WriteFull(session, progress, image, run))
-        return run.Fail(ExitStation, StationError(session));
+    run.Step(step++, steps, QStringLiteral("запись"));
+    if (!WriteFull(image, run))
+        return run.StationFailed();
     if (options.verify) {
-        board.Step(port, step++, steps, QStringLiteral("проверка"));
-        if (!VerifyAgainst(session, progress, image, run))
-            return run.Fail(ExitStation, StationError(session));
+        run.Step(step++, steps, QStringLiteral("проверка"));
+        if (!VerifyAgainst(image, run))
+            return run.StationFailed();
         if (run.result.verify != Matches)
             return run.Fail(ExitDiffers, QStringLiteral("записано, проверка не прошла"));
     }
@@ -132,13 +144,11 @@ TStationResult WriteJob(const QString& port, int baud, const TConfig& config, co
 
 TStationResult VerifyJob(const QString& port, int baud, const TConfig& config, TProgressBoard& board)
 {
-    JobRun run(port, board);
-    TStationSession session(port, baud);
-    TBoardProgress progress(board, port);
-    board.Step(port, 0, 1, QStringLiteral("чтение для проверки"));
+    JobRun run(port, baud, board);
+    run.Step(0, 1, QStringLiteral("чтение для проверки"));
     QByteArray stationImage;
-    if (!session.Link().ReadImage(&progress, stationImage))
-        return run.Fail(ExitStation, StationError(session));
+    if (!run.ReadStation(stationImage))
+        return run.StationFailed();
     QByteArray expected = config.image;
     if (expected.isEmpty()) {
         // A .vtr or .json names fields, not the unassigned bytes: those are

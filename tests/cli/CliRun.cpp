@@ -1,4 +1,5 @@
 #include "tests/cli/CliRun.h"
+#include <QFile>
 #include <QProcess>
 
 CliRun RunCli(const QStringList& args, const QString& workDir, int timeoutMs)
@@ -18,4 +19,16 @@ CliRun RunCli(const QStringList& args, const QString& workDir, int timeoutMs)
     run.out = QString::fromUtf8(p.readAllStandardOutput());
     run.err = QString::fromUtf8(p.readAllStandardError());
     return run;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

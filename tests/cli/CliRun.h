@@ -13,3 +13,7 @@ struct CliRun {
 // Runs tarnik-cli with the arguments in the directory (the current one when
 // empty); the environment is the test's own (TARNIK_PORTS included).
 CliRun RunCli(const QStringList& args, const QString& workDir = QString(), int timeoutMs = 120000);
+
+// Whole files, for the tests' inputs and outputs.
+bool WriteFile(const QString& path, const QByteArray& bytes);
+QByteArray ReadFile(const QString& path);

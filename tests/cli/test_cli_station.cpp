@@ -16,17 +16,6 @@ namespace {
 constexpr int Baud = 19200;
 const QString BaudText = QStringLiteral("19200");
 
-bool WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The station's factory configuration with channel 2 moved and the volume
 // changed: what a service shop writes.
