@@ -8,7 +8,6 @@
 #include "cli/StationSession.h"
 #include "link/PortMap.h"
 #include "link/PortSurvey.h"
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,64 +18,50 @@ const TOptionSpec JsonOption{QStringLiteral("--json"), QString(), QStringLiteral
 const TOptionSpec BaudOptionSpec{QStringLiteral("--baud"), QStringLiteral("B"),
                                  QStringLiteral("скорость: 4800 (по умолчанию), 9600 или 19200")};
 
-// One number of the port map and what its device says now.
-struct PortState {
-    int number = 0;
-    QString device;
-    bool available = false;
-    QString why;   // why it cannot be opened
-};
-
-PortState Examine(int n)
+// Why a number of the map has no entry in the survey.
+QString WithoutDevice(int n)
 {
-    PortState s;
-    s.number = n;
-    s.device = PortMap::DevicePath(n);
-    if (s.device.isEmpty()) {
-        s.why = PortMap::PortsDirEntry(n).isEmpty() ? QStringLiteral("нет устройства")
-                                                    : QStringLiteral("скрыт записью каталога портов");
-        return s;
-    }
-    if (!QFileInfo::exists(s.device)) {
-        s.why = QStringLiteral("нет устройства");
-        return s;
-    }
-    switch (TSerialLine::Probe(s.device)) {
-    case TSerialLine::OpenResult::Opened:
-        s.available = true;
-        break;
-    case TSerialLine::OpenResult::NoPermission:
-        s.why = QStringLiteral("нет прав (группа dialout)");
-        break;
-    case TSerialLine::OpenResult::Busy:
-        s.why = QStringLiteral("занят другой программой");
-        break;
-    case TSerialLine::OpenResult::Missing:
-        s.why = QStringLiteral("нет устройства");
-        break;
-    case TSerialLine::OpenResult::Failed:
-        s.why = QStringLiteral("устройство не работает как порт");
-        break;
-    }
-    return s;
+    return PortMap::DevicePath(n).isEmpty() && !PortMap::PortsDirEntry(n).isEmpty()
+        ? QStringLiteral("скрыт записью каталога портов")
+        : QStringLiteral("нет устройства");
+}
+
+QJsonObject UsbJson(const TUsbDetails& usb)
+{
+    return QJsonObject{{"ids", usb.Ids()}, {"manufacturer", usb.manufacturer}, {"description", usb.description},
+                       {"serialNumber", usb.serialNumber}};
 }
 
 int Ports(TCliContext& cx)
 {
     if (!cx.args.positional.isEmpty())
         return cx.InputError(QStringLiteral("ports: лишнее слово %1").arg(cx.args.positional.first()));
+    const TPortSurvey survey = SurveyPorts();
     QJsonArray list;
     QStringList lines;
     for (int n = PortMap::FirstPort; n <= PortMap::LastPort; ++n) {
-        const PortState s = Examine(n);
+        const TPortEntry* e = survey.Find(n);
         const QString name = QStringLiteral("COM") + QString::number(n);
-        QJsonObject o{{"port", name}, {"device", s.device}, {"available", s.available}};
-        if (!s.available)
-            o.insert(QStringLiteral("reason"), s.why);
+        const QString device = e ? e->device : QString();
+        const QString why = e ? e->WhyNot() : WithoutDevice(n);
+        QJsonObject o{{"port", name}, {"device", device}, {"available", e && e->CanOpen()}};
+        QString line = QStringLiteral("%1  %2  %3")
+                           .arg(name.leftJustified(5), (device.isEmpty() ? QStringLiteral("-") : device).leftJustified(16),
+                                e && e->CanOpen() ? QStringLiteral("можно открыть") : why);
+        if (!why.isEmpty())
+            o.insert(QStringLiteral("reason"), why);
+        if (e && !e->holders.isEmpty()) {
+            QJsonArray holders;
+            for (const TPortHolder& h : e->holders)
+                holders.append(QJsonObject{{"pid", h.pid}, {"program", h.program}});
+            o.insert(QStringLiteral("holders"), holders);
+        }
+        if (e && e->usb.usb) {
+            o.insert(QStringLiteral("usb"), UsbJson(e->usb));
+            line += QStringLiteral("  USB %1 %2 %3").arg(e->usb.Ids(), e->usb.manufacturer, e->usb.description).trimmed();
+        }
         list.append(o);
-        lines << QStringLiteral("%1  %2  %3")
-                     .arg(name.leftJustified(5), (s.device.isEmpty() ? QStringLiteral("-") : s.device).leftJustified(16),
-                          s.available ? QStringLiteral("можно открыть") : s.why);
+        lines << line;
     }
     if (cx.json)
         PrintOut(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Indented)));
@@ -110,7 +95,7 @@ int Search(TCliContext& cx)
     const TPortSurvey survey = SurveyPorts();
     QStringList ports;
     QMap<QString, QString> devices;
-    for (const TPortEntry& e : survey.available) {
+    for (const TPortEntry& e : survey.Available()) {
         ports << e.Text();
         devices.insert(e.Text(), e.device);
     }

@@ -52,7 +52,7 @@ QStringList ConfigDifferences(const TConfig& a, const TConfig& b, const TStation
     if (!a.image.isEmpty() && !b.image.isEmpty()) {
         // Bytes the record does not cover: those the images differ in once
         // both records are written over the first image.
-        const QByteArray bOverA = RecordOverImage(b.record, a.image);
+        const QByteArray bOverA = EncodeOverImage(b.record, a.image);
         int first = -1;
         const int rest = CountDifferences(b.image, bOverA, &first);
         if (rest > 0)

@@ -29,7 +29,7 @@ public:
     void Step(int index, int steps, const QString& what) { board.Step(result.port, index, steps, what); }
 
     // Reads the station's image; false when it did not arrive.
-    bool ReadStation(QByteArray& image) { return session.Link().ReadImage(&progress, image); }
+    bool ReadStation(QByteArray& image) { return session.Link().ReadStationImage(&progress, image); }
 
     TStationResult StationFailed() { return Fail(ExitStation, StationError(session)); }
 
@@ -84,12 +84,76 @@ bool VerifyAgainst(const QByteArray& expected, JobRun& run)
     return true;
 }
 
-// The write of all 1024 bytes, each confirmed, as the window program writes.
-bool WriteFull(const QByteArray& image, JobRun& run)
+// The write of all 1024 bytes, each confirmed, as the window program
+// writes, then (unless told otherwise) a read-back that must match.
+TStationResult WriteFull(const TConfig& config, const TWriteOptions& options, JobRun& run)
 {
-    const bool ok = run.session.Link().WriteImage(&run.progress, image);
-    run.result.bytesWritten = run.session.Link().BytesWritten();
-    return ok;
+    const bool needsBase = config.lacksExtras;
+    const int steps = (needsBase ? 1 : 0) + 1 + (options.verify ? 1 : 0);
+    int step = 0;
+    QByteArray image = ConfigImage(config);
+    if (needsBase) {
+        // A programmer file of an earlier version has no PWM power and no
+        // shutdown flags: the station keeps its own.
+        run.Step(step++, steps, QStringLiteral("чтение значений, которых нет в файле"));
+        QByteArray stationImage;
+        TTarnikPlus base;
+        if (!run.ReadStation(stationImage) || !DecodeImage(stationImage, base))
+            return run.StationFailed();
+        image.clear();
+        EncodeImage(RecordOverBase(config, base), image);
+    }
+    run.Step(step++, steps, QStringLiteral("запись всех байт"));
+    int confirmed = 0;
+    const bool written = run.session.Link().WriteImage(&run.progress, image, &confirmed);
+    run.result.bytesWritten = confirmed;
+    if (!written)
+        return run.StationFailed();
+    if (options.verify) {
+        run.Step(step++, steps, QStringLiteral("проверка"));
+        if (!VerifyAgainst(image, run))
+            return run.StationFailed();
+        if (run.result.verify != Matches)
+            return run.Fail(ExitDiffers, QStringLiteral("записано, проверка не прошла"));
+    }
+    return run.Succeed(QStringLiteral("записано"));
+}
+
+// The safe write of the window program: backup, the changed bytes only,
+// verify. What the file does not say (the bytes no setting uses, and a
+// .vtr's missing PWM power and shutdown flags) stays as the station has it.
+TStationResult WriteSafely(const TConfig& config, JobRun& run)
+{
+    run.Step(0, 1, QStringLiteral("резервная копия, запись изменённых байт, проверка"));
+    const TSafeWrite::BuildImage build = !config.image.isEmpty()
+        ? TSafeWrite::FixedImage(config.image)
+        : TSafeWrite::BuildImage([config](const QByteArray& station) {
+              TTarnikPlus base;
+              DecodeImage(station, base);
+              return EncodeOverImage(RecordOverBase(config, base), station);
+          });
+    const TSafeWriteResult r = run.session.SafeWrite().Run(build, &run.progress);
+    run.result.bytesWritten = r.bytesWritten;
+    run.result.backup = r.backupPath;
+    switch (r.verify) {
+    case TSafeWriteResult::Verify::NotRun: break;
+    case TSafeWriteResult::Verify::Passed: run.result.verify = Matches; break;
+    case TSafeWriteResult::Verify::PassedAfterFullWrite: run.result.verify = Matches + QStringLiteral(" (после полной записи)"); break;
+    case TSafeWriteResult::Verify::Failed: run.result.verify = QStringLiteral("%1 байт отличаются").arg(r.differences); break;
+    }
+    switch (r.outcome) {
+    case TSafeWriteResult::Outcome::Written:
+        return run.Succeed(QStringLiteral("записано"));
+    case TSafeWriteResult::Outcome::AlreadyHeld:
+        run.result.verify = Matches;
+        return run.Succeed(QStringLiteral("без изменений"));
+    case TSafeWriteResult::Outcome::VerifyFailed:
+        return run.Fail(ExitDiffers, QStringLiteral("записано, проверка не прошла"));
+    case TSafeWriteResult::Outcome::BadImage:
+        return run.Fail(ExitUsage, QStringLiteral("образ не 1024 байта"));
+    default:
+        return run.StationFailed();
+    }
 }
 
 } // namespace
@@ -112,34 +176,7 @@ TStationResult WriteJob(const QString& port, int baud, const TConfig& config, co
                         TProgressBoard& board)
 {
     JobRun run(port, baud, board);
-    const bool needsBase = config.lacksExtras;
-    const int steps = (needsBase ? 1 : 0) + 1 + (options.verify ? 1 : 0);
-    int step = 0;
-
-    QByteArray image = ConfigImage(config);
-    if (needsBase) {
-        // A programmer file of an earlier version has no PWM power and no
-        // shutdown flags: the station keeps its own.
-        run.Step(step++, steps, QStringLiteral("чтение значений, которых нет в файле"));
-        QByteArray stationImage;
-        TTarnikPlus base;
-        if (!run.ReadStation(stationImage) || !DecodeImage(stationImage, base))
-            return run.StationFailed();
-        image.clear();
-        EncodeImage(RecordOverBase(config, base), image);
-    }
-
-    run.Step(step++, steps, QStringLiteral("запись"));
-    if (!WriteFull(image, run))
-        return run.StationFailed();
-    if (options.verify) {
-        run.Step(step++, steps, QStringLiteral("проверка"));
-        if (!VerifyAgainst(image, run))
-            return run.StationFailed();
-        if (run.result.verify != Matches)
-            return run.Fail(ExitDiffers, QStringLiteral("записано, проверка не прошла"));
-    }
-    return run.Succeed(QStringLiteral("записано"));
+    return options.full ? WriteFull(config, options, run) : WriteSafely(config, run);
 }
 
 TStationResult VerifyJob(const QString& port, int baud, const TConfig& config, TProgressBoard& board)
@@ -155,7 +192,7 @@ TStationResult VerifyJob(const QString& port, int baud, const TConfig& config, T
         // compared as the station has them.
         TTarnikPlus base;
         DecodeImage(stationImage, base);
-        expected = RecordOverImage(RecordOverBase(config, base), stationImage);
+        expected = EncodeOverImage(RecordOverBase(config, base), stationImage);
     }
     run.result.verify = Comparison(expected, stationImage);
     if (run.result.verify == Matches)

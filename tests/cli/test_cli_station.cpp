@@ -33,12 +33,17 @@ QByteArray ChangedImage(QByteArray image)
 class TestCliStation : public QObject {
     Q_OBJECT
     QTemporaryDir tmp;
+    QTemporaryDir data;   // backups go below it, never into the user's own folder
     QString P(const QString& name) const { return tmp.filePath(name); }
+    QString Backups() const { return data.filePath(QStringLiteral("tarnik-programmer/backups")); }
 
 private slots:
+    void initTestCase() { qputenv("XDG_DATA_HOME", data.path().toLocal8Bit()); }
+
     // Read into all three formats through a COM number of the port map,
-    // write a changed .vtr back with verification, verify it and the old
-    // file, then a station that breaks off.
+    // write a changed .vtr back with the safe write (backup, the changed
+    // bytes only, verify), verify it and the old file, write everything
+    // with --full, then a station that breaks off.
     void readWriteVerify()
     {
         TestPorts ports;
@@ -63,11 +68,23 @@ private slots:
         QCOMPARE(RunCli({"decode", P("changed.bin"), "-o", P("changed.vtr")}).exitCode, 0);
         CliRun r = RunCli({"write", "--port", "COM3", "--baud", BaudText, "--json", P("changed.vtr")});
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
-        const QJsonObject summary = QJsonDocument::fromJson(r.out.toUtf8()).array().at(0).toObject();
+        QJsonObject summary = QJsonDocument::fromJson(r.out.toUtf8()).array().at(0).toObject();
         QCOMPARE(summary.value("port").toString(), QStringLiteral("COM3"));
-        QCOMPARE(summary.value("bytesWritten").toInt(), 1024);
+        QCOMPARE(summary.value("bytesWritten").toInt(), 3);   // channel 2: two code bytes; the volume
         QCOMPARE(summary.value("verify").toString(), QStringLiteral("совпадает"));
-        QVERIFY(r.err.contains(QStringLiteral("COM3: проверка")));
+        // The backup holds the station as it was, in the window program's folder.
+        const QString backup = summary.value("backup").toString();
+        QVERIFY2(backup.startsWith(Backups() + "/station-"), qPrintable(backup));
+        QCOMPARE(ReadFile(backup), factory);
+        const QStringList written = station.Log().filter(QRegularExpression(QStringLiteral("^11 39 (03|13|23|33) ")));
+        QCOMPARE(written.size(), 3);
+
+        // The same file again: nothing to write.
+        r = RunCli({"write", "--port", "COM3", "--baud", BaudText, "--json", P("changed.vtr")});
+        QCOMPARE(r.exitCode, 0);
+        summary = QJsonDocument::fromJson(r.out.toUtf8()).array().at(0).toObject();
+        QCOMPARE(summary.value("bytesWritten").toInt(), 0);
+        QCOMPARE(summary.value("result").toString(), QStringLiteral("без изменений"));
 
         QCOMPARE(RunCli({"verify", "--port", "COM3", "--baud", BaudText, P("changed.vtr")}).exitCode, 0);
         QCOMPARE(RunCli({"verify", "--port", "COM3", "--baud", BaudText, P("changed.bin")}).exitCode, 0);
@@ -77,9 +94,25 @@ private slots:
         QVERIFY(station.Stop());
         QCOMPARE(station.Image(), ChangedImage(factory));
 
-        // A station that stops answering half-way through the write.
-        QVERIFY(station.Start(Baud, {"--never-echo", "300"}, &ports, 3));
-        r = RunCli({"write", "--port", "COM3", "--baud", BaudText, "--full", "--no-verify", P("r.bin")});
+        // --full writes all 1024 bytes, as the window program does, and
+        // reads them back unless --no-verify.
+        QVERIFY(station.Start(Baud, {}, &ports, 3));
+        r = RunCli({"write", "--port", "COM3", "--baud", BaudText, "--full", "--json", P("r.bin")});
+        QCOMPARE(r.exitCode, 0);
+        summary = QJsonDocument::fromJson(r.out.toUtf8()).array().at(0).toObject();
+        QCOMPARE(summary.value("bytesWritten").toInt(), 1024);
+        QCOMPARE(summary.value("verify").toString(), QStringLiteral("совпадает"));
+        QVERIFY(!summary.contains("backup"));
+        QVERIFY(station.Stop());
+        QCOMPARE(station.Image(), factory);
+
+        // A station that stops answering half-way through the write, in
+        // both ways of writing.
+        QVERIFY(station.Start(Baud, {"--never-echo", "501"}, &ports, 3));
+        r = RunCli({"write", "--port", "COM3", "--baud", BaudText, "--full", "--no-verify", P("changed.bin")});
+        QCOMPARE(r.exitCode, 3);
+        QVERIFY(r.err.contains(QStringLiteral("Превышен лимит повторений")));
+        r = RunCli({"write", "--port", "COM3", "--baud", BaudText, P("changed.bin")});
         QCOMPARE(r.exitCode, 3);
         QVERIFY(r.err.contains(QStringLiteral("Превышен лимит повторений")));
         QVERIFY(station.Stop());
@@ -124,7 +157,14 @@ private slots:
         QString text = QString::fromLatin1(ReadFile(P("o.vtr")));
         text.remove(QRegularExpression(QStringLiteral("\\s*<value2[678]>[^<]*</value2[678]>")));
         QVERIFY(WriteFile(P("old.vtr"), text.toLatin1()));
-        const CliRun r = RunCli({"write", "--port", "COM5", "--baud", BaudText, P("old.vtr")});
+        CliRun r = RunCli({"write", "--port", "COM5", "--baud", BaudText, P("old.vtr")});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QVERIFY(station.Stop());
+        QCOMPARE(station.Image(), ChangedImage(factory));
+        // The full write reads them from the station first.
+        QVERIFY(station.SetImage(factory));
+        QVERIFY(station.Start(Baud, {}, &ports, 5));
+        r = RunCli({"write", "--port", "COM5", "--baud", BaudText, "--full", P("old.vtr")});
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
         QVERIFY(r.err.contains(QStringLiteral("чтение значений, которых нет в файле")));
         QVERIFY(station.Stop());
@@ -176,9 +216,10 @@ private slots:
         QCOMPARE(rows.size(), 5);
         QVERIFY(rows[0].startsWith(QStringLiteral("Порт")));
         for (int i : {0, 1, 3})
-            QVERIFY2(rows[i + 1].contains(QRegularExpression(QStringLiteral("^COM%1\\s+записано\\s+1024\\s+совпадает").arg(i + 1))),
+            QVERIFY2(rows[i + 1].contains(QRegularExpression(
+                         QStringLiteral("^COM%1\\s+записано\\s+3\\s+совпадает\\s+%2/station-").arg(i + 1).arg(Backups()))),
                      qPrintable(rows[i + 1]));
-        QVERIFY2(rows[3].contains(QRegularExpression(QStringLiteral("^COM3\\s+Ошибка записи данных"))), qPrintable(rows[3]));
+        QVERIFY2(rows[3].contains(QRegularExpression(QStringLiteral("^COM3\\s+Ошибка чтения данных"))), qPrintable(rows[3]));
 
         r = RunCli({"read", "--port", "COM1", "--port", "COM2", "--port", "COM3", "--baud", BaudText,
                     "-o", P("reads/"), "--format", "vtr"});
