@@ -45,6 +45,9 @@ TProgrammerFile CollectFromEditors()
     file.timeout = f_settings->TrackBar1->value();
     for (int r = 0; r < 10; ++r)
         file.noiseLevels[r] = f_settings->noiseLevelRows[r]->CSpinEdit1->ClampedValue();
+    file.pwmPower = f_settings->TrackBar2->value();
+    file.normalPowerOff = f_settings->CheckBox6->isChecked();
+    file.normalTxEnd = f_settings->CheckBox7->isChecked();
     for (Tfr_reccord* row : channelRows) {
         TProgrammerChannel c;
         c.enable = row->CheckBox1->isChecked();
@@ -75,6 +78,16 @@ void ApplyToEditors(const TProgrammerFile& file, QObject* sender)
     f_settings->TrackBar1Change();
     for (int r = 0; r < 10; ++r)
         f_settings->noiseLevelRows[r]->CSpinEdit1->SetValue(file.noiseLevels[r]);
+    // Files of earlier versions carry no PWM power and no shutdown flags:
+    // those controls then keep what they show.
+    if (file.pwmPower) {
+        f_settings->TrackBar2->setValue(*file.pwmPower);
+        f_settings->TrackBar2Change();
+    }
+    if (file.normalPowerOff)
+        f_settings->CheckBox6->setChecked(*file.normalPowerOff);
+    if (file.normalTxEnd)
+        f_settings->CheckBox7->setChecked(*file.normalTxEnd);
 
     f_settings->ComboBox1Change(sender);
 

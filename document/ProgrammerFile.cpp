@@ -25,6 +25,14 @@ public:
     {
         return Convert(StrToInt, path + QStringList{name}, TXMLFile::ChildText(parent, name));
     }
+    // An element that may be missing (or empty): unset then.
+    template <typename T>
+    void Optional(const QString& a, const QString& b, std::optional<T>& value, T (*convert)(const QString&))
+    {
+        const QString text = xml.ReadValue(a, b);
+        if (!text.trimmed().isEmpty())
+            value = Convert(convert, {a, b}, text);
+    }
 
 private:
     template <typename T>
@@ -51,6 +59,12 @@ bool WriteProgrammerFile(TXMLFile& xml, const QString& path, const TProgrammerFi
     ok = ok && xml.WriteValue(Settings, ValueName(15), QString::number(file.timeout));
     for (int r = 1; r <= 10; ++r)
         ok = ok && xml.WriteValue(Settings, ValueName(15 + r), QString::number(file.noiseLevels[r - 1]));
+    if (file.pwmPower)
+        ok = ok && xml.WriteValue(Settings, ValueName(26), QString::number(*file.pwmPower));
+    if (file.normalPowerOff)
+        ok = ok && xml.WriteValue(Settings, ValueName(27), Truth(*file.normalPowerOff));
+    if (file.normalTxEnd)
+        ok = ok && xml.WriteValue(Settings, ValueName(28), Truth(*file.normalTxEnd));
     ok = ok && xml.WriteValue(Channels, QStringLiteral("count"), QString::number(file.channels.size()));
     for (int i = 0; ok && i < file.channels.size(); ++i) {
         const TProgrammerChannel& c = file.channels[i];
@@ -85,6 +99,9 @@ bool ReadProgrammerFile(TXMLFile& xml, const QString& path, int maxChannels, TPr
         read.timeout = r.Int(Settings, ValueName(15));
         for (int k = 1; k <= 10; ++k)
             read.noiseLevels[k - 1] = r.Int(Settings, ValueName(15 + k));
+        r.Optional(Settings, ValueName(26), read.pwmPower, StrToInt);
+        r.Optional(Settings, ValueName(27), read.normalPowerOff, StrToBool);
+        r.Optional(Settings, ValueName(28), read.normalTxEnd, StrToBool);
         read.declaredCount = r.Int(Channels, QStringLiteral("count"));
         if (read.declaredCount < 0)
             return fail(QStringLiteral("negative channel count %1").arg(read.declaredCount));

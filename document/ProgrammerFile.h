@@ -2,6 +2,7 @@
 #include <QString>
 #include <QVector>
 #include <array>
+#include <optional>
 
 class TXMLFile;
 
@@ -27,6 +28,13 @@ struct TProgrammerFile {
     std::array<bool, 5> flags{};
     int timeout = 0;                      // value15
     std::array<int, 10> noiseLevels{};    // value16..value25
+    // value26..value28: PWM power and the station's two shutdown flags
+    // ("Нормальное выключение", "Нормальное завершение передачи"). Files
+    // of earlier versions lack them and readers of those versions ignore
+    // them; a reader leaves a missing one unset, a writer writes a set one.
+    std::optional<int> pwmPower;
+    std::optional<bool> normalPowerOff;
+    std::optional<bool> normalTxEnd;
     // The channel elements read or to be written; a writer writes their
     // number as channels/count.
     QVector<TProgrammerChannel> channels;

@@ -3,6 +3,7 @@
 #include "link/TransferProgress.h"
 #include <QCoreApplication>
 #include <QSerialPort>
+#include <QThread>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -201,8 +202,10 @@ void TSerialLine::ProcessMessages()
 {
     if (messageHook)
         messageHook();
-    else
+    else if (QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread())
         QCoreApplication::processEvents();
+    // A line run from another thread (a fleet of stations) has no window
+    // messages to process and must not run the main thread's.
 }
 
 void TSerialLine::SetMessageHook(std::function<void()> hook)

@@ -67,8 +67,10 @@ public:
     bool CancelRequested() const;
 
     // Lets the application process its pending window messages. Long
-    // exchanges call this to keep the windows painting; tests and the
-    // benchmark may plug in their own hook.
+    // exchanges call this to keep the windows painting; tests, the
+    // benchmark and the command line may plug in their own hook. Without a
+    // hook, a line used outside the application's main thread processes
+    // nothing.
     void ProcessMessages();
     void SetMessageHook(std::function<void()> hook);
 

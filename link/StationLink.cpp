@@ -71,11 +71,17 @@ bool TStationLink::OpenChosenPort()
     return OpenChosenPort(choice(), {});
 }
 
+bool TStationLink::IsDevicePath(const QString& portText)
+{
+    return portText.startsWith(QLatin1Char('/'));
+}
+
 bool TStationLink::OpenChosenPort(const TConnectionChoice& c, const std::function<void()>& beforeReport)
 {
-    const int port = PortNumber(c.portText);
     const int baud = StrToInt(c.speedText);
-    if (line.OpenPort(port, baud))
+    const bool opened = IsDevicePath(c.portText) ? line.OpenDevice(c.portText, baud)
+                                                 : line.OpenPort(PortNumber(c.portText), baud);
+    if (opened)
         return true;
     if (beforeReport)
         beforeReport();
@@ -120,18 +126,25 @@ bool TStationLink::ReadImage(TTransferProgress* progress, QByteArray& image, int
     return received == StationImageSize;
 }
 
-bool TStationLink::ReadStation(TTransferProgress* progress, TTarnikPlus& record)
+bool TStationLink::ReadStationImage(TTransferProgress* progress, QByteArray& image)
 {
     if (!OpenChosenPort())
         return false;
     TPortSession session(line);
-    QByteArray image;
-    if (!ReadImage(progress, image) || !DecodeImage(image, record)) {
+    QByteArray read;
+    if (!ReadImage(progress, read)) {
         LogFailure(TextReadFailed(), TextStopped());
         return false;
     }
+    image = read;
     journal(IconSuccess, TextReadDone);
     return true;
+}
+
+bool TStationLink::ReadStation(TTransferProgress* progress, TTarnikPlus& record)
+{
+    QByteArray image;
+    return ReadStationImage(progress, image) && DecodeImage(image, record);
 }
 
 bool TStationLink::WriteByte(quint8 data, int address, int page)
@@ -162,9 +175,16 @@ bool TStationLink::FinishWrite()
 
 bool TStationLink::WriteStation(TTransferProgress* progress, const TTarnikPlus& record)
 {
-    TProgressShown shown(progress);
     QByteArray image;
     EncodeImage(record, image);
+    return WriteImage(progress, image);
+}
+
+bool TStationLink::WriteImage(TTransferProgress* progress, const QByteArray& image, int* confirmed)
+{
+    if (confirmed)
+        *confirmed = 0;
+    TProgressShown shown(progress);
     const TConnectionChoice chosen = choice();
     if (!OpenChosenPort(chosen, [&] { shown.Hide(); }))
         return false;
@@ -177,7 +197,7 @@ bool TStationLink::WriteStation(TTransferProgress* progress, const TTarnikPlus& 
     QList<int> everyByte;
     for (int i = 0; i < image.size(); ++i)
         everyByte << i;
-    const WriteEnd end = WriteBytes(image, everyByte, progress);
+    const WriteEnd end = WriteBytes(image, everyByte, progress, confirmed);
     shown.Hide();
     if (end == WriteEnd::Stopped) {
         journal(IconStopped, TextWriteStopped());

@@ -10,7 +10,8 @@ class TTransferProgress;
 struct TTarnikPlus;
 
 // The connection choice an operation starts with: the port entry's text
-// ("COM" and the number) and the speed entry's text (the baud rate).
+// ("COM" and the number, or a device path such as /dev/ttyUSB0) and the
+// speed entry's text (the baud rate).
 struct TConnectionChoice {
     QString portText;
     QString speedText;
@@ -54,8 +55,16 @@ public:
     // The finish request, then the station's pause.
     bool FinishWrite();
 
+    // Reads the station's 1024 bytes as they are, in an exchange of its
+    // own; image is left untouched unless the whole image arrived.
+    bool ReadStationImage(TTransferProgress* progress, QByteArray& image);
+
     // Writes the record's image, every byte confirmed by its echo.
     bool WriteStation(TTransferProgress* progress, const TTarnikPlus& record);
+
+    // Writes all 1024 bytes as given, every byte confirmed by its echo, in
+    // an exchange of its own. confirmed counts the bytes written.
+    bool WriteImage(TTransferProgress* progress, const QByteArray& image, int* confirmed = nullptr);
 
     // Writes the PWM power byte alone.
     bool WritePwmPower(int power);
@@ -94,6 +103,9 @@ public:
     // The port number of an entry text: the text from its fourth character
     // on. Throws EConvertError for a text without a number (no port).
     static int PortNumber(const QString& portText);
+
+    // A port text that names a device rather than a COM number.
+    static bool IsDevicePath(const QString& portText);
 
 private:
     // Opens the chosen port; on failure runs beforeReport, then logs the

@@ -176,6 +176,38 @@ private slots:
         QVERIFY(f_main->CurrentFile.isEmpty());   // loading does not choose a file to save to
     }
 
+    // The PWM power and the station's two shutdown flags travel in the file
+    // as value26..value28; a file of an earlier version without them leaves
+    // those controls as they are.
+    void pwmPowerAndShutdownFlagsWhenTheFileHasThem()
+    {
+        FillEditors(1);
+        f_settings->TrackBar2->setValue(123);
+        f_settings->CheckBox6->setChecked(true);
+        f_settings->CheckBox7->setChecked(false);
+        const QString path = Path("extras.vtr");
+        f_main->SaveProgrammerFile(path);
+        f_settings->TrackBar2->setValue(5);
+        f_settings->CheckBox6->setChecked(false);
+        f_settings->CheckBox7->setChecked(true);
+        f_main->LoadProgrammerFile(path);
+        QCOMPARE(LastIcon(), 8);
+        QCOMPARE(f_settings->TrackBar2->value(), 123);
+        QCOMPARE(f_settings->Edit2->text(), QStringLiteral("123"));
+        QVERIFY(f_settings->CheckBox6->isChecked());
+        QVERIFY(!f_settings->CheckBox7->isChecked());
+
+        for (const char* name : {"value26", "value27", "value28"})
+            QVERIFY(EditFile(path, "settings", QString::fromLatin1(name), QString()));
+        f_settings->TrackBar2->setValue(77);
+        f_settings->CheckBox7->setChecked(true);
+        f_main->LoadProgrammerFile(path);
+        QCOMPARE(LastIcon(), 8);
+        QCOMPARE(f_settings->TrackBar2->value(), 77);
+        QVERIFY(f_settings->CheckBox6->isChecked());
+        QVERIFY(f_settings->CheckBox7->isChecked());
+    }
+
     void fileWithTenChannelsChangesOnlyThose()
     {
         FillEditors(1);   // band 2, 41 000 - 49 000 kHz

@@ -1,0 +1,12 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// Where the catalogue is looked for, in order: the path given with
+// --catalogue, Settings/Settings.xml under the current directory, the
+// installed copy, the copy in the build's run directory.
+QStringList CatalogueCandidates(const QString& given);
+
+// The first candidate that exists; empty when none does. With a path
+// given, only that one counts.
+QString ChooseCatalogue(const QString& given);

@@ -1,0 +1,136 @@
+// The commands about ports: ports and search.
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
+#include "cli/ExitCodes.h"
+#include "cli/Fleet.h"
+#include "cli/Output.h"
+#include "cli/Progress.h"
+#include "cli/StationSession.h"
+#include "link/PortMap.h"
+#include "link/PortSurvey.h"
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+const TOptionSpec JsonOption{QStringLiteral("--json"), QString(), QStringLiteral("результат в JSON на stdout")};
+const TOptionSpec BaudOptionSpec{QStringLiteral("--baud"), QStringLiteral("B"),
+                                 QStringLiteral("скорость: 4800 (по умолчанию), 9600 или 19200")};
+
+// Why a number of the map has no entry in the survey.
+QString WithoutDevice(int n)
+{
+    return PortMap::DevicePath(n).isEmpty() && !PortMap::PortsDirEntry(n).isEmpty()
+        ? QStringLiteral("скрыт записью каталога портов")
+        : QStringLiteral("нет устройства");
+}
+
+QJsonObject UsbJson(const TUsbDetails& usb)
+{
+    return QJsonObject{{"ids", usb.Ids()}, {"manufacturer", usb.manufacturer}, {"description", usb.description},
+                       {"serialNumber", usb.serialNumber}};
+}
+
+int Ports(TCliContext& cx)
+{
+    if (!cx.args.positional.isEmpty())
+        return cx.InputError(QStringLiteral("ports: лишнее слово %1").arg(cx.args.positional.first()));
+    const TPortSurvey survey = SurveyPorts();
+    QJsonArray list;
+    QStringList lines;
+    for (int n = PortMap::FirstPort; n <= PortMap::LastPort; ++n) {
+        const TPortEntry* e = survey.Find(n);
+        const QString name = QStringLiteral("COM") + QString::number(n);
+        const QString device = e ? e->device : QString();
+        const QString why = e ? e->WhyNot() : WithoutDevice(n);
+        QJsonObject o{{"port", name}, {"device", device}, {"available", e && e->CanOpen()}};
+        QString line = QStringLiteral("%1  %2  %3")
+                           .arg(name.leftJustified(5), (device.isEmpty() ? QStringLiteral("-") : device).leftJustified(16),
+                                e && e->CanOpen() ? QStringLiteral("можно открыть") : why);
+        if (!why.isEmpty())
+            o.insert(QStringLiteral("reason"), why);
+        if (e && !e->holders.isEmpty()) {
+            QJsonArray holders;
+            for (const TPortHolder& h : e->holders)
+                holders.append(QJsonObject{{"pid", h.pid}, {"program", h.program}});
+            o.insert(QStringLiteral("holders"), holders);
+        }
+        if (e && e->usb.usb) {
+            o.insert(QStringLiteral("usb"), UsbJson(e->usb));
+            line += QStringLiteral("  USB %1 %2 %3").arg(e->usb.Ids(), e->usb.manufacturer, e->usb.description).trimmed();
+        }
+        list.append(o);
+        lines << line;
+    }
+    if (cx.json)
+        PrintOut(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Indented)));
+    else
+        PrintOut(lines.join(QLatin1Char('\n')));
+    return ExitOk;
+}
+
+// Asks the station on the port who it is, as the search dialog does.
+TStationResult Identify(const QString& port, const QString& device, int baud, TProgressBoard& board)
+{
+    TStationResult r;
+    r.port = port;
+    TStationSession session(port, baud);
+    board.Step(port, 0, 1, QStringLiteral("опрос"));
+    const bool answered = session.Line().OpenDevice(device, baud) && session.Link().Identify();
+    session.Line().ClosePort();
+    r.code = answered ? ExitOk : ExitStation;
+    r.result = answered ? QStringLiteral("станция отвечает") : QStringLiteral("нет ответа");
+    r.file = device;
+    board.Done(port, r.result);
+    return r;
+}
+
+int Search(TCliContext& cx)
+{
+    int baud = 0;
+    QString reason;
+    if (!BaudOption(cx.args, baud, &reason))
+        return cx.InputError(reason);
+    const TPortSurvey survey = SurveyPorts();
+    QStringList ports;
+    QMap<QString, QString> devices;
+    for (const TPortEntry& e : survey.Available()) {
+        ports << e.Text();
+        devices.insert(e.Text(), e.device);
+    }
+    QList<TStationResult> results;
+    {
+        TProgressBoard board(ports, ErrIsTerminal());
+        results = RunFleet(ports, [&](const QString& port) { return Identify(port, devices.value(port), baud, board); });
+    }
+    QJsonArray found;
+    QStringList lines;
+    for (const TStationResult& r : results) {
+        if (!r.Ok())
+            continue;
+        found.append(QJsonObject{{"port", r.port}, {"device", r.file}, {"baud", baud}});
+        lines << QStringLiteral("%1  %2").arg(r.port.leftJustified(5), r.file);
+    }
+    if (cx.json)
+        PrintOut(QString::fromUtf8(QJsonDocument(found).toJson(QJsonDocument::Indented)));
+    else if (!lines.isEmpty())
+        PrintOut(lines.join(QLatin1Char('\n')));
+    if (found.isEmpty()) {
+        PrintErr(QStringLiteral("Станция не найдена ни на одном порту (%1 бод).").arg(baud));
+        return ExitStation;
+    }
+    return ExitOk;
+}
+
+} // namespace
+
+QList<TCommand> PortCommands()
+{
+    return {
+        {QStringLiteral("ports"), QStringLiteral("порты COM1 - COM32: устройство, можно ли открыть, почему нет"),
+         QStringLiteral("ports [--json]"), {JsonOption}, Ports},
+        {QStringLiteral("search"), QStringLiteral("ищет станции на всех доступных портах"),
+         QStringLiteral("search [--baud B] [--json]"), {BaudOptionSpec, JsonOption}, Search},
+    };
+}

@@ -1,0 +1,15 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+struct TTarnikPlus;
+
+// The decoded record as JSON: every setting under "settings" by its key
+// (the noise levels as the array "noiseLevels"), the enabled channels under
+// "channels" with their number, frequencies in kHz and tone item indexes.
+QByteArray RecordToJson(const TTarnikPlus& record);
+
+// Reads such a text. Every setting must be there as a whole number in its
+// range; channels not listed are disabled. False, with the reason naming
+// the key, for anything else. record is set only on success.
+bool RecordFromJson(const QByteArray& bytes, TTarnikPlus& record, QString* reason);

@@ -1,0 +1,25 @@
+#include "cli/Output.h"
+#include <QByteArray>
+#include <cstdio>
+#include <mutex>
+#include <unistd.h>
+
+namespace {
+std::mutex& Lock()
+{
+    static std::mutex m;
+    return m;
+}
+
+void Write(FILE* to, const QByteArray& bytes)
+{
+    std::lock_guard<std::mutex> guard(Lock());
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), to);
+    std::fflush(to);
+}
+} // namespace
+
+void PrintOut(const QString& text) { Write(stdout, (text + QLatin1Char('\n')).toUtf8()); }
+void PrintErr(const QString& text) { Write(stderr, (text + QLatin1Char('\n')).toUtf8()); }
+void PrintErrRaw(const QString& text) { Write(stderr, text.toUtf8()); }
+bool ErrIsTerminal() { return ::isatty(STDERR_FILENO) == 1; }

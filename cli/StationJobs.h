@@ -1,0 +1,31 @@
+#pragma once
+#include <QString>
+
+class TProgressBoard;
+struct TConfig;
+
+// What became of one station: the line of the summary table.
+struct TStationResult {
+    QString port;
+    int code = 0;            // an ExitCode: ExitOk, ExitDiffers or ExitStation
+    QString result;          // in words
+    int bytesWritten = -1;   // -1: nothing was to be written
+    QString verify;          // "совпадает", "N байт отличаются", or empty
+    QString backup;          // the backup file, when one was made
+    QString file;            // the file read into
+    double seconds = 0;
+
+    bool Ok() const { return code == 0; }
+};
+
+struct TWriteOptions {
+    bool full = false;     // all 1024 bytes, as the window program writes
+    bool verify = true;    // read back and compare afterwards
+};
+
+// The station jobs; each opens its own port and line, so the fleet runs
+// one per thread. baud is the line rate.
+TStationResult ReadJob(const QString& port, int baud, const QString& outPath, TProgressBoard& board);
+TStationResult WriteJob(const QString& port, int baud, const TConfig& config, const TWriteOptions& options,
+                        TProgressBoard& board);
+TStationResult VerifyJob(const QString& port, int baud, const TConfig& config, TProgressBoard& board);

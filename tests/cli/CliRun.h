@@ -1,0 +1,19 @@
+#pragma once
+// Runs the built tarnik-cli as a child process and keeps what it printed.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;   // standard output
+    QString err;   // standard error
+};
+
+// Runs tarnik-cli with the arguments in the directory (the current one when
+// empty); the environment is the test's own (TARNIK_PORTS included).
+CliRun RunCli(const QStringList& args, const QString& workDir = QString(), int timeoutMs = 120000);
+
+// Whole files, for the tests' inputs and outputs.
+bool WriteFile(const QString& path, const QByteArray& bytes);
+QByteArray ReadFile(const QString& path);

@@ -1,0 +1,239 @@
+// tarnik-cli against simulated stations: read, write, verify, ports and
+// search, every exit code of a station command, a refused file that sends
+// nothing, an old programmer file, and a fleet of four with one silent
+// station.
+#include "tests/cli/CliRun.h"
+#include "tests/support/StationTestSupport.h"
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+constexpr int Baud = 19200;
+const QString BaudText = QStringLiteral("19200");
+
+
+// The station's factory configuration with channel 2 moved and the volume
+// changed: what a service shop writes.
+QByteArray ChangedImage(QByteArray image)
+{
+    const int c = (35100 - 33000) * 4 / 25;
+    image[10] = char(((c >> 8) << 4) | (c >> 8));
+    image[11] = char(c & 0xFF);
+    image[12] = char(c & 0xFF);
+    image[501] = 2;
+    return image;
+}
+} // namespace
+
+class TestCliStation : public QObject {
+    Q_OBJECT
+    QTemporaryDir tmp;
+    QTemporaryDir data;   // backups go below it, never into the user's own folder
+    QString P(const QString& name) const { return tmp.filePath(name); }
+    QString Backups() const { return data.filePath(QStringLiteral("tarnik-programmer/backups")); }
+
+private slots:
+    void initTestCase() { qputenv("XDG_DATA_HOME", data.path().toLocal8Bit()); }
+
+    // Read into all three formats through a COM number of the port map,
+    // write a changed .vtr back with the safe write (backup, the changed
+    // bytes only, verify), verify it and the old file, write everything
+    // with --full, then a station that breaks off.
+    void readWriteVerify()
+    {
+        TestPorts ports;
+        SimStation station;
+        QVERIFY(station.Start(Baud, {}, &ports, 3));
+        for (const char* ext : {"bin", "vtr", "json"}) {
+            const QString out = P(QStringLiteral("r.%1").arg(QLatin1String(ext)));
+            const CliRun r = RunCli({"read", "--port", "com3", "--baud", BaudText, "-o", out});
+            QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+            QVERIFY(QFile::exists(out));
+            // Progress on standard error, one line per step off a terminal;
+            // nothing on standard output.
+            QVERIFY(r.err.contains(QStringLiteral("COM3: чтение")));
+            QVERIFY(r.out.isEmpty());
+        }
+        const QByteArray factory = ReadFile(P("r.bin"));
+        QCOMPARE(factory.size(), 1024);
+        QCOMPARE(RunCli({"diff", P("r.bin"), P("r.vtr")}).exitCode, 0);
+        QCOMPARE(RunCli({"diff", P("r.json"), P("r.vtr")}).exitCode, 0);
+
+        QVERIFY(WriteFile(P("changed.bin"), ChangedImage(factory)));
+        QCOMPARE(RunCli({"decode", P("changed.bin"), "-o", P("changed.vtr")}).exitCode, 0);
+        CliRun r = RunCli({"write", "--port", "COM3", "--baud", BaudText, "--json", P("changed.vtr")});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QJsonObject summary = QJsonDocument::fromJson(r.out.toUtf8()).array().at(0).toObject();
+        QCOMPARE(summary.value("port").toString(), QStringLiteral("COM3"));
+        QCOMPARE(summary.value("bytesWritten").toInt(), 3);   // channel 2: two code bytes; the volume
+        QCOMPARE(summary.value("verify").toString(), QStringLiteral("совпадает"));
+        // The backup holds the station as it was, in the window program's folder.
+        const QString backup = summary.value("backup").toString();
+        QVERIFY2(backup.startsWith(Backups() + "/station-"), qPrintable(backup));
+        QCOMPARE(ReadFile(backup), factory);
+        const QStringList written = station.Log().filter(QRegularExpression(QStringLiteral("^11 39 (03|13|23|33) ")));
+        QCOMPARE(written.size(), 3);
+
+        // The same file again: nothing to write.
+        r = RunCli({"write", "--port", "COM3", "--baud", BaudText, "--json", P("changed.vtr")});
+        QCOMPARE(r.exitCode, 0);
+        summary = QJsonDocument::fromJson(r.out.toUtf8()).array().at(0).toObject();
+        QCOMPARE(summary.value("bytesWritten").toInt(), 0);
+        QCOMPARE(summary.value("result").toString(), QStringLiteral("без изменений"));
+
+        QCOMPARE(RunCli({"verify", "--port", "COM3", "--baud", BaudText, P("changed.vtr")}).exitCode, 0);
+        QCOMPARE(RunCli({"verify", "--port", "COM3", "--baud", BaudText, P("changed.bin")}).exitCode, 0);
+        r = RunCli({"verify", "--port", "COM3", "--baud", BaudText, P("r.json")});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.err.contains(QStringLiteral("отличаются")));
+        QVERIFY(station.Stop());
+        QCOMPARE(station.Image(), ChangedImage(factory));
+
+        // --full writes all 1024 bytes, as the window program does, and
+        // reads them back unless --no-verify.
+        QVERIFY(station.Start(Baud, {}, &ports, 3));
+        r = RunCli({"write", "--port", "COM3", "--baud", BaudText, "--full", "--json", P("r.bin")});
+        QCOMPARE(r.exitCode, 0);
+        summary = QJsonDocument::fromJson(r.out.toUtf8()).array().at(0).toObject();
+        QCOMPARE(summary.value("bytesWritten").toInt(), 1024);
+        QCOMPARE(summary.value("verify").toString(), QStringLiteral("совпадает"));
+        QVERIFY(!summary.contains("backup"));
+        QVERIFY(station.Stop());
+        QCOMPARE(station.Image(), factory);
+
+        // A station that stops answering half-way through the write, in
+        // both ways of writing.
+        QVERIFY(station.Start(Baud, {"--never-echo", "501"}, &ports, 3));
+        r = RunCli({"write", "--port", "COM3", "--baud", BaudText, "--full", "--no-verify", P("changed.bin")});
+        QCOMPARE(r.exitCode, 3);
+        QVERIFY(r.err.contains(QStringLiteral("Превышен лимит повторений")));
+        r = RunCli({"write", "--port", "COM3", "--baud", BaudText, P("changed.bin")});
+        QCOMPARE(r.exitCode, 3);
+        QVERIFY(r.err.contains(QStringLiteral("Превышен лимит повторений")));
+        QVERIFY(station.Stop());
+        // A port with no device behind it.
+        r = RunCli({"read", "--port", "COM4", "-o", P("none.bin")});
+        QCOMPARE(r.exitCode, 3);
+        QVERIFY(r.err.contains(QStringLiteral("Ошибка открытия порта.")));
+    }
+
+    // A file that cannot be written is refused before any port is opened:
+    // the station's request log stays empty.
+    void badFileSendsNothing()
+    {
+        TestPorts ports;
+        SimStation station;
+        QVERIFY(station.Start(Baud, {}, &ports, 2));
+        QVERIFY(WriteFile(P("bad.bin"), QByteArray(1023, char(0xFF))));
+        QVERIFY(WriteFile(P("bad.json"),
+                          R"({"format":"tarnik-config","settings":{},"channels":[{"channel":1,"rxKHz":60000}]})"));
+        for (const QString& file : {P("bad.bin"), P("bad.json")}) {
+            for (const char* command : {"write", "verify"}) {
+                const CliRun r = RunCli({QString::fromLatin1(command), "--port", "COM2", "--baud", BaudText, file});
+                QCOMPARE(r.exitCode, 2);
+                QVERIFY2(r.err.contains(file), qPrintable(r.err));
+            }
+        }
+        QVERIFY(station.Stop());
+        QCOMPARE(station.Log(), QStringList());
+    }
+
+    // A programmer file of an earlier version has no PWM power and no
+    // shutdown flags: the write keeps the station's own.
+    void oldProgrammerFileKeepsStationExtras()
+    {
+        TestPorts ports;
+        SimStation station;
+        QVERIFY(station.Start(Baud, {}, &ports, 5));
+        QVERIFY(RunCli({"read", "--port", "COM5", "--baud", BaudText, "-o", P("o.bin")}).exitCode == 0);
+        const QByteArray factory = ReadFile(P("o.bin"));
+        QVERIFY(WriteFile(P("o2.bin"), ChangedImage(factory)));
+        QCOMPARE(RunCli({"decode", P("o2.bin"), "-o", P("o.vtr")}).exitCode, 0);
+        QString text = QString::fromLatin1(ReadFile(P("o.vtr")));
+        text.remove(QRegularExpression(QStringLiteral("\\s*<value2[678]>[^<]*</value2[678]>")));
+        QVERIFY(WriteFile(P("old.vtr"), text.toLatin1()));
+        CliRun r = RunCli({"write", "--port", "COM5", "--baud", BaudText, P("old.vtr")});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QVERIFY(station.Stop());
+        QCOMPARE(station.Image(), ChangedImage(factory));
+        // The full write reads them from the station first.
+        QVERIFY(station.SetImage(factory));
+        QVERIFY(station.Start(Baud, {}, &ports, 5));
+        r = RunCli({"write", "--port", "COM5", "--baud", BaudText, "--full", P("old.vtr")});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QVERIFY(r.err.contains(QStringLiteral("чтение значений, которых нет в файле")));
+        QVERIFY(station.Stop());
+        QCOMPARE(station.Image(), ChangedImage(factory));
+    }
+
+    void portsAndSearch()
+    {
+        TestPorts ports;
+        SimStation station;
+        QVERIFY(station.Start(Baud, {}, &ports, 7));
+        CliRun r = RunCli({"ports", "--json"});
+        QCOMPARE(r.exitCode, 0);
+        const QJsonArray list = QJsonDocument::fromJson(r.out.toUtf8()).array();
+        QCOMPARE(list.size(), 32);
+        const QJsonObject com7 = list.at(6).toObject();
+        QCOMPARE(com7.value("port").toString(), QStringLiteral("COM7"));
+        QCOMPARE(com7.value("device").toString(), station.Device());
+        QVERIFY(com7.value("available").toBool());
+        QCOMPARE(list.at(0).toObject().value("available").toBool(), false);
+        QVERIFY(!list.at(0).toObject().value("reason").toString().isEmpty());
+        r = RunCli({"ports"});
+        QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("COM7\\s+%1\\s+можно открыть").arg(station.Device()))));
+
+        r = RunCli({"search", "--baud", BaudText});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains(QStringLiteral("COM7")));
+        QVERIFY(station.Stop());
+        r = RunCli({"search", "--baud", BaudText});
+        QCOMPARE(r.exitCode, 3);
+    }
+
+    // Four stations, the third silent: the other three are programmed, the
+    // exit code is 4 and the table names the one that failed. A fleet read
+    // gives one file per port.
+    void fleetWithOneSilentStation()
+    {
+        TestPorts ports;
+        SimStation stations[4];
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(stations[i].Start(Baud, i == 2 ? QStringList{"--silent"} : QStringList{}, &ports, i + 1));
+        QVERIFY(RunCli({"read", "--port", "COM1", "--baud", BaudText, "-o", P("f.bin")}).exitCode == 0);
+        const QByteArray changed = ChangedImage(ReadFile(P("f.bin")));
+        QVERIFY(WriteFile(P("fleet.bin"), changed));
+
+        CliRun r = RunCli({"write", "--ports", "COM1-COM4", "--baud", BaudText, P("fleet.bin")});
+        QCOMPARE(r.exitCode, 4);
+        const QStringList rows = r.out.trimmed().split('\n');
+        QCOMPARE(rows.size(), 5);
+        QVERIFY(rows[0].startsWith(QStringLiteral("Порт")));
+        for (int i : {0, 1, 3})
+            QVERIFY2(rows[i + 1].contains(QRegularExpression(
+                         QStringLiteral("^COM%1\\s+записано\\s+3\\s+совпадает\\s+%2/station-").arg(i + 1).arg(Backups()))),
+                     qPrintable(rows[i + 1]));
+        QVERIFY2(rows[3].contains(QRegularExpression(QStringLiteral("^COM3\\s+Ошибка чтения данных"))), qPrintable(rows[3]));
+
+        r = RunCli({"read", "--port", "COM1", "--port", "COM2", "--port", "COM3", "--baud", BaudText,
+                    "-o", P("reads/"), "--format", "vtr"});
+        QCOMPARE(r.exitCode, 4);
+        QVERIFY(QFile::exists(P("reads/COM1.vtr")));
+        QVERIFY(QFile::exists(P("reads/COM2.vtr")));
+        QVERIFY(!QFile::exists(P("reads/COM3.vtr")));
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(stations[i].Stop());
+        for (int i : {0, 1, 3})
+            QCOMPARE(stations[i].Image(), changed);
+        QVERIFY(stations[2].Image() != changed);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliStation)
+#include "test_cli_station.moc"
