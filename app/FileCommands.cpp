@@ -1,6 +1,8 @@
 // The open and save commands for programmer files, and the glue between the
 // file's values and the editors' controls.
 #include "app/Convert.h"
+#include "app/EditHistory.h"
+#include "app/FileDialogs.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
 #include "document/ProgrammerFile.h"
@@ -90,25 +92,21 @@ void ApplyToEditors(const TProgrammerFile& file, QObject* sender)
     }
 }
 
-QString ChosenFile(QFileDialog* dialog)
-{
-    if (dialog->exec() != QDialog::Accepted)
-        return QString();
-    const QStringList files = dialog->selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
-}
 } // namespace
 
-void Tf_main::SaveProgrammerFile(const QString& path)
+bool Tf_main::SaveProgrammerFile(const QString& path)
 {
     const TProgrammerFile file = CollectFromEditors();
-    if (WriteProgrammerFile(*XmlFile, path, file))
-        f_journal->AddEvent(3, QStringLiteral("Сохранен: ") + path);
-    else
+    if (!WriteProgrammerFile(*XmlFile, path, file)) {
         f_journal->AddEvent(6, QStringLiteral("Ошибка записи файла: ") + path);
+        return false;
+    }
+    f_journal->AddEvent(3, QStringLiteral("Сохранен: ") + path);
+    EditsKept(path);
+    return true;
 }
 
-void Tf_main::LoadProgrammerFile(const QString& path)
+bool Tf_main::LoadProgrammerFile(const QString& path)
 {
     // The whole file is read and checked before anything is applied: a bad
     // file leaves the editors exactly as they were.
@@ -119,20 +117,23 @@ void Tf_main::LoadProgrammerFile(const QString& path)
             // The band the file selects must be in the list and have limits
             // in the catalogue, or the band change could not run.
             f_settings->ReadBand(file.lists[0] + 1);
-            ApplyToEditors(file, this);
+            history->Step(QStringLiteral("загрузка файла"), [&] { ApplyToEditors(file, this); });
         }
     } catch (const EConvertError&) {
         ok = false;
     }
-    if (ok)
-        f_journal->AddEvent(8, QStringLiteral("Загружен: ") + path);
-    else
+    if (!ok) {
         f_journal->AddEvent(6, QStringLiteral("Ошибка чтения файла: ") + path);
+        return false;
+    }
+    f_journal->AddEvent(8, QStringLiteral("Загружен: ") + path);
+    EditsKept(path);
+    return true;
 }
 
 void Tf_main::fr_button4PClick(QObject*)
 {
-    if (stationBusy)
+    if (stationBusy || !MaySetAsideEdits())
         return;
     const QString path = ChosenFile(od);
     if (!path.isEmpty())
@@ -141,13 +142,17 @@ void Tf_main::fr_button4PClick(QObject*)
 
 void Tf_main::fr_button5PClick(QObject*)
 {
-    if (stationBusy)
-        return;
+    if (!stationBusy)
+        SaveCommand();
+}
+
+bool Tf_main::SaveCommand()
+{
     if (CurrentFile.isEmpty()) {
         const QString path = ChosenFile(sd);
         if (path.isEmpty())
-            return;
+            return false;
         CurrentFile = path;
     }
-    SaveProgrammerFile(CurrentFile);
+    return SaveProgrammerFile(CurrentFile);
 }

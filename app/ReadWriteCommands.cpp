@@ -13,14 +13,13 @@
 // either page; the error box then names the band.
 void Tf_main::read_btnPClick(QObject*)
 {
-    if (stationBusy)
+    if (stationBusy || !MaySetAsideEdits())
         return;
     StationCommand exchange(this);
     TTarnikPlus record;
     if (!f_port->ReadStation(fr_progress1, record))
         return;
-    f_settings->LoadFromRecord(record);
-    f_channels->LoadFromRecord(record);
+    ReadIntoEditors(record);
 }
 
 // Writes the editors into the station: the channels fill the record first,
@@ -39,5 +38,6 @@ void Tf_main::write_btnPClick(QObject*)
         return;
     }
     StationCommand exchange(this);
-    f_port->WriteStation(fr_progress1, record);
+    if (f_port->WriteStation(fr_progress1, record))
+        EditsKept();
 }

@@ -83,8 +83,9 @@ private slots:
         Read(ShippedSettings(), r);
         QCOMPARE(r.order, (QStringList{"menu", "hints", "port", "speed", "lists", "common", "band", "loaded"}));
         QCOMPARE(r.menu.size(), 4);
-        QCOMPARE(r.menu[0].SubItems.size(), 5);
-        QCOMPARE(r.menu[0].SubItems[3], QStringLiteral("-"));
+        QCOMPARE(r.menu[0].SubItems.size(), 7);
+        QCOMPARE(r.menu[0].SubItems[5], QStringLiteral("-"));
+        QCOMPARE(r.menu[0].SubItems[6], QStringLiteral("Выход"));
         QCOMPARE(r.menu[1].SubItems.size(), 1);
         QCOMPARE(r.menu[2].SubItems.size(), 2);
         QCOMPARE(r.menu[3].SubItems.size(), 2);

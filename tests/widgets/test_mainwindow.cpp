@@ -221,7 +221,7 @@ void TestMainWindow::menuBarFromTheCatalogue()
     for (const Tmmitem& it : bar->Items())
         names << it.Name;
     QCOMPARE(names, (QStringList{"Файл", "Станция", "Настройки", "Помощь"}));
-    QCOMPARE(bar->Items()[0].SubItems.size(), 5);
+    QCOMPARE(bar->Items()[0].SubItems.size(), 7);
     QCOMPARE(bar->ItemEdges().size(), 5);
     QVERIFY(!BoundsOf(Shot(bar), Rgb(255, 255, 255)).isNull());   // the titles show
 }
