@@ -3,12 +3,11 @@
 #include "app/EditHistory.h"
 #include "app/Main.h"
 #include "app/ProgramTitle.h"
+#include "app/SetAsideQuestion.h"
 #include "editors/Fchannels.h"
 #include "editors/Frreccord.h"
 #include "editors/Fsettings.h"
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QPushButton>
 
 void Tf_main::StartHistory()
 {
@@ -55,16 +54,10 @@ bool Tf_main::MaySetAsideEdits()
     history->Capture();   // a value typed but not yet committed counts too
     if (!history->Unsaved())
         return true;
-    QMessageBox box(QMessageBox::Question, ProgramTitle(),
-                    QStringLiteral("Конфигурация изменена и не сохранена. Сохранить изменения?"), QMessageBox::NoButton,
-                    this);
-    QPushButton* save = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
-    box.setDefaultButton(save);
-    box.setEscapeButton(cancel);
-    box.exec();
-    if (box.clickedButton() == save)
-        return SaveCommand();
-    return box.clickedButton() == discard;
+    switch (AskSetAside(this)) {
+    case TSetAsideAnswer::Save: return SaveCommand();
+    case TSetAsideAnswer::Discard: return true;
+    case TSetAsideAnswer::Cancel: break;
+    }
+    return false;
 }

@@ -11,6 +11,7 @@
 #include "editors/Frnoiselevels.h"
 #include "editors/Frreccord.h"
 #include "editors/BandCatalogue.h"
+#include "editors/EditorState.h"
 #include "editors/Fsettings.h"
 #include "widgets/CSpinEdit.h"
 #include <QCheckBox>
@@ -36,28 +37,22 @@ QList<QCheckBox*> FileFlags()
 
 TProgrammerFile CollectFromEditors()
 {
-    TProgrammerFile file;
-    const QList<QComboBox*> lists = FileLists();
-    for (int n = 0; n < lists.size(); ++n)
-        file.lists[n] = lists[n]->currentIndex();
-    const QList<QCheckBox*> flags = FileFlags();
-    for (int n = 0; n < flags.size(); ++n)
-        file.flags[n] = flags[n]->isChecked();
-    // The time-out field always shows the slider's position.
-    file.timeout = f_settings->TrackBar1->value();
-    for (int r = 0; r < 10; ++r)
-        file.noiseLevels[r] = f_settings->noiseLevelRows[r]->CSpinEdit1->ClampedValue();
+    // A value typed into a field that still has the focus is brought into
+    // its bounds before it is stored.
+    for (Tfr_noiselevel* row : f_settings->noiseLevelRows)
+        row->CSpinEdit1->ClampedValue();
     for (Tfr_reccord* row : channelRows) {
-        TProgrammerChannel c;
-        c.enable = row->CheckBox1->isChecked();
-        // A value typed into a field that still has the focus is brought into
-        // the band before it is stored.
-        c.rxHz = row->CSpinEdit1->ClampedValue();
-        c.txHz = row->CSpinEdit2->ClampedValue();
-        c.ctcssRx = row->ComboBox1->currentIndex();
-        c.ctcssTx = row->ComboBox2->currentIndex();
-        file.channels << c;
+        row->CSpinEdit1->ClampedValue();
+        row->CSpinEdit2->ClampedValue();
     }
+    const TEditorState state = CaptureEditors();
+    TProgrammerFile file;
+    file.lists = state.lists;   // value1..value9 are the lists in the page's order
+    std::copy_n(state.flags.begin(), file.flags.size(), file.flags.begin());
+    // The time-out field always shows the slider's position.
+    file.timeout = state.timeout;
+    file.noiseLevels = state.noiseLevels;
+    file.channels = ChannelValues(state);
     file.declaredCount = file.channels.size();
     return file;
 }

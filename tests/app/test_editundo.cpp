@@ -47,6 +47,7 @@ class Answers {
 public:
     explicit Answers(const QString& button) : button(button)
     {
+        SetSetAsideHandler({});   // the real question box
         QObject::connect(&timer, &QTimer::timeout, [this] { Poll(); });
         timer.start(10);
     }
