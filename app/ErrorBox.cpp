@@ -1,4 +1,5 @@
 #include "app/ErrorBox.h"
+#include "app/ProgramTitle.h"
 #include "app/Convert.h"
 #include <QApplication>
 #include <QMessageBox>
@@ -23,7 +24,7 @@ void ShowErrorBox(const QString& message)
         Handler()(message);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message,
+    QMessageBox box(QMessageBox::Critical, ProgramTitle(), message,
                     QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }

@@ -1,6 +1,8 @@
 // The open and save commands for programmer files, and the glue between the
 // file's values and the editors' controls.
 #include "app/Convert.h"
+#include "app/EditHistory.h"
+#include "app/FileDialogs.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
 #include "document/ProgrammerFile.h"
@@ -9,6 +11,7 @@
 #include "editors/Frnoiselevels.h"
 #include "editors/Frreccord.h"
 #include "editors/BandCatalogue.h"
+#include "editors/EditorState.h"
 #include "editors/Fsettings.h"
 #include "widgets/CSpinEdit.h"
 #include <QCheckBox>
@@ -34,31 +37,26 @@ QList<QCheckBox*> FileFlags()
 
 TProgrammerFile CollectFromEditors()
 {
-    TProgrammerFile file;
-    const QList<QComboBox*> lists = FileLists();
-    for (int n = 0; n < lists.size(); ++n)
-        file.lists[n] = lists[n]->currentIndex();
-    const QList<QCheckBox*> flags = FileFlags();
-    for (int n = 0; n < flags.size(); ++n)
-        file.flags[n] = flags[n]->isChecked();
-    // The time-out field always shows the slider's position.
-    file.timeout = f_settings->TrackBar1->value();
-    for (int r = 0; r < 10; ++r)
-        file.noiseLevels[r] = f_settings->noiseLevelRows[r]->CSpinEdit1->ClampedValue();
-    file.pwmPower = f_settings->TrackBar2->value();
-    file.normalPowerOff = f_settings->CheckBox6->isChecked();
-    file.normalTxEnd = f_settings->CheckBox7->isChecked();
+    // A value typed into a field that still has the focus is brought into
+    // its bounds before it is stored.
+    for (Tfr_noiselevel* row : f_settings->noiseLevelRows)
+        row->CSpinEdit1->ClampedValue();
     for (Tfr_reccord* row : channelRows) {
-        TProgrammerChannel c;
-        c.enable = row->CheckBox1->isChecked();
-        // A value typed into a field that still has the focus is brought into
-        // the band before it is stored.
-        c.rxHz = row->CSpinEdit1->ClampedValue();
-        c.txHz = row->CSpinEdit2->ClampedValue();
-        c.ctcssRx = row->ComboBox1->currentIndex();
-        c.ctcssTx = row->ComboBox2->currentIndex();
-        file.channels << c;
+        row->CSpinEdit1->ClampedValue();
+        row->CSpinEdit2->ClampedValue();
     }
+    const TEditorState state = CaptureEditors();
+    TProgrammerFile file;
+    file.lists = state.lists;   // value1..value9 are the lists in the page's order
+    std::copy_n(state.flags.begin(), file.flags.size(), file.flags.begin());
+    // The time-out field always shows the slider's position.
+    file.timeout = state.timeout;
+    file.noiseLevels = state.noiseLevels;
+    // Flags 5 and 6 are the two shutdown flags (CheckBox6, CheckBox7).
+    file.pwmPower = state.pwmPower;
+    file.normalPowerOff = state.flags[5];
+    file.normalTxEnd = state.flags[6];
+    file.channels = ChannelValues(state);
     file.declaredCount = file.channels.size();
     return file;
 }
@@ -103,25 +101,21 @@ void ApplyToEditors(const TProgrammerFile& file, QObject* sender)
     }
 }
 
-QString ChosenFile(QFileDialog* dialog)
-{
-    if (dialog->exec() != QDialog::Accepted)
-        return QString();
-    const QStringList files = dialog->selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
-}
 } // namespace
 
-void Tf_main::SaveProgrammerFile(const QString& path)
+bool Tf_main::SaveProgrammerFile(const QString& path)
 {
     const TProgrammerFile file = CollectFromEditors();
-    if (WriteProgrammerFile(*XmlFile, path, file))
-        f_journal->AddEvent(3, QStringLiteral("Сохранен: ") + path);
-    else
+    if (!WriteProgrammerFile(*XmlFile, path, file)) {
         f_journal->AddEvent(6, QStringLiteral("Ошибка записи файла: ") + path);
+        return false;
+    }
+    f_journal->AddEvent(3, QStringLiteral("Сохранен: ") + path);
+    EditsKept(path);
+    return true;
 }
 
-void Tf_main::LoadProgrammerFile(const QString& path)
+bool Tf_main::LoadProgrammerFile(const QString& path)
 {
     // The whole file is read and checked before anything is applied: a bad
     // file leaves the editors exactly as they were.
@@ -132,20 +126,23 @@ void Tf_main::LoadProgrammerFile(const QString& path)
             // The band the file selects must be in the list and have limits
             // in the catalogue, or the band change could not run.
             f_settings->ReadBand(file.lists[0] + 1);
-            ApplyToEditors(file, this);
+            history->Step(QStringLiteral("загрузка файла"), [&] { ApplyToEditors(file, this); });
         }
     } catch (const EConvertError&) {
         ok = false;
     }
-    if (ok)
-        f_journal->AddEvent(8, QStringLiteral("Загружен: ") + path);
-    else
+    if (!ok) {
         f_journal->AddEvent(6, QStringLiteral("Ошибка чтения файла: ") + path);
+        return false;
+    }
+    f_journal->AddEvent(8, QStringLiteral("Загружен: ") + path);
+    EditsKept(path);
+    return true;
 }
 
 void Tf_main::fr_button4PClick(QObject*)
 {
-    if (stationBusy)
+    if (stationBusy || !MaySetAsideEdits())
         return;
     const QString path = ChosenFile(od);
     if (!path.isEmpty())
@@ -154,13 +151,17 @@ void Tf_main::fr_button4PClick(QObject*)
 
 void Tf_main::fr_button5PClick(QObject*)
 {
-    if (stationBusy)
-        return;
+    if (!stationBusy)
+        SaveCommand();
+}
+
+bool Tf_main::SaveCommand()
+{
     if (CurrentFile.isEmpty()) {
         const QString path = ChosenFile(sd);
         if (path.isEmpty())
-            return;
+            return false;
         CurrentFile = path;
     }
-    SaveProgrammerFile(CurrentFile);
+    return SaveProgrammerFile(CurrentFile);
 }

@@ -1,6 +1,9 @@
 #include "app/Main.h"
 #include "app/Catalogue.h"
+#include "app/EditHistory.h"
 #include "app/ErrorBox.h"
+#include "app/FileDialogs.h"
+#include "app/ProgramTitle.h"
 #include "app/Fjournal.h"
 #include "app/StartDir.h"
 #include "document/U_xml.h"
@@ -18,6 +21,8 @@
 #include "widgets/Frmainmenu.h"
 #include "widgets/Frpanel.h"
 #include "widgets/Frprogress.h"
+#include "widgets/WheelGuard.h"
+#include "widgets/DialogParts.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -30,6 +35,7 @@
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 Tf_main* f_main = nullptr;
 TXMLFile* XmlFile = nullptr;
@@ -49,17 +55,14 @@ Tfr_button* ToolButton(QWidget* parent, int x)
     return b;
 }
 
-// The open and save dialogs of programmer files: the open dialog takes any
-// typed name, the save dialog overwrites without asking.
 QFileDialog* ProgrammerFileDialog(QWidget* parent, QFileDialog::AcceptMode mode)
 {
-    auto* d = new QFileDialog(parent);
-    d->setNameFilter(QStringLiteral("Файл программатора (*.vtr)"));
-    d->setDefaultSuffix(QStringLiteral("vtr"));
-    d->setAcceptMode(mode);
-    d->setFileMode(QFileDialog::AnyFile);
-    d->setOption(QFileDialog::DontConfirmOverwrite, mode == QFileDialog::AcceptSave);
-    return d;
+    return NewFileDialog(parent, mode, QStringLiteral("Файл программатора (*.vtr)"), QStringLiteral("vtr"));
+}
+
+QFileDialog* CsvFileDialog(QWidget* parent, QFileDialog::AcceptMode mode)
+{
+    return NewFileDialog(parent, mode, QStringLiteral("Таблица каналов CSV (*.csv)"), QStringLiteral("csv"));
 }
 
 // The restore's open dialog: station images, the backups first.
@@ -76,13 +79,13 @@ QFileDialog* StationImageDialog(QWidget* parent)
 Tf_main::Tf_main()
     : QWidget(nullptr)
 {
-    setWindowTitle(QStringLiteral("Программатор Tarnik"));
+    setWindowTitle(ProgramTitle());
+    TWheelGuard::Install();
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(13);
     setFont(f);
     resize(870, 640);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
 
     fr_mainmenu1 = new Tfr_mainmenu(this);
     fr_panel1 = new Tfr_panel(this);
@@ -109,6 +112,8 @@ Tf_main::Tf_main()
     mmclick = new QAction(this);
     od = ProgrammerFileDialog(this, QFileDialog::AcceptOpen);
     sd = ProgrammerFileDialog(this, QFileDialog::AcceptSave);
+    odCsv = CsvFileDialog(this, QFileDialog::AcceptOpen);
+    sdCsv = CsvFileDialog(this, QFileDialog::AcceptSave);
     rd = StationImageDialog(this);
 
     Panel1 = new QFrame(this);
@@ -169,6 +174,23 @@ Tf_main::Tf_main()
     wire(stop_btn, &Tf_main::stop_btnPClick);
     connect(stopKey, &QShortcut::activated, this, [this] { stop_btnPClick(stopKey); });
     connect(mmclick, &QAction::triggered, this, [this] { Guarded([this] { mmclickExecute(fr_mainmenu1); }); });
+
+    history = new TEditHistory(this);
+    undoAction = new QAction(QStringLiteral("Отменить"), this);
+    undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoAction = new QAction(QStringLiteral("Повторить"), this);
+    redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    addAction(undoAction);
+    addAction(redoAction);
+    connect(undoAction, &QAction::triggered, this, [this] {
+        if (!stationBusy)
+            Guarded([this] { history->Undo(); });
+    });
+    connect(redoAction, &QAction::triggered, this, [this] {
+        if (!stationBusy)
+            Guarded([this] { history->Redo(); });
+    });
+    connect(history->Stack(), &QUndoStack::cleanChanged, this, &Tf_main::UpdateTitle);
 }
 
 Tf_main::~Tf_main()
@@ -221,6 +243,7 @@ void Tf_main::showEvent(QShowEvent* e)
     TabSheet2->installEventFilter(this);
     ScrollBox1->setGeometry(TabSheet2->rect());
     Guarded([this] { FormShow(); });
+    StartHistory();
 }
 
 void Tf_main::FormShow()
@@ -235,6 +258,10 @@ void Tf_main::closeEvent(QCloseEvent* e)
         // The exchange processes window messages; closing now would leave
         // the port open and the catalogue unwritten. Close once it ends.
         closePending = true;
+        e->ignore();
+        return;
+    }
+    if (!MaySetAsideEdits()) {
         e->ignore();
         return;
     }
@@ -332,6 +359,8 @@ void Tf_main::SetCommandsEnabled(bool enabled)
     for (Tfr_button* b : CommandButtons())
         b->SetEnabled(enabled);
     PageControl1->setEnabled(enabled);
+    undoAction->setEnabled(enabled);
+    redoAction->setEnabled(enabled);
     fr_mainmenu1->setEnabled(enabled);
 }
 

@@ -8,7 +8,9 @@ class QFrame;
 class QScrollArea;
 class QShortcut;
 class QTabWidget;
+class TEditHistory;
 class TXMLFile;
+struct TTarnikPlus;
 class Tfr_button;
 class Tfr_mainmenu;
 class Tfr_panel;
@@ -41,6 +43,8 @@ public:
     QAction* mmclick;
     QFileDialog* od;
     QFileDialog* sd;
+    QFileDialog* odCsv;   // import of the channel table
+    QFileDialog* sdCsv;   // export of the channel table
     QScrollArea* ScrollBox1;
     QFrame* Panel1;
     Tfr_panel* fr_panel3;
@@ -79,8 +83,43 @@ public:
     void RestoreFromBackup(QObject* sender);
     void RestoreImageFile(const QString& path);
 
-    void SaveProgrammerFile(const QString& path);
-    void LoadProgrammerFile(const QString& path);
+    // Each reports its outcome in the journal; true on success.
+    bool SaveProgrammerFile(const QString& path);
+    bool LoadProgrammerFile(const QString& path);
+
+    // The save command: to CurrentFile, or to a file chosen in the save
+    // dialog when there is none. False when cancelled or failed.
+    bool SaveCommand();
+
+    // The channel table as CSV (Файл menu). The import applies nothing
+    // unless every row of the file is good; the error box then names the
+    // first bad rows.
+    void ExportCsvClick();
+    void ImportCsvClick();
+    bool ExportChannelCsv(const QString& path);
+    bool ImportChannelCsv(const QString& path);
+
+    // Undo history of the editors and their unsaved state.
+    TEditHistory* History() const { return history; }
+    QAction* undoAction;   // Ctrl+Z
+    QAction* redoAction;   // Ctrl+Y, Ctrl+Shift+Z
+
+    // Asks, when the editors hold unsaved work, whether to save it first:
+    // "Сохранить" saves (a cancelled or failed save answers false), "Не
+    // сохранять" goes on, "Отмена" answers false. Every command that is
+    // about to replace the editors' content or end the program asks this
+    // and stops on false.
+    bool MaySetAsideEdits();
+
+    // Shows the station's configuration just read in the editors, as one
+    // undo step; the editors then count as kept.
+    void ReadIntoEditors(const TTarnikPlus& record);
+    // The editors count as kept: saved to or loaded from file (named), or
+    // read from or written into the station (file empty: none named).
+    void EditsKept(const QString& file = QString());
+    // "Программатор Tarnik", " — " and the file's name when the editors
+    // came from or went to a file, and "*" while there is unsaved work.
+    void UpdateTitle();
 
     // True while a station exchange runs. The exchange processes window
     // messages, so every command that talks to the station or touches the
@@ -114,6 +153,10 @@ private:
     void SetCommandsEnabled(bool enabled);
     QList<Tfr_button*> CommandButtons() const;
 
+    void StartHistory();
+
+    TEditHistory* history = nullptr;
+    QString documentFile;   // the file the editors were last loaded from or saved to
     bool shown = false;
     bool stationBusy = false;
     bool stopRequested = false;

@@ -37,7 +37,9 @@ void Tf_main::mmclickExecute(QObject* sender)
         CurrentFile.clear();
         fr_button5PClick(sender);
         break;
-    case 4: fr_button8PClick(sender); break;
+    case 3: ExportCsvClick(); break;
+    case 4: ImportCsvClick(); break;
+    case 6: fr_button8PClick(sender); break;
     case 100: fr_button3PClick(sender); break;
     case 101: RestoreFromBackup(sender); break;
     case 200: fr_button6PClick(sender); break;

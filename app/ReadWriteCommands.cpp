@@ -16,14 +16,13 @@
 // either page; the error box then names the band.
 void Tf_main::read_btnPClick(QObject*)
 {
-    if (stationBusy)
+    if (stationBusy || !MaySetAsideEdits())
         return;
     StationCommand exchange(this);
     TTarnikPlus record;
     if (!f_port->ReadStation(fr_progress1, record))
         return;
-    f_settings->LoadFromRecord(record);
-    f_channels->LoadFromRecord(record);
+    ReadIntoEditors(record);
 }
 
 // Writes the editors into the station: the channels fill the record first,
@@ -43,8 +42,9 @@ void Tf_main::write_btnPClick(QObject*)
         return;
     }
     StationCommand exchange(this);
-    if (f_config->CheckBox2->isChecked())
-        f_port->SafeWrite(fr_progress1, TSafeWrite::FromRecord(record));
-    else
-        f_port->WriteStation(fr_progress1, record);
+    const bool written = f_config->CheckBox2->isChecked()
+        ? f_port->SafeWrite(fr_progress1, TSafeWrite::FromRecord(record)).Succeeded()
+        : f_port->WriteStation(fr_progress1, record);
+    if (written)
+        EditsKept();
 }

@@ -12,7 +12,7 @@
 
 void Tf_main::RestoreFromBackup(QObject*)
 {
-    if (stationBusy)
+    if (stationBusy || !MaySetAsideEdits())
         return;
     const QString folder = Backups::Folder();
     QDir().mkpath(folder);

@@ -7,7 +7,8 @@ TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("tarnik-programmer"));
-    setApplicationDisplayName(QStringLiteral("Программатор Tarnik"));
+    // No display name: the platform would append it to every window's
+    // title ("О программе — Программатор Tarnik"); each window names itself.
     // The program speaks Russian: so do Qt's own dialogs (file, print).
     auto* translator = new QTranslator(this);
     if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

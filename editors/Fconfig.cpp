@@ -35,8 +35,7 @@ Tf_config::Tf_config(QWidget* parent)
 
 void Tf_config::showEvent(QShowEvent* e)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
     QDialog::showEvent(e);
 }
 

@@ -58,8 +58,7 @@ QString Tf_freq::EntryText() const
 
 void Tf_freq::showEvent(QShowEvent* e)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
     FormShow();
     QDialog::showEvent(e);
 }

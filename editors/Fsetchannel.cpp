@@ -94,8 +94,7 @@ Tf_setchannel::~Tf_setchannel() { delete repeat; }
 
 void Tf_setchannel::showEvent(QShowEvent* e)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
     FormShow();
     QDialog::showEvent(e);
 }

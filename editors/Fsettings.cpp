@@ -133,7 +133,7 @@ Tf_settings::Tf_settings(QScrollArea* scrollBox)
     Button1 = new QPushButton(QStringLiteral("Установить"), this);
     Button1->setGeometry(464, 835, 90, 25);
 
-    connect(ComboBox1, &QComboBox::activated, this, [this] { Guarded([this] { ComboBox1Change(ComboBox1); }); });
+    connect(ComboBox1, &QComboBox::activated, this, [this] { Guarded([this] { ComboBox1Picked(); }); });
     connect(TrackBar1, &QSlider::valueChanged, this, &Tf_settings::TrackBar1Change);
     connect(TrackBar2, &QSlider::valueChanged, this, &Tf_settings::TrackBar2Change);
     connect(Button1, &QPushButton::clicked, this, [this] { Guarded([this] { Button1Click(); }); });
@@ -167,6 +167,22 @@ void Tf_settings::ApplyBand(const TBandLimits& limits)
 void Tf_settings::ComboBox1Change(QObject*)
 {
     ApplyBand(ReadBand(ComboBox1->currentIndex() + 1, QString()));
+    bandShown = ComboBox1->currentIndex();
+}
+
+void Tf_settings::ComboBox1Picked()
+{
+    // The list reports a pick of the item already selected too; only
+    // another band changes the rows.
+    if (ComboBox1->currentIndex() == bandShown)
+        return;
+    try {
+        ComboBox1Change(ComboBox1);
+    } catch (...) {
+        // The rows keep the band they were on: so does the list.
+        ComboBox1->setCurrentIndex(bandShown);
+        throw;
+    }
 }
 
 void Tf_settings::TrackBar1Change() { Edit1->setText(QString::number(TrackBar1->value())); }
@@ -201,6 +217,7 @@ void Tf_settings::LoadFromRecord(const TTarnikPlus& r)
     TrackBar1Change();
     TrackBar2Change();
     ApplyBand(band);   // the band change, with the limits read above
+    bandShown = ComboBox1->currentIndex();
 }
 
 void Tf_settings::SaveToRecord(TTarnikPlus& r)

@@ -66,6 +66,13 @@ public:
     // both values on the band minimum. Throws EConvertError, changing
     // nothing, when no band is selected or the catalogue lacks a value.
     void ComboBox1Change(QObject* sender);
+    // The user picked an item of the band list: the band change, when the
+    // pick is another band than the rows are on.
+    void ComboBox1Picked();
+    // The band list item whose limits the rows carry (-1 before the first
+    // band change). Restoring a saved state of the editors sets it along
+    // with the list.
+    int bandShown = -1;
     void TrackBar1Change();
     void TrackBar2Change();
     void Button1Click();

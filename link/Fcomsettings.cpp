@@ -32,6 +32,7 @@ Tf_com::Tf_com(QWidget* parent)
     : QDialog(parent)
 {
     fr_panel1 = DialogBackground(this, QStringLiteral("Настройки соединения COM"), Width, Height, 16);
+    CentreOnScreen(this);
     QFont bold = font();
     bold.setBold(true);
     Label1 = new QLabel(QStringLiteral("Порт"), fr_panel1);

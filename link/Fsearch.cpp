@@ -30,6 +30,7 @@ Tf_search::Tf_search(QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
 {
     fr_panel1 = DialogBackground(this, QStringLiteral("Поиск станции"), 392, 266, 16);
+    CentreOnScreen(this);
 
     ListView1 = new QTreeWidget(fr_panel1);
     ListView1->setGeometry(1, 16, 390, 185);

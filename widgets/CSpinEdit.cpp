@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QValidator>
+#include <QWheelEvent>
 #include <algorithm>
 #include <limits>
 
@@ -122,6 +123,17 @@ void TCSpinEdit::StepUp() { SetValue(Saturate(static_cast<long long>(Value()) + 
 
 void TCSpinEdit::StepDown() { SetValue(Saturate(static_cast<long long>(Value()) - increment)); }
 
+void TCSpinEdit::wheelEvent(QWheelEvent* event)
+{
+    // A notch is 120; touchpads deliver it in parts.
+    wheelAngle += event->angleDelta().y();
+    for (; wheelAngle >= 120; wheelAngle -= 120)
+        StepUp();
+    for (; wheelAngle <= -120; wheelAngle += 120)
+        StepDown();
+    event->accept();
+}
+
 bool TCSpinEdit::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != edit)
@@ -135,6 +147,19 @@ bool TCSpinEdit::eventFilter(QObject* watched, QEvent* event)
         }
         if (key->key() == Qt::Key_Down) {
             StepDown();
+            return true;
+        }
+        break;
+    }
+    case QEvent::ShortcutOverride: {
+        // Undo and redo are the program's, over every edit, not the text
+        // field's own undo of keystrokes.
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QKeyCombination k = key->keyCombination();
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+            || k == QKeyCombination(Qt::CTRL, Qt::Key_Y)
+            || k == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z)) {
+            event->ignore();
             return true;
         }
         break;

@@ -64,6 +64,8 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent*) override;
+    // One step up or down per notch of the wheel.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void TextChanged();
@@ -76,5 +78,6 @@ private:
     int increment = 1;
     bool pressedInside = false;
     int codeChanges = 0;
+    int wheelAngle = 0;   // the part of a notch turned so far
     bool typedChange = false;
 };

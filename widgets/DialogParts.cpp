@@ -2,6 +2,9 @@
 #include "app/StartDir.h"
 #include "widgets/Frbutton.h"
 #include "widgets/Frpanel.h"
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 
 Tfr_panel* DialogBackground(QWidget* window, const QString& title, int width, int height, int fontPixels)
 {
@@ -23,4 +26,10 @@ Tfr_button* DialogButton(QWidget* parent, const QRect& place, const QString& cap
     b->SetCaption(caption);
     b->SetPicture(StartPath(QStringLiteral("Source/") + picture));
     return b;
+}
+
+void CentreOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }

@@ -11,6 +11,9 @@ class Tfr_panel;
 // caption filling it as the background. Returns the panel.
 Tfr_panel* DialogBackground(QWidget* window, const QString& title, int width, int height, int fontPixels);
 
+// Puts a window in the middle of the primary screen's free area.
+void CentreOnScreen(QWidget* window);
+
 // A drawn dialog button at its place, with its caption and the picture
 // Source/<picture> under StartDir.
 Tfr_button* DialogButton(QWidget* parent, const QRect& place, const QString& caption, const QString& picture);

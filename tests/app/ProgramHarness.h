@@ -4,6 +4,7 @@
 #include "app/ErrorBox.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
+#include "app/SetAsideQuestion.h"
 #include "app/Startup.h"
 #include "editors/Fchannels.h"
 #include "editors/Frnoiselevels.h"
@@ -49,11 +50,13 @@ inline QString LastText() { return JournalCount() ? JournalText(JournalCount() -
 inline int LastIcon() { return JournalCount() ? JournalIcon(JournalCount() - 1) : -1; }
 
 // Creates the windows, shows the main window and waits until the catalogue
-// has been read. Error boxes are recorded instead of shown.
+// has been read. Error boxes are recorded instead of shown; the question
+// about unsaved work is answered "Не сохранять".
 inline bool StartProgram()
 {
     ErrorBoxes().clear();
     SetErrorBoxHandler([](const QString& m) { ErrorBoxes() << m; });
+    SetSetAsideHandler([] { return TSetAsideAnswer::Discard; });
     if (!qEnvironmentVariableIsSet("TARNIK_PORTS"))
         FixedPorts() = std::make_unique<TestPorts>();
     CreateWindows();
@@ -70,6 +73,7 @@ inline void StopProgram()
 {
     DestroyWindows();
     SetErrorBoxHandler({});
+    SetSetAsideHandler({});
     FixedPorts().reset();
 }
 

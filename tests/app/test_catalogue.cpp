@@ -94,8 +94,9 @@ private slots:
         QCOMPARE(r.order, (QStringList{"menu", "hints", "port", "speed", "lists", "common", "safewrite", "band",
                                        "loaded"}));
         QCOMPARE(r.menu.size(), 4);
-        QCOMPARE(r.menu[0].SubItems.size(), 5);
-        QCOMPARE(r.menu[0].SubItems[3], QStringLiteral("-"));
+        QCOMPARE(r.menu[0].SubItems.size(), 7);
+        QCOMPARE(r.menu[0].SubItems[5], QStringLiteral("-"));
+        QCOMPARE(r.menu[0].SubItems[6], QStringLiteral("Выход"));
         QCOMPARE(r.menu[1].SubItems.size(), 2);
         QCOMPARE(r.menu[1].SubItems[1], QStringLiteral("Восстановить из резервной копии..."));
         QCOMPARE(r.menu[2].SubItems.size(), 2);

@@ -142,6 +142,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(f_main));
         f_main->od->setOption(QFileDialog::DontUseNativeDialog);
         f_main->sd->setOption(QFileDialog::DontUseNativeDialog);
+        f_main->odCsv->setOption(QFileDialog::DontUseNativeDialog);
+        f_main->sdCsv->setOption(QFileDialog::DontUseNativeDialog);
         f_main->rd->setOption(QFileDialog::DontUseNativeDialog);
     }
     void cleanupTestCase()
@@ -180,13 +182,25 @@ private slots:
         QCOMPARE(LastText(), QStringLiteral("Сохранен: ") + tmp.filePath("second.vtr"));
     }
 
+    void channelTableExportAndImport()
+    {
+        modal.Arm("channels", tmp.path());
+        Pick(0, 3);
+        QCOMPARE(modal.Shown(), f_main->sdCsv);
+        QCOMPARE(LastText(), QStringLiteral("Каналы сохранены в CSV: ") + tmp.filePath("channels.csv"));
+        modal.Arm("channels.csv", tmp.path());
+        Pick(0, 4);
+        QCOMPARE(modal.Shown(), f_main->odCsv);
+        QCOMPARE(LastText(), QStringLiteral("Каналы загружены из CSV: ") + tmp.filePath("channels.csv"));
+    }
+
     void separatorDoesNothing()
     {
         const int entries = JournalCount();
         const QString file = f_main->CurrentFile;
         modal.Arm();
-        Pick(0, 3);
-        QCOMPARE(f_main->fr_mainmenu1->SubItemIndex(), 3);
+        Pick(0, 5);
+        QCOMPARE(f_main->fr_mainmenu1->SubItemIndex(), 5);
         QVERIFY(!modal.Shown());
         QCOMPARE(JournalCount(), entries);
         QCOMPARE(f_main->CurrentFile, file);
@@ -267,7 +281,7 @@ private slots:
     void exitClosesLikeTheExitButton()
     {
         f_com->fr_combobox2->setCurrentIndex(2);
-        Pick(0, 4);
+        Pick(0, 6);
         QVERIFY(!f_main->isVisible());
         QDomDocument doc;
         TXMLFile xml(&doc);

@@ -2,12 +2,14 @@
 // The whole program's windows for a GUI test: a fresh run directory, every
 // window created as at start-up, the main window shown and the start-up
 // finished ("Можно начинать к работу"), error boxes recorded instead of
-// shown. Unless the test has set up its own ports directory, every COM
+// shown, and the question about unsaved work answered "Не сохранять" and
+// counted. Unless the test has set up its own ports directory, every COM
 // number leads nowhere, so the machine's own serial ports never show
 // through. Everything is destroyed with the object.
 #include "app/ErrorBox.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
+#include "app/SetAsideQuestion.h"
 #include "app/Startup.h"
 #include "editors/Fchannels.h"
 #include "editors/Frnoiselevels.h"
@@ -35,6 +37,10 @@ public:
         if (!qEnvironmentVariableIsSet("TARNIK_PORTS"))
             ports = std::make_unique<TestPorts>();
         SetErrorBoxHandler([this](const QString& m) { errors << m; });
+        SetSetAsideHandler([this] {
+            ++questions;
+            return TSetAsideAnswer::Discard;
+        });
         CreateWindows();
         f_main->show();
         started = QTest::qWaitFor([] { return JournalHas(QStringLiteral("Можно начинать к работу")); }, 10000);
@@ -43,6 +49,7 @@ public:
     {
         DestroyWindows();
         SetErrorBoxHandler({});
+        SetSetAsideHandler({});
         ports.reset();
     }
     ProgramWindows(const ProgramWindows&) = delete;
@@ -60,6 +67,7 @@ public:
     TestRunDir run;
     std::unique_ptr<TestPorts> ports;
     QStringList errors;
+    int questions = 0;
     bool started = false;
 };
 

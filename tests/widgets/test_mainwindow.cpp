@@ -5,6 +5,7 @@
 #include "app/ErrorBox.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
+#include "app/SetAsideQuestion.h"
 #include "app/Startup.h"
 #include "tests/support/TestRunDir.h"
 #include "widgets/Frbutton.h"
@@ -86,6 +87,7 @@ void TestMainWindow::initTestCase()
     run = std::make_unique<TestRunDir>();
     QVERIFY(run->IsValid());
     SetErrorBoxHandler([this](const QString& m) { errors << m; });
+    SetSetAsideHandler([] { return TSetAsideAnswer::Discard; });
     qApp->installEventFilter(&watch);
     CreateWindows();
     qApp->removeEventFilter(&watch);
@@ -99,6 +101,7 @@ void TestMainWindow::cleanupTestCase()
 {
     DestroyWindows();
     SetErrorBoxHandler(nullptr);
+    SetSetAsideHandler({});
     run.reset();
 }
 
@@ -221,7 +224,7 @@ void TestMainWindow::menuBarFromTheCatalogue()
     for (const Tmmitem& it : bar->Items())
         names << it.Name;
     QCOMPARE(names, (QStringList{"Файл", "Станция", "Настройки", "Помощь"}));
-    QCOMPARE(bar->Items()[0].SubItems.size(), 5);
+    QCOMPARE(bar->Items()[0].SubItems.size(), 7);
     QCOMPARE(bar->ItemEdges().size(), 5);
     QVERIFY(!BoundsOf(Shot(bar), Rgb(255, 255, 255)).isNull());   // the titles show
 }
@@ -239,9 +242,9 @@ void TestMainWindow::menuPickTriggersMmclick()
     // The separator of the file menu: a position without a command.
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(12);
-    const int separatorTop = 5 + 3 * QFontMetrics(f).height();
+    const int separatorTop = 5 + 5 * QFontMetrics(f).height();
     QTest::mouseMove(bar->DropDownImage(), QPoint(10, separatorTop + 3));
-    QCOMPARE(bar->SubItemIndex(), 3);
+    QCOMPARE(bar->SubItemIndex(), 5);
     QTest::mouseClick(bar->DropDownImage(), Qt::LeftButton, {}, QPoint(10, separatorTop + 3));
     QCOMPARE(triggered.count(), 1);
     QVERIFY(!bar->DropDown()->isVisible());

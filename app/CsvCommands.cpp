@@ -1,0 +1,77 @@
+// Export and import of the channel table as CSV (Файл menu). The format and
+// the check of every row live in ChannelCsv; this applies the result.
+#include "app/EditHistory.h"
+#include "app/ErrorBox.h"
+#include "app/FileDialogs.h"
+#include "app/Fjournal.h"
+#include "app/Main.h"
+#include "document/ChannelCsv.h"
+#include "editors/EditorState.h"
+#include "editors/Fsettings.h"
+#include <QComboBox>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+// How many bad rows the message names.
+constexpr int NamedRows = 5;
+} // namespace
+
+void Tf_main::ExportCsvClick()
+{
+    if (stationBusy)
+        return;
+    const QString path = ChosenFile(sdCsv);
+    if (!path.isEmpty())
+        ExportChannelCsv(path);
+}
+
+void Tf_main::ImportCsvClick()
+{
+    if (stationBusy)
+        return;
+    const QString path = ChosenFile(odCsv);
+    if (!path.isEmpty())
+        ImportChannelCsv(path);
+}
+
+bool Tf_main::ExportChannelCsv(const QString& path)
+{
+    history->Capture();
+    const QByteArray text = WriteChannelCsv(ChannelValues(CaptureEditors()));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        f_journal->AddEvent(6, QStringLiteral("Ошибка записи файла: ") + path);
+        return false;
+    }
+    f_journal->AddEvent(3, QStringLiteral("Каналы сохранены в CSV: ") + path);
+    return true;
+}
+
+bool Tf_main::ImportChannelCsv(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        f_journal->AddEvent(6, QStringLiteral("Ошибка чтения файла: ") + path);
+        return false;
+    }
+    // The rows are checked against the band the list shows (a list without
+    // a band refuses the import with the band change's own message).
+    const TBandLimits band = f_settings->ReadBand(f_settings->ComboBox1->currentIndex() + 1,
+                                                  QStringLiteral("Каналы не загружены."));
+    TEditorState state = CaptureEditors();
+    const TChannelCsvImport in = ReadChannelCsv(file.readAll(), band, ChannelValues(state));
+    if (!in.errors.isEmpty()) {
+        f_journal->AddEvent(6, QStringLiteral("Ошибка чтения файла: ") + path);
+        QStringList named = in.errors.mid(0, NamedRows);
+        if (in.errors.size() > NamedRows)
+            named << QStringLiteral("... всего ошибок: %1").arg(in.errors.size());
+        ShowErrorBox(QStringLiteral("Каналы не загружены из файла %1, ничего не изменено:\n").arg(path)
+                     + named.join(QLatin1Char('\n')));
+        return false;
+    }
+    SetChannelValues(state, in.channels);
+    history->Step(QStringLiteral("импорт CSV"), [&] { RestoreEditors(state); });
+    f_journal->AddEvent(8, QStringLiteral("Каналы загружены из CSV: ") + path);
+    return true;
+}

@@ -1,0 +1,32 @@
+#include "app/SetAsideQuestion.h"
+#include "app/ProgramTitle.h"
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+std::function<TSetAsideAnswer()>& Handler()
+{
+    static std::function<TSetAsideAnswer()> handler;
+    return handler;
+}
+} // namespace
+
+void SetSetAsideHandler(std::function<TSetAsideAnswer()> handler) { Handler() = std::move(handler); }
+
+TSetAsideAnswer AskSetAside(QWidget* parent)
+{
+    if (Handler())
+        return Handler()();
+    QMessageBox box(QMessageBox::Question, ProgramTitle(),
+                    QStringLiteral("Конфигурация изменена и не сохранена. Сохранить изменения?"), QMessageBox::NoButton,
+                    parent);
+    QPushButton* save = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return TSetAsideAnswer::Save;
+    return box.clickedButton() == discard ? TSetAsideAnswer::Discard : TSetAsideAnswer::Cancel;
+}

@@ -1,0 +1,202 @@
+#include "document/ChannelCsv.h"
+#include "editors/CtcssTones.h"
+#include <QString>
+#include <cmath>
+
+const QStringList ChannelCsvColumns = {QStringLiteral("channel"), QStringLiteral("enabled"),
+                                       QStringLiteral("rx_hz"), QStringLiteral("tx_hz"),
+                                       QStringLiteral("ctcss_rx_hz"), QStringLiteral("ctcss_tx_hz")};
+
+namespace {
+enum Column { Channel, Enabled, RxHz, TxHz, ToneRx, ToneTx };
+
+// "67.0" for tone list item k (1..50), empty for "Нет" or an index outside
+// the list.
+QString ToneField(int index)
+{
+    if (index < 1 || index > static_cast<int>(CtcssTones.size()))
+        return QString();
+    return QString::number(static_cast<double>(CtcssTones[index - 1]), 'f', 1);
+}
+
+// The tone list item of a field: 0 for an empty field, the tone's item for
+// a number that rounds to one of the tones at one decimal, -1 otherwise.
+int ToneIndex(QString field, bool decimalComma)
+{
+    if (field.isEmpty())
+        return 0;
+    if (decimalComma)
+        field.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double hz = field.toDouble(&ok);
+    if (!ok || !std::isfinite(hz))
+        return -1;
+    const QString text = QString::number(hz, 'f', 1);
+    for (int k = 0; k < static_cast<int>(CtcssTones.size()); ++k)
+        if (text == ToneField(k + 1))
+            return k + 1;
+    return -1;
+}
+
+// Splits one line at the separator; a field in double quotes may hold the
+// separator, and "" inside it stands for one quote.
+QStringList SplitLine(const QString& line, QChar separator)
+{
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (int i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (quoted) {
+            if (c == QLatin1Char('"') && i + 1 < line.size() && line.at(i + 1) == QLatin1Char('"')) {
+                field += c;
+                ++i;
+            } else if (c == QLatin1Char('"')) {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (c == separator) {
+            fields << field.trimmed();
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    fields << field.trimmed();
+    return fields;
+}
+
+bool ParseFlag(const QString& field, bool& on)
+{
+    const QString f = field.toLower();
+    if (f == QLatin1String("1") || f == QLatin1String("true")) {
+        on = true;
+        return true;
+    }
+    if (f == QLatin1String("0") || f == QLatin1String("false")) {
+        on = false;
+        return true;
+    }
+    return false;
+}
+
+// Why a frequency cannot be taken, or empty when it can.
+QString FrequencyProblem(const QString& name, const QString& field, int held, const TBandLimits& band, int& hz)
+{
+    bool ok = false;
+    const qlonglong v = field.toLongLong(&ok);
+    if (!ok)
+        return QStringLiteral("%1 \"%2\" не число").arg(name, field);
+    if (v == held) {
+        hz = held;
+        return QString();
+    }
+    if (v < band.minHz || v > band.maxHz)
+        return QStringLiteral("%1 %2 Гц вне диапазона %3 - %4 Гц").arg(name).arg(v).arg(band.minHz).arg(band.maxHz);
+    if (band.stepHz > 0 && (v - band.minHz) % band.stepHz != 0)
+        return QStringLiteral("%1 %2 Гц не кратна шагу %3 Гц").arg(name).arg(v).arg(band.stepHz);
+    hz = static_cast<int>(v);
+    return QString();
+}
+} // namespace
+
+QByteArray WriteChannelCsv(const QVector<TProgrammerChannel>& channels)
+{
+    QString text = ChannelCsvColumns.join(QLatin1Char(',')) + QLatin1Char('\n');
+    for (int i = 0; i < channels.size(); ++i) {
+        const TProgrammerChannel& c = channels[i];
+        text += QStringLiteral("%1,%2,%3,%4,%5,%6\n")
+                    .arg(i)
+                    .arg(c.enable ? 1 : 0)
+                    .arg(c.rxHz)
+                    .arg(c.txHz)
+                    .arg(ToneField(c.ctcssRx), ToneField(c.ctcssTx));
+    }
+    return text.toUtf8();
+}
+
+TChannelCsvImport ReadChannelCsv(const QByteArray& bytes, const TBandLimits& band,
+                                 const QVector<TProgrammerChannel>& current)
+{
+    TChannelCsvImport result;
+    result.channels = current;
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+
+    int lineNo = 0;
+    int headerLine = -1;
+    QChar separator = QLatin1Char(',');
+    QVector<bool> seen(current.size(), false);
+    for (QString line : lines) {
+        ++lineNo;
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        auto bad = [&](const QString& why) { result.errors << QStringLiteral("строка %1: %2").arg(lineNo).arg(why); };
+        if (headerLine < 0) {
+            headerLine = lineNo;
+            if (!line.contains(QLatin1Char(',')) && line.contains(QLatin1Char(';')))
+                separator = QLatin1Char(';');
+            QStringList header = SplitLine(line, separator);
+            for (QString& h : header)
+                h = h.toLower();
+            if (header != ChannelCsvColumns) {
+                bad(QStringLiteral("заголовок должен быть \"%1\"").arg(ChannelCsvColumns.join(QLatin1Char(','))));
+                return result;
+            }
+            continue;
+        }
+        const QStringList f = SplitLine(line, separator);
+        if (f.size() != ChannelCsvColumns.size()) {
+            bad(QStringLiteral("%1 полей вместо %2").arg(f.size()).arg(ChannelCsvColumns.size()));
+            continue;
+        }
+        bool ok = false;
+        const int n = f[Channel].toInt(&ok);
+        if (!ok || n < 0 || n >= current.size()) {
+            bad(QStringLiteral("номер канала \"%1\" вне 0 - %2").arg(f[Channel]).arg(current.size() - 1));
+            continue;
+        }
+        if (seen[n]) {
+            bad(QStringLiteral("канал %1 указан повторно").arg(n));
+            continue;
+        }
+        seen[n] = true;
+        TProgrammerChannel c = current[n];
+        QStringList problems;
+        if (!ParseFlag(f[Enabled], c.enable))
+            problems << QStringLiteral("признак включения \"%1\" не 1 и не 0").arg(f[Enabled]);
+        const QString rx = FrequencyProblem(QStringLiteral("частота RX"), f[RxHz], current[n].rxHz, band, c.rxHz);
+        const QString tx = FrequencyProblem(QStringLiteral("частота TX"), f[TxHz], current[n].txHz, band, c.txHz);
+        for (const QString& p : {rx, tx})
+            if (!p.isEmpty())
+                problems << p;
+        const bool comma = separator == QLatin1Char(';');
+        // An empty field is "Нет"; a channel whose list shows no tone of the
+        // list at all (a record's index beyond it) keeps that as it is.
+        auto tone = [&](const QString& name, const QString& field, int held, int& index) {
+            const int k = ToneIndex(field, comma);
+            if (k < 0)
+                problems << QStringLiteral("тон %1 \"%2\" не из списка").arg(name, field);
+            else
+                index = k == 0 && (held < 1 || held > static_cast<int>(CtcssTones.size())) ? held : k;
+        };
+        tone(QStringLiteral("CTCSS(RX)"), f[ToneRx], current[n].ctcssRx, c.ctcssRx);
+        tone(QStringLiteral("CTCSS(TX)"), f[ToneTx], current[n].ctcssTx, c.ctcssTx);
+        if (!problems.isEmpty()) {
+            bad(QStringLiteral("канал %1: %2").arg(n).arg(problems.join(QStringLiteral(", "))));
+            continue;
+        }
+        result.channels[n] = c;
+        result.named << n;
+    }
+    if (headerLine < 0)
+        result.errors << QStringLiteral("файл пуст");
+    return result;
+}
