@@ -4,6 +4,10 @@
 // between two rounds of window-message processing during the transfer.
 // The progress bar is on screen, so its repaints are part of the cost.
 //
+// Then it writes the full image at 4800 baud through a simulated USB
+// adapter whose latency timer is 16 ms (an FTDI's default) and 1 ms (what
+// the low-latency mode sets), and prints both times and their ratio.
+//
 //   tarnik-link-bench [BAUD...]     (default: 4800 9600 19200)
 #include "link/ImageCodec.h"
 #include "link/ProgressBarSink.h"
@@ -98,6 +102,35 @@ TTarnikPlus BenchRecord()
     return r;
 }
 
+double WriteMinimum(int baud)
+{
+    return double(WriteBytes) * BitsPerByte / baud + TStationLink::FinishPauseMs / 1000.0;
+}
+
+// The simulated station as COM1 and the program's link to it.
+struct StationBench {
+    TestPorts ports;
+    SimStation station;
+    TSerialLine line;
+    GapWatch watch;
+    TConnectionChoice choice;
+    TStationLink link;
+
+    explicit StationBench(int baud)
+        : choice{QStringLiteral("COM%1").arg(Com), QString::number(baud)}
+        , link(line, [this] { return choice; }, [](int, const QString&) {})
+    {
+        line.SetMessageHook([this] { watch.Round(); });
+    }
+    bool Start(const QStringList& extra = {})
+    {
+        if (station.Start(choice.speedText.toInt(), extra, &ports, Com))
+            return true;
+        std::fprintf(stderr, "the simulated station did not start: %s\n", qPrintable(station.ErrorText()));
+        return false;
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -121,31 +154,22 @@ int main(int argc, char** argv)
     if (rates.isEmpty())
         rates = {4800, 9600, 19200};
     for (int baud : rates) {
-        TestPorts ports;
-        SimStation station;
-        if (!station.Start(baud, {}, &ports, Com)) {
-            std::fprintf(stderr, "the simulated station did not start: %s\n", qPrintable(station.ErrorText()));
+        StationBench bench(baud);
+        if (!bench.Start())
             return 1;
-        }
-        TSerialLine line;
-        GapWatch watch;
-        line.SetMessageHook([&] { watch.Round(); });
-        const TConnectionChoice choice{QStringLiteral("COM%1").arg(Com), QString::number(baud)};
-        TStationLink link(line, [&] { return choice; }, [](int, const QString&) {});
-
         TTarnikPlus record;
-        const Result read = Measure([&] { return link.ReadStation(&progress, record); }, watch,
+        const Result read = Measure([&] { return bench.link.ReadStation(&progress, record); }, bench.watch,
                                     double(ReadBytes) * BitsPerByte / baud);
         Print("read", baud, read);
 
         const TTarnikPlus written = BenchRecord();
-        const Result write = Measure([&] { return link.WriteStation(&progress, written); }, watch,
-                                     double(WriteBytes) * BitsPerByte / baud + TStationLink::FinishPauseMs / 1000.0);
+        const Result write = Measure([&] { return bench.link.WriteStation(&progress, written); }, bench.watch,
+                                     WriteMinimum(baud));
         Print("write", baud, write);
         QByteArray expected;
         EncodeImage(written, expected);
-        station.Stop();
-        const bool stored = station.Image() == expected;
+        bench.station.Stop();
+        const bool stored = bench.station.Image() == expected;
         if (!stored)
             std::printf("      the station's memory does not hold the written image\n");
 
@@ -156,5 +180,24 @@ int main(int argc, char** argv)
         }
     }
     std::printf("worst ratio %.4f (aim <= 1.05), longest gap %.2f ms (aim <= 50 ms)\n", worstRatio, worstGap);
+
+    // The latency timer of a USB adapter holds every echo back to its next tick.
+    constexpr int LatencyBaud = 4800;
+    double latencySeconds[2] = {0, 0};
+    const int timers[2] = {16, 1};
+    for (int i = 0; i < 2; ++i) {
+        StationBench bench(LatencyBaud);
+        if (!bench.Start({QStringLiteral("--latency"), QString::number(timers[i])}))
+            return 1;
+        const TTarnikPlus written = BenchRecord();
+        const Result write = Measure([&] { return bench.link.WriteStation(&progress, written); }, bench.watch,
+                                     WriteMinimum(LatencyBaud));
+        std::printf("latency timer %2d ms: ", timers[i]);
+        Print("write", LatencyBaud, write);
+        latencySeconds[i] = write.seconds;
+        allOk = allOk && write.ok;
+    }
+    std::printf("full write at %d baud: latency timer 16 ms %.3f s, 1 ms %.3f s, ratio %.3f\n", LatencyBaud,
+                latencySeconds[0], latencySeconds[1], latencySeconds[0] / latencySeconds[1]);
     return allOk ? 0 : 1;
 }

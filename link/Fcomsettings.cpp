@@ -1,19 +1,37 @@
 #include "link/Fcomsettings.h"
 #include "app/StartDir.h"
+#include "link/PortNotices.h"
 #include "link/PortSurvey.h"
 #include "widgets/DialogParts.h"
 #include "widgets/Frbutton.h"
 #include "widgets/Frpanel.h"
 #include <QComboBox>
-#include <algorithm>
 #include <QLabel>
+#include <algorithm>
 
 Tf_com* f_com = nullptr;
+
+namespace {
+
+constexpr int Width = 392;
+constexpr int Height = 266;
+// The notice's place between the hint and the buttons; a longer notice
+// makes the window taller and moves the buttons down.
+constexpr int NoticeTop = 166;
+constexpr int NoticeHeight = 44;
+constexpr int ButtonsTop = 212;
+
+QString ListedPort(const QComboBox* box)
+{
+    return box->currentIndex() >= 0 ? box->currentText() : QString();
+}
+
+} // namespace
 
 Tf_com::Tf_com(QWidget* parent)
     : QDialog(parent)
 {
-    fr_panel1 = DialogBackground(this, QStringLiteral("Настройки соединения COM"), 392, 266, 16);
+    fr_panel1 = DialogBackground(this, QStringLiteral("Настройки соединения COM"), Width, Height, 16);
     QFont bold = font();
     bold.setBold(true);
     Label1 = new QLabel(QStringLiteral("Порт"), fr_panel1);
@@ -37,34 +55,61 @@ Tf_com::Tf_com(QWidget* parent)
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label4->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
-    Label4->setGeometry(16, 166, 362, 44);
-    FillPorts();
+    // The udev rule of a notice is there to be copied.
+    Label4->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Label4->setGeometry(16, NoticeTop, Width - 30, NoticeHeight);
     fr_combobox2 = new QComboBox(fr_panel1);
     fr_combobox2->setGeometry(104, 60, 250, 24);
     fr_combobox2->addItems({QStringLiteral("4800"), QStringLiteral("9600"), QStringLiteral("19200")});
-    fr_combobox1->setCurrentIndex(0);
     fr_combobox2->setCurrentIndex(0);
-    fr_button1 = DialogButton(this, QRect(73, 212, 150, 40), QStringLiteral("Принять"), QStringLiteral("ok.bmp"));
-    fr_button2 = DialogButton(this, QRect(231, 212, 150, 40), QStringLiteral("Отмена"), QStringLiteral("error.bmp"));
+    fr_button1 = DialogButton(this, QRect(73, ButtonsTop, 150, 40), QStringLiteral("Принять"), QStringLiteral("ok.bmp"));
+    fr_button2 = DialogButton(this, QRect(231, ButtonsTop, 150, 40), QStringLiteral("Отмена"), QStringLiteral("error.bmp"));
+    RefreshPorts();
+    fr_combobox1->setCurrentIndex(0);
     ShowCurrentDevice();
     connect(fr_combobox1, &QComboBox::currentIndexChanged, this, &Tf_com::ShowCurrentDevice);
     connect(fr_button1, &Tfr_button::clicked, this, &Tf_com::fr_button1PClick);
     connect(fr_button2, &Tfr_button::clicked, this, &Tf_com::fr_button2PClick);
 }
 
-// The ports are looked for once per run: a port plugged in or freed later
-// shows up at the next start.
-void Tf_com::FillPorts()
+void Tf_com::RefreshPorts()
 {
-    const TPortSurvey survey = SurveyPorts();
-    for (const TPortEntry& e : survey.available) {
+    ShowSurvey(SurveyPorts());
+}
+
+void Tf_com::ShowSurvey(const TPortSurvey& survey)
+{
+    const QString selected = ListedPort(fr_combobox1);
+    const QSignalBlocker quiet(fr_combobox1);
+    fr_combobox1->clear();
+    for (const TPortEntry& e : survey.Available()) {
         fr_combobox1->addItem(e.Text(), e.device);
-        fr_combobox1->setItemData(fr_combobox1->count() - 1, e.device, Qt::ToolTipRole);
+        fr_combobox1->setItemData(fr_combobox1->count() - 1, e.ToolTip(), Qt::ToolTipRole);
     }
-    const QString notice = PermissionNotice(survey.refused);
-    Label4->setText(notice);
-    Label4->setToolTip(notice);
-    Label4->setVisible(!notice.isEmpty());
+    const int same = selected.isEmpty() ? -1 : fr_combobox1->findText(selected);
+    if (same >= 0) {
+        fr_combobox1->setCurrentIndex(same);
+    } else {
+        fr_combobox1->setCurrentIndex(fr_combobox1->count() > 0 ? 0 : -1);
+        if (!selected.isEmpty())
+            vanishedPort = selected;
+    }
+    surveyNotice = SurveyNotice(survey);
+    ShowCurrentDevice();
+}
+
+void Tf_com::ShowNotice(const QString& text)
+{
+    Label4->setText(text);
+    Label4->setToolTip(text);
+    Label4->setVisible(!text.isEmpty());
+    const int needed = text.isEmpty() ? NoticeHeight : std::max(NoticeHeight, Label4->heightForWidth(Label4->width()));
+    Label4->resize(Label4->width(), needed);
+    const int extra = needed - NoticeHeight;
+    setFixedSize(Width, Height + extra);
+    fr_panel1->setGeometry(0, 0, Width, Height + extra);
+    fr_button1->move(fr_button1->x(), ButtonsTop + extra);
+    fr_button2->move(fr_button2->x(), ButtonsTop + extra);
 }
 
 QString Tf_com::PortDevice(int index) const
@@ -72,15 +117,34 @@ QString Tf_com::PortDevice(int index) const
     return fr_combobox1->itemData(index).toString();
 }
 
+QString Tf_com::PortToolTip(int index) const
+{
+    return fr_combobox1->itemData(index, Qt::ToolTipRole).toString();
+}
+
 void Tf_com::ShowCurrentDevice()
 {
-    fr_combobox1->setToolTip(PortDevice(fr_combobox1->currentIndex()));
+    fr_combobox1->setToolTip(PortToolTip(fr_combobox1->currentIndex()));
+    QStringList paragraphs;
+    for (const QString& p : {VanishedNotice(vanishedPort), surveyNotice}) {
+        if (!p.isEmpty())
+            paragraphs << p;
+    }
+    ShowNotice(paragraphs.join(QLatin1Char('\n')));
 }
 
 void Tf_com::showEvent(QShowEvent* e)
 {
+    RefreshPorts();
     QDialog::showEvent(e);
     FormShow();
+}
+
+void Tf_com::hideEvent(QHideEvent* e)
+{
+    vanishedPort.clear();
+    ShowCurrentDevice();
+    QDialog::hideEvent(e);
 }
 
 void Tf_com::FormShow()

@@ -84,9 +84,9 @@ void Tf_search::fr_button1PClick()
     for (int i = 0; i < f_com->fr_combobox1->count(); ++i) {
         auto* row = new QTreeWidgetItem(ListView1);
         row->setText(1, f_com->fr_combobox1->itemText(i));
-        const QString device = f_com->PortDevice(i);
+        const QString tip = f_com->PortToolTip(i);
         for (int c = 0; c < 3; ++c)
-            row->setToolTip(c, device);
+            row->setToolTip(c, tip);
         SetState(row, IconWaiting, TextWaiting);
         rows.append(row);
         QApplication::processEvents();
@@ -116,6 +116,12 @@ void Tf_search::reject()
 {
     if (!searching)
         QDialog::reject();
+}
+
+void Tf_search::showEvent(QShowEvent* e)
+{
+    f_com->RefreshPorts();
+    QDialog::showEvent(e);
 }
 
 void Tf_search::closeEvent(QCloseEvent* e)

@@ -14,7 +14,7 @@ public:
     explicit Tf_search(QWidget* parent = nullptr);
 
     Tfr_panel* fr_panel1;
-    QTreeWidget* ListView1;    // icon, port entry text, state; the row's tooltip names the device
+    QTreeWidget* ListView1;    // icon, port entry text, state; the row's tooltip is the port entry's
     Tfr_button* fr_button1;    // "Поиск"
     Tfr_button* fr_button2;    // "Отмена"
 
@@ -35,6 +35,9 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent*) override;
+    // The connection dialog's port list is surveyed again, so the search
+    // walks the ports there are now.
+    void showEvent(QShowEvent*) override;
 
 private:
     void SetState(QTreeWidgetItem* row, int icon, const QString& text);

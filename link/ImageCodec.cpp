@@ -39,6 +39,42 @@ void Put(QByteArray& image, int offset, unsigned value)
     image[offset] = static_cast<char>(value & 0xFF);
 }
 
+bool SlotEmpty(const QByteArray& image, int slot)
+{
+    return At(image, ChannelSlots + SlotSize * slot) == EmptySlot;
+}
+
+// The transmit and receive codes of a slot that is not empty.
+int SlotTxCode(const QByteArray& image, int slot)
+{
+    const int o = ChannelSlots + SlotSize * slot;
+    return (At(image, o) >> 4) * 256 + At(image, o + 1);
+}
+
+int SlotRxCode(const QByteArray& image, int slot)
+{
+    const int o = ChannelSlots + SlotSize * slot;
+    return (At(image, o) & 0x0F) * 256 + At(image, o + 2);
+}
+
+// Only bits 11-0 of the codes are stored.
+void PutSlot(QByteArray& image, int slot, int32_t txCode, int32_t rxCode, const TTarnikRec& ch)
+{
+    const int o = ChannelSlots + SlotSize * slot;
+    Put(image, o, ((txCode & 0xF00) >> 4) | ((rxCode & 0xF00) >> 8));
+    Put(image, o + 1, txCode & 0xFF);
+    Put(image, o + 2, rxCode & 0xFF);
+    Put(image, o + 3, static_cast<unsigned>(ch.CTCSSRX));
+    Put(image, o + 4, static_cast<unsigned>(ch.CTCSSTX));
+}
+
+// The code to store for a frequency: the station's own code when it already
+// stands for that frequency in whole kilohertz, else the frequency's code.
+int32_t KeptOrNewCode(int32_t kHz, int stationCode)
+{
+    return FrequencyCodeToKHz(stationCode) == kHz ? stationCode : KHzToFrequencyCode(kHz);
+}
+
 } // namespace
 
 int32_t FrequencyCodeToKHz(int code)
@@ -62,13 +98,10 @@ bool DecodeImage(const QByteArray& image, TTarnikPlus& record)
     for (int i = 0; i < SlotCount; ++i) {
         const int o = ChannelSlots + SlotSize * i;
         TTarnikRec ch;
-        const uint8_t head = At(image, o);
-        if (head != EmptySlot) {
+        if (!SlotEmpty(image, i)) {
             ch.enable = true;
-            const int txCode = (head >> 4) * 256 + At(image, o + 1);
-            const int rxCode = (head & 0x0F) * 256 + At(image, o + 2);
-            ch.TX = FrequencyCodeToKHz(txCode);
-            ch.RX = FrequencyCodeToKHz(rxCode);
+            ch.TX = FrequencyCodeToKHz(SlotTxCode(image, i));
+            ch.RX = FrequencyCodeToKHz(SlotRxCode(image, i));
             ch.CTCSSRX = At(image, o + 3);
             ch.CTCSSTX = At(image, o + 4);
         }
@@ -113,16 +146,8 @@ void EncodeImage(const TTarnikPlus& record, QByteArray& image)
     const int channels = std::min<int>(SlotCount, static_cast<int>(record.channels.size()));
     for (int i = 0; i < channels; ++i) {
         const TTarnikRec& ch = record.channels[i];
-        if (!ch.enable)
-            continue;
-        const int32_t t = KHzToFrequencyCode(ch.TX);
-        const int32_t r = KHzToFrequencyCode(ch.RX);
-        const int o = ChannelSlots + SlotSize * i;
-        Put(image, o, ((t & 0xF00) >> 4) | ((r & 0xF00) >> 8));
-        Put(image, o + 1, t & 0xFF);
-        Put(image, o + 2, r & 0xFF);
-        Put(image, o + 3, static_cast<unsigned>(ch.CTCSSRX));
-        Put(image, o + 4, static_cast<unsigned>(ch.CTCSSTX));
+        if (ch.enable)
+            PutSlot(image, i, KHzToFrequencyCode(ch.TX), KHzToFrequencyCode(ch.RX), ch);
     }
 
     Put(image, LastChannel, record.lastChannel);
@@ -145,4 +170,27 @@ void EncodeImage(const TTarnikPlus& record, QByteArray& image)
     Put(image, PwmPower, record.pwmPower);
     for (int k = 0; k < 10; ++k)
         Put(image, NoiseLevels + k, record.noiseLevels[k]);
+}
+
+QByteArray EncodeOverImage(const TTarnikPlus& record, const QByteArray& stationImage)
+{
+    QByteArray image = stationImage;
+    EncodeImage(record, image);
+    for (int i = 0; i < SlotCount; ++i) {
+        const int o = ChannelSlots + SlotSize * i;
+        const bool enabled = i < static_cast<int>(record.channels.size()) && record.channels[i].enable;
+        if (!enabled) {
+            image.replace(o, SlotSize, QByteArray(SlotSize, static_cast<char>(EmptySlot)));
+            continue;
+        }
+        if (stationImage.size() != StationImageSize || SlotEmpty(stationImage, i))
+            continue;
+        const TTarnikRec& ch = record.channels[i];
+        PutSlot(image, i, KeptOrNewCode(ch.TX, SlotTxCode(stationImage, i)),
+                KeptOrNewCode(ch.RX, SlotRxCode(stationImage, i)), ch);
+    }
+    // Byte 503 carries no setting: what the station keeps there stays.
+    if (stationImage.size() == StationImageSize)
+        image[Unused503] = stationImage[Unused503];
+    return image;
 }

@@ -19,3 +19,12 @@ bool DecodeImage(const QByteArray& image, TTarnikPlus& record);
 // Brings the image to 1024 bytes (new bytes 0xFF) and writes the record into
 // it. Bytes the layout does not assign are left as they are.
 void EncodeImage(const TTarnikPlus& record, QByteArray& image);
+
+// The image to write into a station that holds stationImage: the record's
+// channels and settings over the station's own bytes. A disabled channel's
+// slot becomes empty (five 0xFF); an enabled channel keeps the station's
+// frequency code wherever that code already stands for the record's
+// kilohertz, so a frequency off the 25 kHz grid that nobody changed does not
+// move. Everything the record does not describe (the reserved areas and
+// byte 503) keeps what the station holds.
+QByteArray EncodeOverImage(const TTarnikPlus& record, const QByteArray& stationImage);

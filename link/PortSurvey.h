@@ -1,25 +1,35 @@
 #pragma once
+#include "link/PortHolders.h"
+#include "link/SerialLine.h"
+#include "link/UsbAdapters.h"
 #include <QList>
 #include <QString>
 
-// The COM ports found in the system: every number of the port map whose
-// device can be opened now, and those whose device exists but refuses the
-// user for lack of permission (a port held by another program or without
-// a device is simply not there).
+// The COM ports of the system: for every number of the port map that has a
+// device, whether it can be opened now and, if not, why not (no device, no
+// permission, held by another program, no serial port), who holds it, and
+// what is known of the USB adapter behind it. Window-free, so the command
+// line can print it as the dialogs show it.
 struct TPortEntry {
     int number = 0;
     QString device;
+    TSerialLine::OpenResult state = TSerialLine::OpenResult::Missing;
+    QList<TPortHolder> holders;   // the other processes seen holding it (Busy)
+    TUsbDetails usb;
 
-    QString Text() const;   // "COM" and the number
+    QString Text() const;       // "COM" and the number
+    bool CanOpen() const { return state == TSerialLine::OpenResult::Opened; }
+    QString WhyNot() const;     // why it cannot be opened; empty when it can
+    QString ToolTip() const;    // the device and the adapter's details, one per line
 };
 
 struct TPortSurvey {
-    QList<TPortEntry> available;   // ascending numbers
-    QList<TPortEntry> refused;     // no permission, ascending numbers
+    QList<TPortEntry> entries;          // every number with a device, ascending
+    QList<TClaimedAdapter> claimed;     // adapters kept from becoming ports
+
+    QList<TPortEntry> Available() const;   // can be opened now
+    QList<TPortEntry> Refused() const;     // no permission
+    QList<TPortEntry> Busy() const;        // held by another program
 };
 
 TPortSurvey SurveyPorts();
-
-// Tells the user why ports are missing from the list and what usually
-// helps; empty when no port was refused.
-QString PermissionNotice(const QList<TPortEntry>& refused);

@@ -71,6 +71,17 @@ bool TSerialLine::OpenPort(int number, int baud)
 bool TSerialLine::OpenDevice(const QString& device, int baud)
 {
     ClosePort();
+    lastHolders.clear();
+#ifdef Q_OS_UNIX
+    // A program that opens the device without any lock (ModemManager
+    // probing a new modem-like port, a terminal program) would otherwise
+    // share the line with us and take the station's answers.
+    lastHolders = PortHolders(device);
+    if (!lastHolders.isEmpty()) {
+        lastOpen = OpenResult::Busy;
+        return false;
+    }
+#endif
     port->setPortName(device);
     port->setBaudRate(baud);
     port->setDataBits(QSerialPort::Data8);
@@ -98,6 +109,7 @@ bool TSerialLine::OpenDevice(const QString& device, int baud)
     port->setRequestToSend(true);
     port->setDataTerminalReady(true);
     port->clearError();
+    lowLatency.Enter(static_cast<int>(port->handle()));
     lastOpen = OpenResult::Opened;
     return true;
 }
@@ -125,6 +137,7 @@ bool TSerialLine::ClosePort()
 {
     if (!port->isOpen())
         return false;
+    lowLatency.Leave();
     port->close();
     port->clearError();
     return true;
@@ -144,7 +157,7 @@ int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigne
         progress->SetVisible(true);
     }
     unsigned received = 0;
-    if (port->isOpen()) {
+    if (port->isOpen() && !CancelRequested()) {
         port->clearError();
         port->clear(QSerialPort::AllDirections);
         // Handed to the device at once rather than at the next wait, which
@@ -165,11 +178,23 @@ int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigne
                 progress->SetPosition(static_cast<int>((i * 100 + 100) / count + 1));
                 ProcessMessages();
             }
+            if (CancelRequested())
+                break;
         }
     }
     if (progress)
         progress->SetVisible(false);
     return static_cast<int>(received);
+}
+
+void TSerialLine::SetCancelCheck(std::function<bool()> check)
+{
+    cancelCheck = std::move(check);
+}
+
+bool TSerialLine::CancelRequested() const
+{
+    return cancelCheck && cancelCheck();
 }
 
 void TSerialLine::ProcessMessages()

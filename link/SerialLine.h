@@ -1,4 +1,6 @@
 #pragma once
+#include "link/LowLatency.h"
+#include "link/PortHolders.h"
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -32,9 +34,14 @@ public:
 
     // Opens COM<port> (see PortMap) exclusively and sets the line up.
     bool OpenPort(int port, int baud);
-    // The same for a device given by its path.
+    // The same for a device given by its path. A device that another
+    // process has open is refused (Busy) even when that process took no
+    // lock. The device is put into low-latency mode while it is open.
     bool OpenDevice(const QString& device, int baud);
     OpenResult LastOpenResult() const { return lastOpen; }
+    // The other processes found holding the device at the last refused
+    // open; empty when none could be seen.
+    const QList<TPortHolder>& LastHolders() const { return lastHolders; }
 
     // Closes the port; true when a port was open.
     bool ClosePort();
@@ -52,6 +59,13 @@ public:
     int Transfer(const QByteArray& request, QByteArray& answer, unsigned count,
                  TTransferProgress* progress = nullptr);
 
+    // Asked between the bytes of a transfer: once it returns true, a transfer
+    // sends nothing more and stops reading after the byte in progress. The
+    // check runs on the thread that does the transfer.
+    void SetCancelCheck(std::function<bool()> check);
+    const std::function<bool()>& CancelCheck() const { return cancelCheck; }
+    bool CancelRequested() const;
+
     // Lets the application process its pending window messages. Long
     // exchanges call this to keep the windows painting; tests and the
     // benchmark may plug in their own hook.
@@ -67,5 +81,8 @@ private:
 
     QSerialPort* port;
     OpenResult lastOpen = OpenResult::Missing;
+    QList<TPortHolder> lastHolders;
+    TLowLatency lowLatency;
     std::function<void()> messageHook;
+    std::function<bool()> cancelCheck;
 };

@@ -1,15 +1,19 @@
 #include "link/StationLink.h"
 #include "app/Convert.h"
+#include "link/ExchangeGuards.h"
 #include "link/ImageCodec.h"
+#include "link/PortNotices.h"
 #include "link/SerialLine.h"
 #include "link/StationRecord.h"
 #include "link/TransferProgress.h"
+#include <QElapsedTimer>
 #include <QThread>
 
 namespace {
 
 constexpr int IconSuccess = 5;
 constexpr int IconError = 6;
+constexpr int IconStopped = 0;
 
 const char RequestPrefix[] = {0x11, 0x39};
 constexpr char CommandIdentify = 0x01;
@@ -23,12 +27,11 @@ constexpr char IdentifyAnswer = 0x01;
 constexpr int PwmPowerPage = 2;
 constexpr int PwmPowerAddress = 0x03;
 
-const QString TextOpenFailed = QStringLiteral("Ошибка открытия порта.");
-const QString TextReadFailed = QStringLiteral("Ошибка чтения данных. Возможно станция не подключена.");
 const QString TextReadDone = QStringLiteral("Данные считаны успешно.");
 const QString TextWriteNoStation = QStringLiteral("Ошибка записи данных. Возможно станция не подключена.");
-const QString TextWriteRetries = QStringLiteral("Ошибка записи данных. Превышен лимит повторений.");
-const QString TextWriteDone = QStringLiteral("Данные записаны успешно.");
+
+// Pause between two identifications of a station that is still busy.
+constexpr int IdentifyRetryPauseMs = 50;
 
 QByteArray Request(std::initializer_list<char> tail)
 {
@@ -38,42 +41,6 @@ QByteArray Request(std::initializer_list<char> tail)
     return r;
 }
 
-// Closes the port on every way out of an exchange.
-class PortSession {
-public:
-    explicit PortSession(TSerialLine& line) : line(line) {}
-    ~PortSession() { line.ClosePort(); }
-    PortSession(const PortSession&) = delete;
-    PortSession& operator=(const PortSession&) = delete;
-
-private:
-    TSerialLine& line;
-};
-
-// Hides the progress bar on every way out of a write.
-class ProgressShown {
-public:
-    explicit ProgressShown(TTransferProgress* progress) : progress(progress)
-    {
-        if (progress) {
-            progress->SetPosition(0);
-            progress->SetVisible(true);
-        }
-    }
-    ~ProgressShown() { Hide(); }
-    void Hide()
-    {
-        if (progress)
-            progress->SetVisible(false);
-        progress = nullptr;
-    }
-    ProgressShown(const ProgressShown&) = delete;
-    ProgressShown& operator=(const ProgressShown&) = delete;
-
-private:
-    TTransferProgress* progress;
-};
-
 } // namespace
 
 TStationLink::TStationLink(TSerialLine& line, ChoiceSource choice, Journal journal)
@@ -81,9 +48,27 @@ TStationLink::TStationLink(TSerialLine& line, ChoiceSource choice, Journal journ
 {
 }
 
+QString TStationLink::TextOpenFailed() { return QStringLiteral("Ошибка открытия порта."); }
+QString TStationLink::TextReadFailed()
+{
+    return QStringLiteral("Ошибка чтения данных. Возможно станция не подключена.");
+}
+QString TStationLink::TextWriteRetries() { return QStringLiteral("Ошибка записи данных. Превышен лимит повторений."); }
+QString TStationLink::TextWriteDone() { return QStringLiteral("Данные записаны успешно."); }
+QString TStationLink::TextStopped() { return QStringLiteral("Обмен со станцией остановлен пользователем."); }
+QString TStationLink::TextWriteStopped()
+{
+    return TextStopped() + QStringLiteral(" Станция может содержать частично записанную конфигурацию.");
+}
+
 int TStationLink::PortNumber(const QString& portText)
 {
     return StrToInt(portText.mid(3));
+}
+
+bool TStationLink::OpenChosenPort()
+{
+    return OpenChosenPort(choice(), {});
 }
 
 bool TStationLink::OpenChosenPort(const TConnectionChoice& c, const std::function<void()>& beforeReport)
@@ -94,8 +79,24 @@ bool TStationLink::OpenChosenPort(const TConnectionChoice& c, const std::functio
         return true;
     if (beforeReport)
         beforeReport();
-    journal(IconError, TextOpenFailed);
+    journal(IconError, TextOpenFailed());
+    const QString held = HeldPortNotice(c.portText, line);
+    if (!held.isEmpty())
+        journal(IconError, held);
     return false;
+}
+
+bool TStationLink::Stopped() const
+{
+    return line.CancelRequested();
+}
+
+void TStationLink::LogFailure(const QString& error, const QString& stopped)
+{
+    if (Stopped())
+        journal(IconStopped, stopped);
+    else
+        journal(IconError, error);
 }
 
 bool TStationLink::Identify()
@@ -105,20 +106,28 @@ bool TStationLink::Identify()
     return received == 1 && answer.at(0) == IdentifyAnswer;
 }
 
-bool TStationLink::ReadStation(TTransferProgress* progress, TTarnikPlus& record)
+bool TStationLink::ReadImage(TTransferProgress* progress, QByteArray& image, int identifyForMs)
 {
-    if (!OpenChosenPort(choice()))
-        return false;
-    PortSession session(line);
-    if (!Identify()) {
-        journal(IconError, TextReadFailed);
-        return false;
+    QElapsedTimer waited;
+    waited.start();
+    while (!Identify()) {
+        if (Stopped() || waited.elapsed() >= identifyForMs)
+            return false;
+        QThread::msleep(IdentifyRetryPauseMs);
     }
-    QByteArray image;
     const int received = line.Transfer(Request({CommandReadImage}), image, StationImageSize, progress);
     // An answer that stops short is no image of the station.
-    if (received != StationImageSize || !DecodeImage(image, record)) {
-        journal(IconError, TextReadFailed);
+    return received == StationImageSize;
+}
+
+bool TStationLink::ReadStation(TTransferProgress* progress, TTarnikPlus& record)
+{
+    if (!OpenChosenPort())
+        return false;
+    TPortSession session(line);
+    QByteArray image;
+    if (!ReadImage(progress, image) || !DecodeImage(image, record)) {
+        LogFailure(TextReadFailed(), TextStopped());
         return false;
     }
     journal(IconSuccess, TextReadDone);
@@ -136,7 +145,7 @@ bool TStationLink::WriteByte(quint8 data, int address, int page)
 
 bool TStationLink::WriteConfirmed(quint8 data, int address, int page)
 {
-    for (int attempt = 0; attempt < WriteAttempts; ++attempt) {
+    for (int attempt = 0; attempt < WriteAttempts && !Stopped(); ++attempt) {
         if (WriteByte(data, address, page))
             return true;
     }
@@ -153,49 +162,70 @@ bool TStationLink::FinishWrite()
 
 bool TStationLink::WriteStation(TTransferProgress* progress, const TTarnikPlus& record)
 {
-    ProgressShown shown(progress);
+    TProgressShown shown(progress);
     QByteArray image;
     EncodeImage(record, image);
     const TConnectionChoice chosen = choice();
     if (!OpenChosenPort(chosen, [&] { shown.Hide(); }))
         return false;
-    PortSession session(line);
+    TPortSession session(line);
     if (!Identify()) {
         shown.Hide();
-        journal(IconError, TextWriteNoStation);
+        LogFailure(TextWriteNoStation, TextStopped());
         return false;
     }
-    const int size = static_cast<int>(image.size());
-    for (int i = 0; i < size; ++i) {
-        if (progress)
-            progress->SetPosition(i * 100 / size + 1);
-        line.ProcessMessages();
-        if (!WriteConfirmed(static_cast<quint8>(image.at(i)), i % 256, i / 256)) {
-            shown.Hide();
-            journal(IconError, TextWriteRetries);
-            return false;
-        }
-    }
+    QList<int> everyByte;
+    for (int i = 0; i < image.size(); ++i)
+        everyByte << i;
+    const WriteEnd end = WriteBytes(image, everyByte, progress);
     shown.Hide();
+    if (end == WriteEnd::Stopped) {
+        journal(IconStopped, TextWriteStopped());
+        return false;
+    }
+    if (end == WriteEnd::Retries) {
+        journal(IconError, TextWriteRetries());
+        return false;
+    }
     FinishWrite();
-    journal(IconSuccess, TextWriteDone);
+    journal(IconSuccess, TextWriteDone());
     return true;
+}
+
+TStationLink::WriteEnd TStationLink::WriteBytes(const QByteArray& image, const QList<int>& offsets,
+                                                TTransferProgress* progress, int* confirmed)
+{
+    const int count = static_cast<int>(offsets.size());
+    for (int k = 0; k < count; ++k) {
+        if (progress)
+            progress->SetPosition(k * 100 / count + 1);
+        line.ProcessMessages();
+        if (Stopped())
+            return WriteEnd::Stopped;
+        const int offset = offsets.at(k);
+        if (!WriteConfirmed(static_cast<quint8>(image.at(offset)), offset % StationPageSize,
+                            offset / StationPageSize))
+            return Stopped() ? WriteEnd::Stopped : WriteEnd::Retries;
+        if (confirmed)
+            ++*confirmed;
+    }
+    return WriteEnd::Written;
 }
 
 bool TStationLink::WritePwmPower(int power)
 {
-    if (!OpenChosenPort(choice()))
+    if (!OpenChosenPort())
         return false;
-    PortSession session(line);
+    TPortSession session(line);
     if (!Identify()) {
-        journal(IconError, TextWriteNoStation);
+        LogFailure(TextWriteNoStation, TextStopped());
         return false;
     }
     if (!WriteConfirmed(static_cast<quint8>(power), PwmPowerAddress, PwmPowerPage)) {
-        journal(IconError, TextWriteRetries);
+        LogFailure(TextWriteRetries(), TextWriteStopped());
         return false;
     }
     FinishWrite();
-    journal(IconSuccess, TextWriteDone);
+    journal(IconSuccess, TextWriteDone());
     return true;
 }

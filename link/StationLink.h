@@ -1,4 +1,6 @@
 #pragma once
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 #include <functional>
@@ -17,7 +19,9 @@ struct TConnectionChoice {
 // The station protocol over the serial link: identification, reading the
 // whole image, writing it byte by byte with confirmation, and writing the
 // PWM power alone. The operations report their outcome in the journal
-// themselves (icon 5 success, 6 error); callers only look at the result.
+// themselves (icon 5 success, 6 error, 0 stopped by the user); callers only
+// look at the result. A read or write stops after the byte in progress once
+// the line's cancel check says so.
 class TStationLink {
 public:
     using Journal = std::function<void(int icon, const QString& text)>;
@@ -25,6 +29,13 @@ public:
 
     static constexpr int WriteAttempts = 4;
     static constexpr int FinishPauseMs = 500;
+
+    // How a run of byte writes ended.
+    enum class WriteEnd {
+        Written,    // every byte confirmed
+        Retries,    // a byte stayed unconfirmed after its attempts
+        Stopped,    // the line's cancel check stopped it
+    };
 
     // The choice is asked for anew when each operation starts.
     TStationLink(TSerialLine& line, ChoiceSource choice, Journal journal);
@@ -49,6 +60,37 @@ public:
     // Writes the PWM power byte alone.
     bool WritePwmPower(int power);
 
+    // The steps the operations are made of, for the safe write. The port
+    // must be open for all but the first; none of them writes the journal
+    // except OpenChosenPort.
+
+    // Opens the chosen port; logs the open error when it cannot.
+    bool OpenChosenPort();
+
+    // Identifies the station and reads its whole image. When identifyForMs
+    // is given, a failed identification is tried again until that much time
+    // has passed (a station busy after a write). False when the station did
+    // not identify, the image stopped short or the transfer was stopped.
+    bool ReadImage(TTransferProgress* progress, QByteArray& image, int identifyForMs = 0);
+
+    // Writes the image's bytes at the offsets, in the given order, each with
+    // up to WriteAttempts attempts; the progress position runs over the
+    // offsets, and window messages are processed before each byte. Stops at
+    // the first byte not confirmed. confirmed counts the bytes written.
+    WriteEnd WriteBytes(const QByteArray& image, const QList<int>& offsets, TTransferProgress* progress,
+                        int* confirmed = nullptr);
+
+    // True once the line's cancel check has stopped the exchange.
+    bool Stopped() const;
+
+    // The journal texts the operations share with the safe write.
+    static QString TextOpenFailed();
+    static QString TextReadFailed();
+    static QString TextWriteRetries();
+    static QString TextWriteDone();
+    static QString TextStopped();        // a read or anything before a write
+    static QString TextWriteStopped();   // a write: the station may be partly written
+
     // The port number of an entry text: the text from its fourth character
     // on. Throws EConvertError for a text without a number (no port).
     static int PortNumber(const QString& portText);
@@ -56,8 +98,10 @@ public:
 private:
     // Opens the chosen port; on failure runs beforeReport, then logs the
     // open error.
-    bool OpenChosenPort(const TConnectionChoice& choice, const std::function<void()>& beforeReport = {});
+    bool OpenChosenPort(const TConnectionChoice& choice, const std::function<void()>& beforeReport);
     bool WriteConfirmed(quint8 data, int address, int page);
+    // Logs the error, or the stop when the user asked for one.
+    void LogFailure(const QString& error, const QString& stopped);
 
     TSerialLine& line;
     ChoiceSource choice;

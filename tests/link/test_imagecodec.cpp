@@ -290,6 +290,55 @@ private slots:
         QCOMPARE(B(img, 3), 0xFF);
         QCOMPARE(B(img, 4), 0xFF);
     }
+
+    // Encoding over a station's image.
+
+    void overAStationImageOnlyAChangedFrequencyIsEncodedAnew()
+    {
+        // Channel 0 at codes 2 (transmit) and 5 (receive), off the 25 kHz
+        // grid: 33 012 and 33 031 kHz in the record.
+        QByteArray station = Filled(char(0xFF));
+        station.replace(0, 5, QByteArray::fromHex("0002050708"));
+        TTarnikPlus r;
+        QVERIFY(DecodeImage(station, r));
+        QCOMPARE(r.channels[0].TX, 33012);
+        QCOMPARE(r.channels[0].RX, 33031);
+        QByteArray fresh;
+        EncodeImage(r, fresh);
+        QCOMPARE(fresh.mid(0, 3), QByteArray::fromHex("000104"));   // the drift a fresh encoding makes
+
+        QCOMPARE(EncodeOverImage(r, station).mid(0, 5), station.mid(0, 5));
+        r.channels[0].RX = 33100;   // the user changed the receive frequency only
+        r.channels[0].CTCSSRX = 9;
+        QCOMPARE(EncodeOverImage(r, station).mid(0, 5), QByteArray::fromHex("0002100908"));
+        // Another frequency is encoded anew, even one that a code decodes to.
+        r.channels[0].TX = 33006;
+        QCOMPARE(B(EncodeOverImage(r, station), 1), KHzToFrequencyCode(33006));
+    }
+
+    void overAStationImageDisabledSlotsEmptyAndUnknownBytesStay()
+    {
+        QByteArray station(StationImageSize, 0);
+        for (int i = 0; i < station.size(); ++i)
+            station[i] = char(i * 13 + 1);
+        TTarnikPlus r = HundredDisabled();
+        r.channels[4] = {true, 41000, 41000, 0, 0};
+        r.channels.resize(50);   // channels past the record's end count as disabled
+        const QByteArray img = EncodeOverImage(r, station);
+        QCOMPARE(img.size(), StationImageSize);
+        QCOMPARE(img.mid(0, 20), QByteArray(20, char(0xFF)));
+        QCOMPARE(img.mid(25, 475), QByteArray(475, char(0xFF)));
+        QCOMPARE(img.mid(20, 5), QByteArray::fromHex("5500000000"));
+        QCOMPARE(B(img, 503), B(station, 503));
+        QCOMPARE(img.mid(516, 4), station.mid(516, 4));
+        QCOMPARE(img.mid(530), station.mid(530));
+        // The settings come from the record.
+        QByteArray plain = station;
+        EncodeImage(r, plain);
+        QCOMPARE(img.mid(500, 3), plain.mid(500, 3));
+        QCOMPARE(img.mid(504, 12), plain.mid(504, 12));
+        QCOMPARE(img.mid(520, 10), plain.mid(520, 10));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestImageCodec)

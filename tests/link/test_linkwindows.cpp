@@ -9,6 +9,8 @@
 #include "link/Fportcheck.h"
 #include "link/Fsearch.h"
 #include "link/ImageCodec.h"
+#include "link/PortNotices.h"
+#include "link/PortSurvey.h"
 #include "link/StationRecord.h"
 #include "tests/support/StationTestSupport.h"
 #include "tests/support/TestRunDir.h"
@@ -142,7 +144,10 @@ private slots:
         QVERIFY(holder.Hold(a.path));
         Tf_com dialog;
         QCOMPARE(Items(dialog.fr_combobox1), QStringList{"COM2"});
-        QVERIFY(dialog.Label4->isHidden());
+        // The notice names it, the kernel's 15 characters of its name.
+        QCOMPARE(dialog.Label4->text(), QStringLiteral("COM1 (%1) занят программой tarnik-port-hol (pid %2).")
+                                            .arg(QFileInfo(a.path).canonicalFilePath())
+                                            .arg(holder.Pid()));
     }
 
     void aPortWithoutPermissionIsLeftOutAndExplained()
@@ -193,6 +198,117 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.fr_combobox1->currentText(), QStringLiteral("COM3"));
         QCOMPARE(dialog.fr_combobox2->currentText(), QStringLiteral("19200"));
+    }
+
+    void aPortHeldWithoutLockIsRefusedAndItsHolderNamed()
+    {
+        TestRunDir run;
+        TestPorts ports;
+        TestPty a, b;
+        ports.Link(1, a.path);
+        ports.Link(9, b.path);
+        PlainPortHolder holder;
+        QVERIFY(holder.Hold(b.path));
+        Tf_com dialog;
+        QCOMPARE(Items(dialog.fr_combobox1), QStringList{"COM1"});
+        QVERIFY(!dialog.Label4->isHidden());
+        QCOMPARE(dialog.Label4->text(), QStringLiteral("COM9 (%1) занят программой sleep (pid %2).")
+                                            .arg(QFileInfo(b.path).canonicalFilePath())
+                                            .arg(holder.Pid()));
+        QVERIFY(dialog.Label4->geometry().bottom() < dialog.fr_button1->geometry().top());
+    }
+
+    void aLongNoticeMakesRoomAndTheTooltipShowsTheAdapter()
+    {
+        TestRunDir run;
+        TestPorts ports;
+        Tf_com dialog;
+        const QSize plain = dialog.size();
+        TPortSurvey survey = AdapterSurvey();
+        const TPortEntry adapter = survey.entries.at(0);
+        const TPortEntry held = survey.entries.at(1);
+        dialog.ShowSurvey(survey);
+        QCOMPARE(Items(dialog.fr_combobox1), QStringList{"COM9"});
+        QCOMPARE(dialog.fr_combobox1->toolTip(),
+                 QStringLiteral("/dev/ttyUSB0\nFT232R USB UART\nИзготовитель: FTDI\nСерийный номер: A50285BI\n"
+                                "USB VID:PID 0403:6001"));
+        QVERIFY(dialog.Label4->text().contains(ModemManagerRule(held)));
+        QVERIFY(dialog.height() > plain.height());
+        QVERIFY(dialog.Label4->geometry().bottom() < dialog.fr_button1->geometry().top());
+        QCOMPARE(dialog.fr_button1->y() - 212, dialog.height() - plain.height());
+
+        // Once the notice has nothing to say the window is its own size again.
+        survey.entries = {adapter};
+        dialog.ShowSurvey(survey);
+        QVERIFY(dialog.Label4->isHidden());
+        QCOMPARE(dialog.size(), plain);
+    }
+
+    // The whole program: ports that come and go between openings.
+
+    void portsAreSurveyedAgainAtEachOpening()
+    {
+        TestRunDir run;
+        TestPorts ports;
+        SimStation early, late;
+        // A station that ends takes its link away; the number must not
+        // fall back to a device of this machine then.
+        const auto unplug = [&ports](SimStation& station, int com) {
+            return station.Stop() && ports.Link(com, ports.Dir() + QStringLiteral("/nothing"));
+        };
+        QVERIFY(early.Start(19200, {}, &ports, 3));
+        QVERIFY(StartProgram());
+        QCOMPARE(Items(f_com->fr_combobox1), QStringList{"COM3"});
+        f_com->fr_combobox2->setCurrentIndex(2);
+
+        // Plugged in after the start: listed at the next opening of the
+        // search, which the selection follows to keep COM3.
+        QVERIFY(late.Start(19200, {}, &ports, 1));
+        f_search->show();
+        QCOMPARE(Items(f_com->fr_combobox1), (QStringList{"COM1", "COM3"}));
+        QCOMPARE(f_com->fr_combobox1->currentText(), QStringLiteral("COM3"));
+        f_search->fr_button1PClick();
+        QCOMPARE(SearchRows(), (QList<Row>{{1, "COM1", Found}, {1, "COM3", Found}}));
+        QCOMPARE(f_search->ListView1->topLevelItem(0)->toolTip(1), f_com->PortToolTip(0));
+        f_search->fr_button2PClick();
+
+        // The selected port goes away: the next opening of the connection
+        // dialog selects entry 0 and says which port disappeared.
+        QVERIFY(unplug(early, 3));
+        f_com->show();
+        QCOMPARE(Items(f_com->fr_combobox1), QStringList{"COM1"});
+        QCOMPARE(f_com->fr_combobox1->currentIndex(), 0);
+        QVERIFY(!f_com->Label4->isHidden());
+        QCOMPARE(f_com->Label4->text(), QStringLiteral("Порт COM3 больше не найден в системе."));
+        f_com->fr_button1PClick();
+        QVERIFY(f_com->Label4->isHidden());
+
+        // Plugged in again and gone while the selection is elsewhere: the
+        // selection stays, nothing is said.
+        QVERIFY(early.Start(19200, {}, &ports, 3));
+        f_com->show();
+        QCOMPARE(Items(f_com->fr_combobox1), (QStringList{"COM1", "COM3"}));
+        QCOMPARE(f_com->fr_combobox1->currentText(), QStringLiteral("COM1"));
+        f_com->fr_button1PClick();
+        QVERIFY(unplug(early, 3));
+        f_search->show();
+        f_search->fr_button1PClick();
+        QCOMPARE(SearchRows(), (QList<Row>{{1, "COM1", Found}}));
+        f_search->fr_button2PClick();
+        QCOMPARE(f_com->fr_combobox1->currentText(), QStringLiteral("COM1"));
+
+        // Gone while the connection dialog is closed and found at the
+        // search: the notice waits for the connection dialog.
+        f_com->show();
+        QVERIFY(f_com->Label4->isHidden());
+        f_com->fr_button1PClick();
+        QVERIFY(unplug(late, 1));
+        f_search->show();
+        QCOMPARE(f_com->fr_combobox1->count(), 0);
+        f_search->fr_button2PClick();
+        f_com->show();
+        QCOMPARE(f_com->Label4->text(), QStringLiteral("Порт COM1 больше не найден в системе."));
+        f_com->fr_button2PClick();
     }
 
     // The whole program: the choice is what the next read uses.

@@ -1,6 +1,7 @@
 // The map from COM numbers to devices, and the survey of the ports the
 // connection dialog lists.
 #include "link/PortMap.h"
+#include "link/PortNotices.h"
 #include "link/PortSurvey.h"
 #include "link/SerialLine.h"
 #include "tests/support/StationTestSupport.h"
@@ -77,7 +78,7 @@ private slots:
         QCOMPARE(PortMap::DevicePath(33), QString());
         ports.Link(32, a.path);
         const TPortSurvey survey = SurveyPorts();
-        QCOMPARE(Numbers(survey.available), QList<int>{32});
+        QCOMPARE(Numbers(survey.Available()), QList<int>{32});
     }
 
     void surveyListsFreePortsInAscendingOrder()
@@ -88,10 +89,10 @@ private slots:
         ports.Link(3, b.path);
         ports.Link(1, a.path);
         const TPortSurvey survey = SurveyPorts();
-        QCOMPARE(Numbers(survey.available), (QList<int>{1, 3, 20}));
-        QCOMPARE(survey.available.at(1).Text(), QStringLiteral("COM3"));
-        QCOMPARE(survey.available.at(1).device, QFileInfo(b.path).canonicalFilePath());
-        QVERIFY(survey.refused.isEmpty());
+        QCOMPARE(Numbers(survey.Available()), (QList<int>{1, 3, 20}));
+        QCOMPARE(survey.Available().at(1).Text(), QStringLiteral("COM3"));
+        QCOMPARE(survey.Available().at(1).device, QFileInfo(b.path).canonicalFilePath());
+        QVERIFY(survey.Refused().isEmpty());
     }
 
     void surveyLeavesOutAPortHeldByAnotherProgram()
@@ -104,10 +105,10 @@ private slots:
         QVERIFY(holder.Hold(b.path));
         QCOMPARE(TSerialLine::Probe(b.path), TSerialLine::OpenResult::Busy);
         const TPortSurvey survey = SurveyPorts();
-        QCOMPARE(Numbers(survey.available), QList<int>{1});
-        QVERIFY(survey.refused.isEmpty());
+        QCOMPARE(Numbers(survey.Available()), QList<int>{1});
+        QVERIFY(survey.Refused().isEmpty());
         holder.Release();
-        QCOMPARE(Numbers(SurveyPorts().available), (QList<int>{1, 2}));
+        QCOMPARE(Numbers(SurveyPorts().Available()), (QList<int>{1, 2}));
     }
 
     void surveyReportsAPortWithoutPermission()
@@ -129,9 +130,9 @@ private slots:
         ports.Link(7, refused);
         QCOMPARE(TSerialLine::Probe(refused), TSerialLine::OpenResult::NoPermission);
         const TPortSurvey survey = SurveyPorts();
-        QCOMPARE(Numbers(survey.available), QList<int>{1});
-        QCOMPARE(Numbers(survey.refused), QList<int>{7});
-        const QString notice = PermissionNotice(survey.refused);
+        QCOMPARE(Numbers(survey.Available()), QList<int>{1});
+        QCOMPARE(Numbers(survey.Refused()), QList<int>{7});
+        const QString notice = PermissionNotice(survey.Refused());
         QVERIFY(notice.contains(QStringLiteral("COM7 (") + refused + QLatin1Char(')')));
         QVERIFY(notice.contains(QStringLiteral("dialout")));
     }
@@ -142,9 +143,9 @@ private slots:
         ports.Link(4, QStringLiteral("/dev/tarnik-no-such-device"));
         QCOMPARE(TSerialLine::Probe(QStringLiteral("/dev/tarnik-no-such-device")), TSerialLine::OpenResult::Missing);
         const TPortSurvey survey = SurveyPorts();
-        QVERIFY(survey.available.isEmpty());
-        QVERIFY(survey.refused.isEmpty());
-        QCOMPARE(PermissionNotice(survey.refused), QString());
+        QVERIFY(survey.Available().isEmpty());
+        QVERIFY(survey.Refused().isEmpty());
+        QCOMPARE(PermissionNotice(survey.Refused()), QString());
     }
 };
 

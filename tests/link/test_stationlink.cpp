@@ -23,6 +23,8 @@ const QString ReadDone = QStringLiteral("Данные считаны успеш�
 const QString WriteNoStation = QStringLiteral("Ошибка записи данных. Возможно станция не подключена.");
 const QString WriteRetries = QStringLiteral("Ошибка записи данных. Превышен лимит повторений.");
 const QString WriteDone = QStringLiteral("Данные записаны успешно.");
+const QString Stopped = QStringLiteral("Обмен со станцией остановлен пользователем.");
+const QString WriteStopped = Stopped + QStringLiteral(" Станция может содержать частично записанную конфигурацию.");
 
 struct Entry {
     int icon;
@@ -118,6 +120,11 @@ class TestStationLink : public QObject {
     }
 
     QList<Entry> Only(int icon, const QString& text) { return {Entry{icon, text}}; }
+    QString HeldBy(const PortHolder& holder)
+    {
+        // The process name is cut to the kernel's 15 characters.
+        return QStringLiteral("Порт %1 занят программой tarnik-port-hol (pid %2).").arg(choice.portText).arg(holder.Pid());
+    }
 
 private slots:
     void init()
@@ -187,7 +194,8 @@ private slots:
         QVERIFY(holder.Hold(station->Device()));
         TTarnikPlus record = Untouched();
         QVERIFY(!link->ReadStation(nullptr, record));
-        QCOMPARE(journal, Only(6, OpenFailed));
+        // The entry after the failure says who holds the port.
+        QCOMPARE(journal, (QList<Entry>{{6, OpenFailed}, {6, HeldBy(holder)}}));
         QVERIFY(station->Log().isEmpty());
     }
 
@@ -381,8 +389,51 @@ private slots:
         QVERIFY(holder.Hold(station->Device()));
         Recorder progress;
         QVERIFY(!link->WriteStation(&progress, WriteRecord()));
-        QCOMPARE(journal, Only(6, OpenFailed));
+        QCOMPARE(journal, (QList<Entry>{{6, OpenFailed}, {6, HeldBy(holder)}}));
         QCOMPARE(progress.visibility, (QList<bool>{true, false}));
+        QVERIFY(station->Log().isEmpty());
+    }
+
+    // Stops asked for through the line's cancel check.
+
+    void aStopEndsAReadAfterTheByteInProgress()
+    {
+        QVERIFY(StartStation());
+        Recorder progress;
+        line->SetCancelCheck([&] { return progress.positions.size() > 100; });
+        TTarnikPlus record = Untouched();
+        QVERIFY(!link->ReadStation(&progress, record));
+        QCOMPARE(journal, Only(0, Stopped));
+        QVERIFY(IsUntouched(record));
+        QCOMPARE(progress.positions.size(), 101);   // the 0 and 100 bytes
+        QCOMPARE(progress.visibility, (QList<bool>{true, false}));
+        QVERIFY(!line->IsOpen());
+        QCOMPARE(station->Log(), (QStringList{"11 39 01", "11 39 02"}));
+    }
+
+    void aStopEndsAWriteWithoutTheFinish()
+    {
+        QVERIFY(StartStation());
+        const QByteArray image = Encoded(WriteRecord());
+        Recorder progress;
+        line->SetCancelCheck([&] { return progress.positions.size() > 21; });   // the 0, then 20 bytes
+        QVERIFY(!link->WriteStation(&progress, WriteRecord()));
+        QCOMPARE(journal, Only(0, WriteStopped));
+        QCOMPARE(progress.visibility, (QList<bool>{true, false}));
+        QVERIFY(!line->IsOpen());
+        const QStringList log = station->Log();
+        QCOMPARE(log.size(), 1 + 20);
+        QCOMPARE(log.last(), WriteLine(19, quint8(image.at(19))));
+    }
+
+    void aStopBeforeTheExchangeSendsNothingButTheOpen()
+    {
+        QVERIFY(StartStation());
+        line->SetCancelCheck([] { return true; });
+        TTarnikPlus record = Untouched();
+        QVERIFY(!link->ReadStation(nullptr, record));
+        QVERIFY(!link->WriteStation(nullptr, WriteRecord()));
+        QCOMPARE(journal, (QList<Entry>{{0, Stopped}, {0, Stopped}}));
         QVERIFY(station->Log().isEmpty());
     }
 

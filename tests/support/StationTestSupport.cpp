@@ -1,4 +1,5 @@
 #include "tests/support/StationTestSupport.h"
+#include "link/PortSurvey.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -150,6 +151,11 @@ bool PortHolder::Hold(const QString& device)
     return process->readLine().trimmed() == "HELD";
 }
 
+qint64 PortHolder::Pid() const
+{
+    return process ? process->processId() : 0;
+}
+
 void PortHolder::Release()
 {
     if (!process)
@@ -162,11 +168,37 @@ void PortHolder::Release()
     process.reset();
 }
 
+PlainPortHolder::~PlainPortHolder()
+{
+    if (process) {
+        process->kill();
+        process->waitForFinished(StartTimeoutMs);
+    }
+}
+
+bool PlainPortHolder::Hold(const QString& device)
+{
+    process = std::make_unique<QProcess>();
+    process->setStandardInputFile(device);
+    process->start(QStringLiteral("sleep"), {QStringLiteral("600")});
+    return process->waitForStarted(StartTimeoutMs);
+}
+
+qint64 PlainPortHolder::Pid() const
+{
+    return process ? process->processId() : 0;
+}
+
 TestPty::TestPty()
 {
     char name[256];
-    if (openpty(&master, &slave, name, nullptr, nullptr) == 0)
+    if (openpty(&master, &slave, name, nullptr, nullptr) == 0) {
         path = QString::fromLocal8Bit(name);
+        // Programs the test starts must not inherit the master: holding it
+        // would make them the far end of the line.
+        ::fcntl(master, F_SETFD, FD_CLOEXEC);
+        ::fcntl(slave, F_SETFD, FD_CLOEXEC);
+    }
 }
 
 TestPty::~TestPty()
@@ -175,6 +207,25 @@ TestPty::~TestPty()
         ::close(slave);
     if (master >= 0)
         ::close(master);
+}
+
+TPortSurvey AdapterSurvey()
+{
+    TPortEntry adapter;
+    adapter.number = 9;
+    adapter.device = QStringLiteral("/dev/ttyUSB0");
+    adapter.state = TSerialLine::OpenResult::Opened;
+    adapter.usb = {true, QStringLiteral("FTDI"), QStringLiteral("FT232R USB UART"), QStringLiteral("A50285BI"),
+                   0x0403, 0x6001};
+    TPortEntry held = adapter;
+    held.number = 10;
+    held.device = QStringLiteral("/dev/ttyUSB1");
+    held.state = TSerialLine::OpenResult::Busy;
+    held.usb.serialNumber = QStringLiteral("A9K3XQ2L");
+    held.holders = {{812, QStringLiteral("ModemManager")}};
+    TPortSurvey survey;
+    survey.entries = {adapter, held};
+    return survey;
 }
 
 QString LogLine(const QByteArray& request)

@@ -73,6 +73,20 @@ public:
     ~PortHolder();
     bool Hold(const QString& device);
     void Release();
+    qint64 Pid() const;
+
+private:
+    std::unique_ptr<QProcess> process;
+};
+
+// Another program holding a device open without any lock, as a terminal
+// program or ModemManager does: "sleep" with the device as its standard
+// input.
+class PlainPortHolder {
+public:
+    ~PlainPortHolder();
+    bool Hold(const QString& device);
+    qint64 Pid() const;
 
 private:
     std::unique_ptr<QProcess> process;
@@ -89,6 +103,11 @@ struct TestPty {
     TestPty(const TestPty&) = delete;
     TestPty& operator=(const TestPty&) = delete;
 };
+
+struct TPortSurvey;
+// A survey as a machine with two FTDI adapters gives it: COM9
+// (/dev/ttyUSB0) free, COM10 (/dev/ttyUSB1) held by ModemManager.
+TPortSurvey AdapterSurvey();
 
 // The request log line of a request: upper-case hex bytes with spaces.
 QString LogLine(const QByteArray& request);

@@ -190,6 +190,46 @@ private slots:
         }
     }
 
+    void aStoreWrongEchoesRightButStoresAnotherByte()
+    {
+        FaultSettings s;
+        s.storeWrong[7] = 2;     // the first two writes
+        s.storeWrong[515] = 0;   // every write
+        StationImage image(Pattern());
+        StationEngine engine(image, FaultPlan(s));
+        RequestParser parser;
+        auto write = [&](const char* hex) { return engine.Handle(Parse(parser, hex).at(0).request); };
+        for (int k = 0; k < 2; ++k) {
+            QCOMPARE(write("1139030742").bytes, Bytes("42"));
+            QVERIFY(image.At(7) != 0x42);
+        }
+        QCOMPARE(write("1139030742").bytes, Bytes("42"));
+        QCOMPARE(image.At(7), 0x42);
+        for (int k = 0; k < 5; ++k) {
+            QCOMPARE(write("1139230300").bytes, Bytes("00"));
+            QCOMPARE(image.At(515), FaultPlan::WrongEcho(0x00));
+        }
+        QCOMPARE(write("1139030842").bytes, Bytes("42"));
+        QCOMPARE(image.At(8), 0x42);
+    }
+
+    void theReservedPatternCoversOnlyTheReservedAreas()
+    {
+        QByteArray image(StationImage::Size, char(0xFF));
+        PutReservedPattern(image);
+        for (int i = 0; i < image.size(); ++i) {
+            const bool reserved = (i >= 516 && i < 520) || i >= 530;
+            QCOMPARE(IsReserved(i), reserved);
+            if (reserved)
+                QVERIFY2(uchar(image[i]) != 0xFF, qPrintable(QString::number(i)));
+            else
+                QCOMPARE(uchar(image[i]), uchar(0xFF));
+        }
+        // Neighbours differ, so a shifted or repeated byte shows.
+        for (int i = 531; i < image.size(); ++i)
+            QVERIFY(image[i] != image[i - 1]);
+    }
+
     void imageAnswerLengthIsCut()
     {
         QCOMPARE(FaultPlan().ImageAnswerLength(1024), 1024);
@@ -276,7 +316,8 @@ private slots:
                             "--log", "l.txt", "--silent", "--identify-answer", "02",
                             "--image-stop-after", "400", "--wrong-echo", "5:3", "--wrong-echo", "0x203:1",
                             "--never-echo", "7", "--never-echo", "1023", "--byte-delay", "5",
-                            "--write-delay", "20", "--vanish-after", "3", "--device", "/dev/ttyS0"},
+                            "--write-delay", "20", "--vanish-after", "3", "--device", "/dev/ttyS0",
+                            "--store-wrong", "9", "--store-wrong", "0x203:2", "--reserved-pattern"},
                            full, error),
                  error.c_str());
         QCOMPARE(QString::fromStdString(full.imagePath), QStringLiteral("a.img"));
@@ -292,6 +333,10 @@ private slots:
         QCOMPARE(full.faults.writeDelayMs, 20);
         QCOMPARE(*full.faults.vanishAfter, 3);
         QCOMPARE(QString::fromStdString(full.devicePath), QStringLiteral("/dev/ttyS0"));
+        QCOMPARE(full.faults.storeWrong.at(9), 0);
+        QCOMPARE(full.faults.storeWrong.at(0x203), 2);
+        QVERIFY(full.reservedPattern);
+        QVERIFY(!o.reservedPattern);
     }
 
     void badOptionsAreRefused_data()
@@ -312,6 +357,9 @@ private slots:
         QTest::newRow("stop after beyond image") << QStringList{"--image-stop-after", "1025"};
         QTest::newRow("vanish after zero") << QStringList{"--vanish-after", "0"};
         QTest::newRow("flag with value") << QStringList{"--silent=1"};
+        QTest::newRow("store wrong beyond image") << QStringList{"--store-wrong", "1024"};
+        QTest::newRow("store wrong zero count") << QStringList{"--store-wrong", "5:0"};
+        QTest::newRow("store wrong empty count") << QStringList{"--store-wrong", "5:"};
     }
 
     void badOptionsAreRefused()

@@ -134,7 +134,7 @@ private slots:
         const QString usage = QString::fromLatin1(p.readAllStandardOutput());
         for (const char* option : {"--image", "--ports-dir", "--com", "--baud", "--device", "--log", "--silent",
                                    "--identify-answer", "--image-stop-after", "--wrong-echo", "--never-echo",
-                                   "--byte-delay", "--write-delay", "--vanish-after"})
+                                   "--byte-delay", "--write-delay", "--vanish-after", "--latency"})
             QVERIFY2(usage.contains(QLatin1String(option)), option);
 
         p.start(StationProcess::Program(), {"--baud", "1234"});
@@ -454,6 +454,30 @@ private slots:
         QCOMPARE(client.Exchange(WriteRequest(3, 0x44), 1, 2000), QByteArray("\x44"));
         ms = timer.elapsed();
         QVERIFY2(ms >= 170 && ms < 350, qPrintable(QString::number(ms)));
+    }
+
+    void latencyHoldsEveryAnswerToTheTimersTick()
+    {
+        // At 19200 baud a write and its echo take 3 ms on the line; behind
+        // a 40 ms latency timer every echo waits for the next tick, so ten
+        // writes in a row take ten ticks.
+        StationProcess station;
+        QVERIFY(station.Start({"--baud", "19200", "--latency", "40"}));
+        StationClient client;
+        QVERIFY(client.Open(station.DevicePath(), Fast));
+        QCOMPARE(client.Exchange(IdentifyRequest(), 1), QByteArray("\x01"));
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(client.Exchange(WriteRequest(i, 0x22), 1, 2000), QByteArray("\x22"));
+        const qint64 ms = timer.elapsed();
+        QVERIFY2(ms >= 360 && ms < 700, qPrintable(QString::number(ms)));
+
+        QProcess p;
+        p.start(StationProcess::Program(), {"--latency", "256"});
+        QVERIFY(p.waitForFinished(5000));
+        QVERIFY(p.exitCode() != 0);
+        QVERIFY(p.readAllStandardError().contains("--latency"));
     }
 
     void vanishesAfterItsRequests()

@@ -25,6 +25,13 @@ WriteOutcome FaultPlan::Write(int offset, uint8_t data)
     }
     out.echo = data;
     out.store = true;
+    out.stored = data;
+    const auto storeWrong = s.storeWrong.find(offset);
+    if (storeWrong != s.storeWrong.end()
+        && (storeWrong->second == 0 || wrongStores[offset] < storeWrong->second)) {
+        ++wrongStores[offset];
+        out.stored = WrongEcho(data);
+    }
     return out;
 }
 

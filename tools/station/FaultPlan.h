@@ -14,6 +14,7 @@ struct FaultSettings {
     std::optional<int> imageStopAfter;        // image answer ends after this many bytes
     std::map<int, int> wrongEchoes;           // image offset -> wrong echoes before the right one
     std::set<int> neverEcho;                  // image offsets whose writes go unanswered
+    std::map<int, int> storeWrong;            // image offset -> writes stored wrong (echo right); 0 = all
     int byteDelayMs = 0;                      // extra delay before every answer byte
     int writeDelayMs = 0;                     // time to store a written byte before the echo
     std::optional<int> vanishAfter;           // complete requests before the line goes dead
@@ -23,7 +24,8 @@ struct FaultSettings {
 struct WriteOutcome {
     bool answered = true;   // false: no echo at all
     uint8_t echo = 0;
-    bool store = false;     // the byte goes into the image
+    bool store = false;     // a byte goes into the image
+    uint8_t stored = 0;     // the byte that goes in (the data unless stored wrong)
 };
 
 class FaultPlan {
@@ -39,8 +41,9 @@ public:
     // How many of the image bytes the read answer carries.
     int ImageAnswerLength(int imageSize) const;
 
-    // Decides the echo for a write of data at an image offset. Counts the
-    // attempts per offset, so a wrong echo turns right after its K attempts.
+    // Decides the echo for a write of data at an image offset, and what is
+    // stored. Counts the attempts per offset, so a wrong echo turns right
+    // after its K attempts, and a wrong store after its K writes.
     WriteOutcome Write(int offset, uint8_t data);
 
     // A byte that differs from data and is not 0x00, so it cannot be taken
@@ -50,6 +53,7 @@ public:
 private:
     FaultSettings s;
     std::map<int, int> attempts;   // wrong echoes already given, per offset
+    std::map<int, int> wrongStores;   // writes already stored wrong, per offset
 };
 
 } // namespace station

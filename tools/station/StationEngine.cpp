@@ -41,7 +41,7 @@ Answer StationEngine::Write(const Request& request)
     if (!outcome.answered)
         return answer;
     if (outcome.store)
-        image.Store(request.Offset(), request.data);
+        image.Store(request.Offset(), outcome.stored);
     answer.delayBefore = plan.Settings().writeDelayMs * NanosPerMs;
     answer.delayPerByte = plan.Settings().byteDelayMs * NanosPerMs;
     answer.bytes.push_back(outcome.echo);

@@ -10,6 +10,25 @@ StationImage::StationImage(const QByteArray& image)
     bytes.resize(Size);
 }
 
+bool IsReserved(int offset)
+{
+    return (offset >= 516 && offset <= 519) || (offset >= 530 && offset < StationImage::Size);
+}
+
+uint8_t ReservedPattern(int offset)
+{
+    const uint8_t byte = static_cast<uint8_t>(offset * 7 + 0x35);
+    return byte == 0xFF ? 0xA5 : byte;
+}
+
+void PutReservedPattern(QByteArray& image)
+{
+    for (int offset = 0; offset < image.size() && offset < StationImage::Size; ++offset) {
+        if (IsReserved(offset))
+            image[offset] = static_cast<char>(ReservedPattern(offset));
+    }
+}
+
 bool LoadImageFile(const QString& path, QByteArray& image, QString& error)
 {
     QFile file(path);

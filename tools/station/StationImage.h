@@ -20,6 +20,13 @@ private:
     QByteArray bytes;
 };
 
+// The reserved areas of the image (516-519 and 530-1023), which the station
+// keeps for itself, filled with a pattern that tells every offset apart and
+// has no 0xFF, the byte a programmer building a fresh image puts there.
+bool IsReserved(int offset);
+uint8_t ReservedPattern(int offset);
+void PutReservedPattern(QByteArray& image);
+
 // Reads an image file; false with a message when the file cannot be read or
 // does not hold exactly 1024 bytes.
 bool LoadImageFile(const QString& path, QByteArray& image, QString& error);

@@ -122,9 +122,17 @@ void StationLoop::Schedule(const Answer& answer, Nanos at)
         t += answer.delayPerByte + byteTime;
         // t is when the byte has crossed the line. A pty delivers at once,
         // so the byte is handed over then; a device needs its line time.
-        outgoing.push_back({b, line.IsPty() ? t : t - byteTime, false});
+        outgoing.push_back({b, LatencyTick(line.IsPty() ? t : t - byteTime), false});
     }
     outputFreeAt = t;
+}
+
+Nanos StationLoop::LatencyTick(Nanos due) const
+{
+    // A USB adapter passes what it received on to the computer only when
+    // its latency timer runs out: at the next tick of the timer.
+    const Nanos l = settings.latency;
+    return l > 0 ? (due + l - 1) / l * l : due;
 }
 
 void StationLoop::Transmit(Nanos now)

@@ -20,6 +20,7 @@ struct LoopSettings {
     int baud = 9600;                    // the station's own line rate
     std::optional<int> vanishAfter;     // requests after which the line goes dead
     Nanos stallTimeout = 100 * NanosPerMs;   // a begun request left this long is dropped
+    Nanos latency = 0;                  // answers leave only at multiples of this (0: at once)
 };
 
 class StationLoop {
@@ -44,6 +45,7 @@ private:
     void Deliver(Nanos now);
     void Handle(const ParsedItem& item, Nanos at);
     void Schedule(const Answer& answer, Nanos at);
+    Nanos LatencyTick(Nanos due) const;
     void Transmit(Nanos now);
     bool VanishDue() const;
     Nanos NextDeadline() const;   // -1 when nothing is due

@@ -88,6 +88,9 @@ const std::map<std::string, OptionRule>& Rules()
              o.logPath = v;
              return !v.empty();
          }}},
+        {"--latency", {true, "milliseconds from 0 to 255", [](const std::string& v, StationOptions& o) {
+             return ParseInRange(v, 0, 255, o.latencyMs);
+         }}},
         {"--silent", {false, "", [](const std::string&, StationOptions& o) {
              o.faults.silent = true;
              return true;
@@ -120,6 +123,20 @@ const std::map<std::string, OptionRule>& Rules()
              if (!ParseInRange(v, 0, ImageSize - 1, offset))
                  return false;
              o.faults.neverEcho.insert(offset);
+             return true;
+         }}},
+        {"--store-wrong", {true, "OFFSET or OFFSET:COUNT, offset 0 to 1023", [](const std::string& v, StationOptions& o) {
+             const size_t colon = v.find(':');
+             int offset, count = 0;
+             if (!ParseInRange(v.substr(0, colon), 0, ImageSize - 1, offset))
+                 return false;
+             if (colon != std::string::npos && !ParseInRange(v.substr(colon + 1), 1, 1000000, count))
+                 return false;
+             o.faults.storeWrong[offset] = count;
+             return true;
+         }}},
+        {"--reserved-pattern", {false, "", [](const std::string&, StationOptions& o) {
+             o.reservedPattern = true;
              return true;
          }}},
         {"--byte-delay", {true, "milliseconds from 0 to 60000", [](const std::string& v, StationOptions& o) {
@@ -203,6 +220,12 @@ std::string StationUsage()
         "                        instead of a pseudo-terminal\n"
         "  --log FILE            log every request as hex bytes (\"11 39 01\"), and\n"
         "                        skipped bytes as a line starting with \"?\"\n"
+        "  --reserved-pattern    fill the reserved bytes (516-519, 530-1023) of\n"
+        "                        the starting image with a pattern no programmer\n"
+        "                        writes, to see whether a write keeps them\n"
+        "  --latency MS          every answer byte leaves only at the next multiple\n"
+        "                        of MS after it is due, as through a USB adapter\n"
+        "                        whose latency timer is MS (an FTDI: 16 by default)\n"
         "\n"
         "Faults (may be combined; offsets in decimal or 0x hex):\n"
         "  --silent              never answer, store nothing\n"
@@ -212,6 +235,9 @@ std::string StationUsage()
         "                        echo and are not stored (repeatable)\n"
         "  --never-echo I        writes of offset I get no answer and are not\n"
         "                        stored (repeatable)\n"
+        "  --store-wrong I[:K]   writes of image offset I are echoed right but\n"
+        "                        another byte is stored (the first K writes, or\n"
+        "                        all); only a read-back shows it (repeatable)\n"
         "  --byte-delay MS       extra delay before each answer byte\n"
         "  --write-delay MS      time to store a written byte before its echo\n"
         "  --vanish-after N      after N complete requests (and their answers)\n"

@@ -15,6 +15,8 @@ struct StationOptions {
     int baud = 9600;
     std::string devicePath;     // empty: a pseudo-terminal
     std::string logPath;
+    bool reservedPattern = false;   // the starting image gets ReservedPattern
+    int latencyMs = 0;          // a USB adapter's latency timer on the answers
     FaultSettings faults;
 };
 

@@ -73,6 +73,8 @@ int main(int argc, char** argv)
     QByteArray bytes;
     if (!InitialImage(options, bytes, error))
         return Fail(error);
+    if (options.reservedPattern)
+        PutReservedPattern(bytes);
     StationImage image(bytes);
 
     RequestLog log;
@@ -101,6 +103,7 @@ int main(int argc, char** argv)
     LoopSettings settings;
     settings.baud = options.baud;
     settings.vanishAfter = options.faults.vanishAfter;
+    settings.latency = options.latencyMs * NanosPerMs;
     StationLoop loop(line, engine, log, settings, [&]() { saveImage(); });
 
     StationLoop::Outcome outcome = StationLoop::Outcome::Stopped;

@@ -1,0 +1,105 @@
+#include "link/PortNotices.h"
+#include <QFileInfo>
+#include <QStringList>
+
+const QString ModemManagerRulesFile = QStringLiteral("/etc/udev/rules.d/99-tarnik.rules");
+
+namespace {
+
+const QString ModemManager = QStringLiteral("ModemManager");
+
+bool HeldByModemManager(const TPortEntry& e)
+{
+    for (const TPortHolder& h : e.holders) {
+        if (h.program == ModemManager)
+            return true;
+    }
+    return false;
+}
+
+QString HeldText(const QString& port, const QList<TPortHolder>& holders)
+{
+    return holders.isEmpty() ? QStringLiteral("%1 занят другой программой.").arg(port)
+                             : QStringLiteral("%1 занят программой %2.").arg(port, HoldersText(holders));
+}
+
+QString PortWithDevice(const TPortEntry& e)
+{
+    return QStringLiteral("%1 (%2)").arg(e.Text(), e.device);
+}
+
+} // namespace
+
+QString PermissionNotice(const QList<TPortEntry>& refused)
+{
+    if (refused.isEmpty())
+        return QString();
+    QStringList ports;
+    for (const TPortEntry& e : refused)
+        ports << PortWithDevice(e);
+    return QStringLiteral("Нет прав на доступ к портам: %1. Добавьте пользователя в группу dialout "
+                          "(sudo usermod -aG dialout $USER) и войдите в систему заново.")
+        .arg(ports.join(QStringLiteral(", ")));
+}
+
+QString ModemManagerRule(const TPortEntry& entry)
+{
+    const QString ignore = QStringLiteral("ENV{ID_MM_DEVICE_IGNORE}=\"1\"");
+    if (entry.usb.usb) {
+        return QStringLiteral("ATTRS{idVendor}==\"%1\", ATTRS{idProduct}==\"%2\", %3")
+            .arg(entry.usb.vendorId, 4, 16, QLatin1Char('0'))
+            .arg(entry.usb.productId, 4, 16, QLatin1Char('0'))
+            .arg(ignore);
+    }
+    return QStringLiteral("KERNEL==\"%1\", %2").arg(QFileInfo(entry.device).fileName(), ignore);
+}
+
+QString BusyNotice(const QList<TPortEntry>& busy)
+{
+    QStringList paragraphs;
+    for (const TPortEntry& e : busy) {
+        paragraphs << HeldText(PortWithDevice(e), e.holders);
+        if (HeldByModemManager(e)) {
+            paragraphs << QStringLiteral("Чтобы ModemManager не занимал адаптер, добавьте в файл %1 строку\n%2\n"
+                                         "затем выполните sudo udevadm control --reload-rules "
+                                         "и переподключите адаптер.")
+                              .arg(ModemManagerRulesFile, ModemManagerRule(e));
+        }
+    }
+    return paragraphs.join(QLatin1Char('\n'));
+}
+
+QString BrlttyNotice(const QList<TClaimedAdapter>& claimed)
+{
+    QStringList paragraphs;
+    for (const TClaimedAdapter& a : claimed) {
+        paragraphs << QStringLiteral("Адаптер CH340 (%1) захвачен программой %2 и не стал COM портом. "
+                                     "Если брайлевский дисплей не нужен, удалите её "
+                                     "(sudo apt remove brltty) и переподключите адаптер.")
+                          .arg(a.Ids(), HoldersText(a.claimers));
+    }
+    return paragraphs.join(QLatin1Char('\n'));
+}
+
+QString VanishedNotice(const QString& portText)
+{
+    return portText.isEmpty() ? QString() : QStringLiteral("Порт %1 больше не найден в системе.").arg(portText);
+}
+
+QString HeldPortNotice(const QString& portText, const TSerialLine& line)
+{
+    if (line.LastOpenResult() != TSerialLine::OpenResult::Busy)
+        return QString();
+    return HeldText(QStringLiteral("Порт ") + portText, line.LastHolders());
+}
+
+QString SurveyNotice(const TPortSurvey& survey)
+{
+    QStringList paragraphs;
+    for (const QString& p : {BusyNotice(survey.Busy()), PermissionNotice(survey.Refused()),
+                             BrlttyNotice(survey.claimed)}) {
+        if (!p.isEmpty())
+            paragraphs << p;
+    }
+    return paragraphs.join(QLatin1Char('\n'));
+}

@@ -1,0 +1,287 @@
+#include "link/SafeWrite.h"
+#include "link/Backups.h"
+#include "link/ExchangeGuards.h"
+#include "link/ImageCodec.h"
+#include "link/SerialLine.h"
+#include "link/StationRecord.h"
+#include <QDateTime>
+
+namespace {
+
+constexpr int IconStopped = 0;
+constexpr int IconSaved = 3;
+constexpr int IconProgress = 5;
+constexpr int IconError = 6;
+
+using Outcome = TSafeWriteResult::Outcome;
+using Verify = TSafeWriteResult::Verify;
+
+QString OffsetList(const QList<int>& offsets)
+{
+    QStringList texts;
+    for (int offset : offsets)
+        texts << QString::number(offset);
+    return texts.join(QStringLiteral(", "));
+}
+
+// Puts the line's cancel check in place for one run, and the old one back.
+class CancelInstalled {
+public:
+    CancelInstalled(TSerialLine& line, const std::function<bool()>& check)
+        : line(line), previous(line.CancelCheck()), replaced(bool(check))
+    {
+        if (replaced)
+            line.SetCancelCheck(check);
+    }
+    ~CancelInstalled()
+    {
+        if (replaced)
+            line.SetCancelCheck(previous);
+    }
+    CancelInstalled(const CancelInstalled&) = delete;
+    CancelInstalled& operator=(const CancelInstalled&) = delete;
+
+private:
+    TSerialLine& line;
+    std::function<bool()> previous;
+    bool replaced;
+};
+
+} // namespace
+
+QString TSafeWriteResult::OutcomeName(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::Written: return QStringLiteral("written");
+    case Outcome::AlreadyHeld: return QStringLiteral("unchanged");
+    case Outcome::OpenFailed: return QStringLiteral("open-failed");
+    case Outcome::ReadFailed: return QStringLiteral("read-failed");
+    case Outcome::BackupFailed: return QStringLiteral("backup-failed");
+    case Outcome::BadImage: return QStringLiteral("bad-image");
+    case Outcome::WriteFailed: return QStringLiteral("write-failed");
+    case Outcome::VerifyFailed: return QStringLiteral("verify-failed");
+    case Outcome::Stopped: return QStringLiteral("stopped");
+    }
+    return QString();
+}
+
+QString TSafeWriteResult::VerifyName(Verify verify)
+{
+    switch (verify) {
+    case Verify::NotRun: return QStringLiteral("not-run");
+    case Verify::Passed: return QStringLiteral("passed");
+    case Verify::PassedAfterFullWrite: return QStringLiteral("passed-after-full-write");
+    case Verify::Failed: return QStringLiteral("failed");
+    }
+    return QString();
+}
+
+// One run of the safe write: the open port, the link's steps and what has
+// happened so far.
+class TSafeWrite::Exchange {
+public:
+    Exchange(TSafeWrite& owner, TTransferProgress* progress)
+        : owner(owner), link(owner.line, owner.choice, owner.journal), progress(progress)
+    {
+    }
+
+    TSafeWriteResult Run(const BuildImage& build)
+    {
+        if (!link.OpenChosenPort())
+            return Finish(Outcome::OpenFailed);
+        TPortSession session(owner.line);
+
+        Log(IconProgress, QStringLiteral("Чтение данных станции для резервной копии..."));
+        QByteArray station;
+        if (!link.ReadImage(progress, station)) {
+            if (link.Stopped())
+                return Stop(TStationLink::TextStopped());
+            Log(IconError, TStationLink::TextReadFailed());
+            return Finish(Outcome::ReadFailed);
+        }
+
+        QString reason;
+        result.backupPath = Backups::Save(owner.backupFolder, station, QDateTime::currentDateTime(), &reason);
+        if (result.backupPath.isEmpty()) {
+            Log(IconError, QStringLiteral("Ошибка сохранения резервной копии в папку %1. Запись не выполнялась.")
+                               .arg(owner.backupFolder));
+            return Finish(Outcome::BackupFailed);
+        }
+        Log(IconSaved, QStringLiteral("Резервная копия: ") + result.backupPath);
+
+        intended = build(station);
+        if (intended.size() != StationImageSize) {
+            Log(IconError, QStringLiteral("Ошибка записи данных: образ не из %1 байт. Запись не выполнялась.")
+                               .arg(StationImageSize));
+            return Finish(Outcome::BadImage);
+        }
+        const QList<int> changed = Differences(station, intended);
+        result.bytesToWrite = static_cast<int>(changed.size());
+        if (changed.isEmpty()) {
+            Log(IconProgress, QStringLiteral("Станция уже содержит эту конфигурацию. Запись не требуется."));
+            return Finish(Outcome::AlreadyHeld);
+        }
+        Log(IconProgress, QStringLiteral("Байт к записи: %1 из %2.").arg(changed.size()).arg(StationImageSize));
+        if (!WriteAndFinish(changed))
+            return result;
+
+        Readback back = Check(QStringLiteral("Проверка"));
+        Verify passed = Verify::Passed;
+        if (back == Readback::Different) {
+            Log(IconProgress, QStringLiteral("Повторная запись всех %1 байт.").arg(StationImageSize));
+            QList<int> everyByte;
+            for (int i = 0; i < StationImageSize; ++i)
+                everyByte << i;
+            if (!WriteAndFinish(everyByte))
+                return result;
+            back = Check(QStringLiteral("Проверка после повторной записи"));
+            passed = Verify::PassedAfterFullWrite;
+        }
+        return Conclude(back, passed);
+    }
+
+private:
+    void Log(int icon, const QString& text) { owner.journal(icon, text); }
+
+    QString BackupNote() const
+    {
+        return QStringLiteral(" Восстановите станцию из резервной копии: ") + result.backupPath;
+    }
+
+    TSafeWriteResult Finish(Outcome outcome)
+    {
+        result.outcome = outcome;
+        return result;
+    }
+
+    TSafeWriteResult Stop(const QString& text)
+    {
+        Log(IconStopped, text);
+        return Finish(Outcome::Stopped);
+    }
+
+    TSafeWriteResult StopWrite()
+    {
+        return Stop(TStationLink::TextWriteStopped() + QStringLiteral(" Резервная копия: ") + result.backupPath);
+    }
+
+    TSafeWriteResult Fail(const QString& text)
+    {
+        Log(IconError, text + BackupNote());
+        return Finish(Outcome::VerifyFailed);
+    }
+
+    TSafeWriteResult Succeed()
+    {
+        Log(IconProgress, TStationLink::TextWriteDone());
+        return Finish(Outcome::Written);
+    }
+
+    // Writes the intended bytes at the offsets and sends the finish request.
+    // False, with the result set, when the write did not get through.
+    bool WriteAndFinish(const QList<int>& offsets)
+    {
+        TProgressShown shown(progress);
+        const TStationLink::WriteEnd end = link.WriteBytes(intended, offsets, progress, &result.bytesWritten);
+        shown.Hide();
+        if (end == TStationLink::WriteEnd::Stopped) {
+            StopWrite();
+            return false;
+        }
+        if (end == TStationLink::WriteEnd::Retries) {
+            Log(IconError, TStationLink::TextWriteRetries() + BackupNote());
+            Finish(Outcome::WriteFailed);
+            return false;
+        }
+        link.FinishWrite();
+        return true;
+    }
+
+    enum class Readback { Equal, Different, Missing, Stopped };
+
+    TSafeWriteResult Conclude(Readback back, Verify passed)
+    {
+        switch (back) {
+        case Readback::Equal:
+            result.verify = passed;
+            return Succeed();
+        case Readback::Stopped:
+            return result;
+        case Readback::Missing:
+            result.verify = Verify::Failed;
+            return Fail(QStringLiteral("Ошибка проверки: станция не ответила на чтение."));
+        case Readback::Different:
+            break;
+        }
+        result.verify = Verify::Failed;
+        return Fail(QStringLiteral("Станция записана с ошибками."));
+    }
+
+    // Reads the station back and compares it with the intended image; logs
+    // the outcome of a comparison, with the number of differing bytes and
+    // the first offsets.
+    Readback Check(const QString& step)
+    {
+        QByteArray back;
+        if (!link.ReadImage(progress, back, VerifyIdentifyMs)) {
+            if (!link.Stopped())
+                return Readback::Missing;
+            StopWrite();
+            return Readback::Stopped;
+        }
+        const QList<int> differ = Differences(back, intended);
+        result.differences = static_cast<int>(differ.size());
+        result.firstDifferences = differ.mid(0, NamedDifferences);
+        if (differ.isEmpty()) {
+            Log(IconProgress, step + QStringLiteral(": данные в станции совпадают с записанными."));
+            return Readback::Equal;
+        }
+        Log(IconError, step + QStringLiteral(": не совпадает байт: %1 (смещения %2%3).")
+                                  .arg(differ.size())
+                                  .arg(OffsetList(result.firstDifferences))
+                                  .arg(differ.size() > NamedDifferences ? QStringLiteral(", ...") : QString()));
+        return Readback::Different;
+    }
+
+    TSafeWrite& owner;
+    TStationLink link;
+    TTransferProgress* progress;
+    QByteArray intended;
+    TSafeWriteResult result;
+};
+
+TSafeWrite::TSafeWrite(TSerialLine& line, TStationLink::ChoiceSource choice, Journal journal, CancelCheck cancel)
+    : line(line), choice(std::move(choice)), journal(std::move(journal)), cancel(std::move(cancel)),
+      backupFolder(Backups::Folder())
+{
+    if (!this->journal)
+        this->journal = [](int, const QString&) {};
+}
+
+TSafeWriteResult TSafeWrite::Run(const BuildImage& build, TTransferProgress* progress)
+{
+    CancelInstalled installed(line, cancel);
+    Exchange exchange(*this, progress);
+    return exchange.Run(build);
+}
+
+TSafeWrite::BuildImage TSafeWrite::FromRecord(const TTarnikPlus& record)
+{
+    return [record](const QByteArray& station) { return EncodeOverImage(record, station); };
+}
+
+TSafeWrite::BuildImage TSafeWrite::FixedImage(const QByteArray& image)
+{
+    return [image](const QByteArray&) { return image; };
+}
+
+QList<int> TSafeWrite::Differences(const QByteArray& a, const QByteArray& b)
+{
+    QList<int> offsets;
+    const qsizetype size = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < size; ++i) {
+        if (a.at(i) != b.at(i))
+            offsets << static_cast<int>(i);
+    }
+    return offsets;
+}

@@ -1,0 +1,537 @@
+// The safe write against the simulated station: the backup read and file,
+// the image built over the station's own bytes, only the changed bytes on
+// the wire, the verify and its one full write, stops by the user, and the
+// failures that must leave the station untouched.
+#include "link/Backups.h"
+#include "link/ImageCodec.h"
+#include "link/SafeWrite.h"
+#include "link/SerialLine.h"
+#include "link/StationLink.h"
+#include "link/StationRecord.h"
+#include "link/TransferProgress.h"
+#include "tests/support/StationTestSupport.h"
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+constexpr int StationCom = 3;
+constexpr int Baud = 19200;
+
+using Outcome = TSafeWriteResult::Outcome;
+using Verify = TSafeWriteResult::Verify;
+
+struct Entry {
+    int icon;
+    QString text;
+};
+
+// Counts the progress positions; can ask for a stop after a number of them.
+class Recorder : public TTransferProgress {
+public:
+    QList<int> positions;
+    QList<bool> visibility;
+    int stopAfter = -1;
+    void SetPosition(int p) override { positions << p; }
+    void SetVisible(bool v) override { visibility << v; }
+    bool StopNow() const { return stopAfter >= 0 && positions.size() >= stopAfter; }
+};
+
+// A station slot with the given 12-bit codes.
+void PutSlot(QByteArray& image, int channel, int txCode, int rxCode, int toneRx = 0, int toneTx = 0)
+{
+    const int o = 5 * channel;
+    image[o] = char(((txCode >> 8) << 4) | (rxCode >> 8));
+    image[o + 1] = char(txCode & 0xFF);
+    image[o + 2] = char(rxCode & 0xFF);
+    image[o + 3] = char(toneRx);
+    image[o + 4] = char(toneTx);
+}
+
+// A station with three channels off the 25 kHz grid (codes 1, 2 and 3: 33
+// 006, 33 012 and 33 018 kHz), one split between two such codes, and
+// ordinary settings.
+QByteArray OffGridImage()
+{
+    TTarnikPlus r;
+    r.channels.resize(100);
+    r.range = 1;
+    r.volume = 3;
+    r.pwmPower = 100;
+    QByteArray image;
+    EncodeImage(r, image);
+    PutSlot(image, 0, 1, 1);
+    PutSlot(image, 1, 2, 2, 5, 5);
+    PutSlot(image, 2, 3, 3);
+    PutSlot(image, 4, 6, 10, 1, 2);
+    image[500] = 4;
+    return image;
+}
+
+TTarnikPlus Decoded(const QByteArray& image)
+{
+    TTarnikPlus r;
+    DecodeImage(image, r);
+    return r;
+}
+
+QString WriteLine(int offset, quint8 data)
+{
+    static const char pages[] = {0x03, 0x13, 0x23, 0x33};
+    return LogLine(QByteArray("\x11\x39", 2) + char(pages[offset / 256]) + char(offset % 256) + char(data));
+}
+
+QStringList WriteLines(const QByteArray& image, const QList<int>& offsets)
+{
+    QStringList lines;
+    for (int offset : offsets)
+        lines << WriteLine(offset, quint8(image.at(offset)));
+    return lines;
+}
+
+const QString Identify = QStringLiteral("11 39 01");
+const QString ReadImage = QStringLiteral("11 39 02");
+const QString Finish = QStringLiteral("11 39 04");
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestSafeWrite : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestPorts> ports;
+    std::unique_ptr<SimStation> station;
+    std::unique_ptr<TSerialLine> line;
+    std::unique_ptr<QTemporaryDir> backups;
+    QList<Entry> journal;
+    bool stop = false;
+
+    bool StartStation(const QStringList& faults = {}, const QByteArray& image = QByteArray())
+    {
+        if (!image.isEmpty() && !station->SetImage(image))
+            return false;
+        const bool ok = station->Start(Baud, faults, ports.get(), StationCom);
+        if (!ok)
+            qWarning() << station->ErrorText();
+        return ok;
+    }
+
+    TSafeWriteResult Run(const TSafeWrite::BuildImage& build, Recorder* progress = nullptr,
+                         TSafeWrite::CancelCheck cancel = {})
+    {
+        TSafeWrite write(
+            *line, [] { return TConnectionChoice{QStringLiteral("COM3"), QString::number(Baud)}; },
+            [this](int icon, const QString& text) { journal << Entry{icon, text}; }, std::move(cancel));
+        write.SetBackupFolder(backups->path());
+        return write.Run(build, progress);
+    }
+
+    // The station's memory as it keeps it, once it has ended.
+    QByteArray StationImage()
+    {
+        station->Stop();
+        return station->Image();
+    }
+
+    QStringList Texts() const
+    {
+        QStringList texts;
+        for (const Entry& e : journal)
+            texts << e.text;
+        return texts;
+    }
+    int IconOf(const QString& start) const
+    {
+        for (const Entry& e : journal)
+            if (e.text.startsWith(start))
+                return e.icon;
+        return -1;
+    }
+    bool Logged(const QString& start) const { return IconOf(start) >= 0; }
+    QStringList BackupFiles() const { return QDir(backups->path()).entryList(QDir::Files); }
+
+private slots:
+    void init()
+    {
+        ports = std::make_unique<TestPorts>();
+        station = std::make_unique<SimStation>();
+        line = std::make_unique<TSerialLine>();
+        line->SetMessageHook([] {});
+        backups = std::make_unique<QTemporaryDir>();
+        journal.clear();
+        stop = false;
+    }
+    void cleanup()
+    {
+        line.reset();
+        station.reset();
+        ports.reset();
+        backups.reset();
+    }
+
+    // What gets written.
+
+    void offGridChannelsReadAndWrittenBackKeepTheirCodes()
+    {
+        const QByteArray start = OffGridImage();
+        QVERIFY(StartStation({}, start));
+        const TTarnikPlus record = Decoded(start);
+        QCOMPARE(record.channels[1].RX, 33012);
+        // The codes as a fresh encoding would give them: the drift.
+        QByteArray fresh;
+        EncodeImage(record, fresh);
+        QVERIFY(fresh.mid(0, 25) != start.mid(0, 25));
+
+        const TSafeWriteResult result = Run(TSafeWrite::FromRecord(record));
+        QCOMPARE(result.outcome, Outcome::AlreadyHeld);
+        QCOMPARE(result.bytesToWrite, 0);
+        QCOMPARE(result.bytesWritten, 0);
+        QCOMPARE(result.verify, Verify::NotRun);
+        // No write request, no finish, no verify.
+        QCOMPARE(station->Log(), (QStringList{Identify, ReadImage}));
+        QVERIFY(Logged(QStringLiteral("Станция уже содержит эту конфигурацию")));
+        QVERIFY(!Logged(TStationLink::TextWriteDone()));
+        QCOMPARE(StationImage(), start);
+    }
+
+    void oneChangedChannelSendsOnlyItsBytesThenVerifies()
+    {
+        const QByteArray start = OffGridImage();
+        QVERIFY(StartStation({}, start));
+        TTarnikPlus record = Decoded(start);
+        record.channels[2].RX = 33500;   // code 3 becomes code 80; transmit stays at code 3
+        Recorder progress;
+        const TSafeWriteResult result = Run(TSafeWrite::FromRecord(record), &progress);
+        QCOMPARE(result.outcome, Outcome::Written);
+        QCOMPARE(result.verify, Verify::Passed);
+        QCOMPARE(result.bytesToWrite, 1);
+        QCOMPARE(result.bytesWritten, 1);
+        QVERIFY(result.Succeeded());
+
+        const QStringList log = station->Log();
+        QCOMPARE(log, (QStringList{Identify, ReadImage, WriteLine(12, 80), Finish, Identify, ReadImage}));
+        const QByteArray end = StationImage();
+        QCOMPARE(uchar(end[12]), uchar(80));
+        QCOMPARE(end.mid(0, 10), start.mid(0, 10));   // the untouched off-grid channels
+        QCOMPARE(uchar(end[10]), uchar(0x00));        // transmit high nibble of code 3 kept
+
+        // The backup holds the station's image before the write.
+        QCOMPARE(BackupFiles().size(), 1);
+        QCOMPARE(result.backupPath, QDir(backups->path()).filePath(BackupFiles().first()));
+        QVERIFY(QFileInfo(result.backupPath).fileName().startsWith(QStringLiteral("station-")));
+        QCOMPARE(FileBytes(result.backupPath), start);
+
+        QCOMPARE(Texts(), (QStringList{QStringLiteral("Чтение данных станции для резервной копии..."),
+                                       QStringLiteral("Резервная копия: ") + result.backupPath,
+                                       QStringLiteral("Байт к записи: 1 из 1024."),
+                                       QStringLiteral("Проверка: данные в станции совпадают с записанными."),
+                                       TStationLink::TextWriteDone()}));
+        QCOMPARE(IconOf(QStringLiteral("Резервная копия")), 3);
+        QCOMPARE(journal.last().icon, 5);
+        // Read, write, read: each shown and hidden again; the write ran over
+        // its one byte.
+        QCOMPARE(progress.visibility, (QList<bool>{true, false, true, false, true, false}));
+        QVERIFY(progress.positions.contains(1));
+        QVERIFY(!line->IsOpen());
+    }
+
+    void reservedBytesAndByte503SurviveAFullChange()
+    {
+        QVERIFY(StartStation({"--reserved-pattern"}));
+        station->Stop();
+        QByteArray start = station->Image();
+        start[503] = 0x5A;
+        QVERIFY(StartStation({}, start));
+        TTarnikPlus record = Decoded(start);
+        for (int i = 0; i < 100; ++i) {
+            record.channels[i].enable = true;
+            record.channels[i].RX = record.channels[i].TX = 41000 + 25 * i;
+        }
+        record.lastChannel = 99;
+        record.volume = 1;
+        const TSafeWriteResult result = Run(TSafeWrite::FromRecord(record));
+        QCOMPARE(result.outcome, Outcome::Written);
+        QCOMPARE(FileBytes(result.backupPath), start);
+        const QByteArray end = StationImage();
+        QCOMPARE(end.mid(516, 4), start.mid(516, 4));
+        QCOMPARE(end.mid(530), start.mid(530));
+        QCOMPARE(uchar(end[503]), uchar(0x5A));
+        QCOMPARE(Decoded(end).channels[99].RX, 41000 + 25 * 99);
+        // No write request touched the reserved areas.
+        for (const QString& request : station->Log()) {
+            const QStringList bytes = request.split(' ');
+            if (bytes.size() != 5)
+                continue;
+            const int offset = 256 * (bytes[2].toInt(nullptr, 16) >> 4) + bytes[3].toInt(nullptr, 16);
+            QVERIFY2(offset < 516 || (offset >= 520 && offset < 530), qPrintable(request));
+        }
+    }
+
+    void aChannelSwitchedOffBecomesAnEmptySlot()
+    {
+        QVERIFY(StartStation());
+        station->Stop();
+        const QByteArray start = station->Image();
+        QVERIFY(StartStation());
+        TTarnikPlus record = Decoded(start);
+        QVERIFY(record.channels[1].enable);
+        record.channels[1].enable = false;
+        QCOMPARE(Run(TSafeWrite::FromRecord(record)).outcome, Outcome::Written);
+        QCOMPARE(StationImage().mid(5, 5), QByteArray(5, char(0xFF)));
+    }
+
+    void restoreWritesABackupAsItStands()
+    {
+        QVERIFY(StartStation({"--reserved-pattern"}));
+        station->Stop();
+        const QByteArray original = station->Image();
+        QVERIFY(StartStation());
+        TTarnikPlus record = Decoded(original);
+        record.channels[3].enable = false;
+        record.pwmPower = 1;
+        const TSafeWriteResult changed = Run(TSafeWrite::FromRecord(record));
+        QCOMPARE(changed.outcome, Outcome::Written);
+        QCOMPARE(FileBytes(changed.backupPath), original);
+        station->Stop();
+        QVERIFY(StartStation());
+
+        journal.clear();
+        const TSafeWriteResult restored = Run(TSafeWrite::FixedImage(FileBytes(changed.backupPath)));
+        QCOMPARE(restored.outcome, Outcome::Written);
+        QCOMPARE(restored.bytesToWrite, changed.bytesToWrite);
+        QVERIFY(restored.backupPath != changed.backupPath);
+        QCOMPARE(BackupFiles().size(), 2);   // the restore took its own backup
+        QCOMPARE(StationImage(), original);
+    }
+
+    // The verify.
+
+    void aByteStoredWrongIsCaughtAndTheFullWriteMendsIt()
+    {
+        QVERIFY(StartStation({"--store-wrong", "515:1"}));
+        station->Stop();
+        const QByteArray start = station->Image();
+        QVERIFY(StartStation({"--store-wrong", "515:1"}));
+        TTarnikPlus record = Decoded(start);
+        record.pwmPower = 42;
+        const TSafeWriteResult result = Run(TSafeWrite::FromRecord(record));
+        QCOMPARE(result.outcome, Outcome::Written);
+        QCOMPARE(result.verify, Verify::PassedAfterFullWrite);
+        QCOMPARE(result.bytesWritten, 1 + 1024);
+
+        QByteArray intended = start;
+        intended[515] = 42;
+        QList<int> every;
+        for (int i = 0; i < 1024; ++i)
+            every << i;
+        const QStringList expected = QStringList{Identify, ReadImage, WriteLine(515, 42), Finish, Identify, ReadImage}
+                                     + WriteLines(intended, every) + QStringList{Finish, Identify, ReadImage};
+        QCOMPARE(station->Log(), expected);
+        const int verifyError = Texts().indexOf(QStringLiteral("Проверка: не совпадает байт: 1 (смещения 515)."));
+        QVERIFY2(verifyError >= 0, qPrintable(Texts().join('\n')));
+        QCOMPARE(journal[verifyError].icon, 6);
+        QCOMPARE(Texts().mid(verifyError + 1),
+                 (QStringList{QStringLiteral("Повторная запись всех 1024 байт."),
+                              QStringLiteral("Проверка после повторной записи: данные в станции совпадают с записанными."),
+                              TStationLink::TextWriteDone()}));
+        QCOMPARE(StationImage(), intended);
+    }
+
+    void aByteAlwaysStoredWrongIsNeverReportedAsSuccess()
+    {
+        QVERIFY(StartStation({"--store-wrong", "100", "--store-wrong", "515"}));
+        TTarnikPlus record = Decoded(station->Image());
+        record.pwmPower = 42;
+        record.channels[20].enable = true;
+        record.channels[20].RX = record.channels[20].TX = 40000;
+        const TSafeWriteResult result = Run(TSafeWrite::FromRecord(record));
+        QCOMPARE(result.outcome, Outcome::VerifyFailed);
+        QCOMPARE(result.verify, Verify::Failed);
+        QCOMPARE(result.differences, 2);
+        QCOMPARE(result.firstDifferences, (QList<int>{100, 515}));
+        QVERIFY(!result.Succeeded());
+        QVERIFY(!Logged(TStationLink::TextWriteDone()));
+        QVERIFY(Texts().contains(QStringLiteral("Проверка после повторной записи: не совпадает байт: 2 (смещения 100, 515).")));
+        QCOMPARE(journal.last().icon, 6);
+        QVERIFY2(journal.last().text.endsWith(result.backupPath), qPrintable(journal.last().text));
+        // Exactly one full write.
+        QCOMPARE(station->Log().count(Finish), 2);
+    }
+
+    // Nothing written.
+
+    void aFailedBackupReadWritesNothing_data()
+    {
+        QTest::addColumn<QStringList>("faults");
+        QTest::newRow("silent") << QStringList{"--silent"};
+        QTest::newRow("short image") << QStringList{"--image-stop-after", "700"};
+    }
+    void aFailedBackupReadWritesNothing()
+    {
+        QFETCH(QStringList, faults);
+        QVERIFY(StartStation(faults));
+        TTarnikPlus record = Decoded(OffGridImage());
+        const TSafeWriteResult result = Run(TSafeWrite::FromRecord(record));
+        QCOMPARE(result.outcome, Outcome::ReadFailed);
+        QCOMPARE(journal.last().text, TStationLink::TextReadFailed());
+        QCOMPARE(journal.last().icon, 6);
+        QVERIFY(result.backupPath.isEmpty());
+        QVERIFY(BackupFiles().isEmpty());
+        for (const QString& request : station->Log())
+            QVERIFY(request == Identify || request == ReadImage);
+        QVERIFY(!line->IsOpen());
+    }
+
+    void aBackupThatCannotBeSavedStopsTheWrite()
+    {
+        QVERIFY(StartStation());
+        // A file where the folder should be.
+        const QString blocked = backups->filePath(QStringLiteral("blocked"));
+        QFile file(blocked);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        TSafeWrite write(
+            *line, [] { return TConnectionChoice{QStringLiteral("COM3"), QString::number(Baud)}; },
+            [this](int icon, const QString& text) { journal << Entry{icon, text}; });
+        write.SetBackupFolder(blocked + QStringLiteral("/backups"));
+        TTarnikPlus record = Decoded(OffGridImage());
+        const TSafeWriteResult result = write.Run(TSafeWrite::FromRecord(record), nullptr);
+        QCOMPARE(result.outcome, Outcome::BackupFailed);
+        QCOMPARE(journal.last().icon, 6);
+        QVERIFY(journal.last().text.contains(blocked));
+        QCOMPARE(station->Log(), (QStringList{Identify, ReadImage}));
+    }
+
+    void aPortThatCannotBeOpenedSendsNothing()
+    {
+        QVERIFY(StartStation());
+        PortHolder holder;
+        QVERIFY(holder.Hold(station->Device()));
+        const TSafeWriteResult result = Run(TSafeWrite::FromRecord(Decoded(OffGridImage())));
+        QCOMPARE(result.outcome, Outcome::OpenFailed);
+        QCOMPARE(Texts(), QStringList{TStationLink::TextOpenFailed()});
+        QVERIFY(station->Log().isEmpty());
+    }
+
+    void anUnconfirmedByteNamesTheBackup()
+    {
+        QVERIFY(StartStation({"--never-echo", "515"}));
+        TTarnikPlus record = Decoded(station->Image());
+        record.pwmPower = 7;
+        record.volume = 9;
+        const TSafeWriteResult result = Run(TSafeWrite::FromRecord(record));
+        QCOMPARE(result.outcome, Outcome::WriteFailed);
+        QVERIFY(result.StationTouched());
+        QCOMPARE(result.bytesWritten, 1);   // the volume at 501 went in first
+        QCOMPARE(journal.last().icon, 6);
+        QVERIFY(journal.last().text.startsWith(TStationLink::TextWriteRetries()));
+        QVERIFY(journal.last().text.endsWith(result.backupPath));
+        QVERIFY(!station->Log().contains(Finish));
+    }
+
+    // The backup folder.
+
+    void backupsAreNeverOverwritten()
+    {
+        const QDateTime when(QDate(2026, 3, 4), QTime(5, 6, 7));
+        QCOMPARE(Backups::FileName(when), QStringLiteral("station-20260304-050607.bin"));
+        const QString folder = backups->filePath(QStringLiteral("new/folder"));
+        QStringList names;
+        for (int k = 0; k < 3; ++k) {
+            const QByteArray image(1024, char(k));
+            QString error;
+            const QString path = Backups::Save(folder, image, when, &error);
+            QVERIFY2(!path.isEmpty(), qPrintable(error));
+            QCOMPARE(FileBytes(path), image);
+            names << QFileInfo(path).fileName();
+        }
+        QCOMPARE(names, (QStringList{"station-20260304-050607.bin", "station-20260304-050607-2.bin",
+                                     "station-20260304-050607-3.bin"}));
+        QCOMPARE(FileBytes(QDir(folder).filePath(names.first())), QByteArray(1024, char(0)));
+    }
+
+    void backupFolderFollowsXdgDataHome()
+    {
+        const QByteArray saved = qgetenv("XDG_DATA_HOME");
+        const bool had = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", "/srv/data");
+        QCOMPARE(Backups::Folder(), QStringLiteral("/srv/data/tarnik-programmer/backups"));
+        const QString home = QDir::homePath() + QStringLiteral("/.local/share/tarnik-programmer/backups");
+        qunsetenv("XDG_DATA_HOME");
+        QCOMPARE(Backups::Folder(), home);
+        qputenv("XDG_DATA_HOME", "relative/path");   // not absolute: ignored
+        QCOMPARE(Backups::Folder(), home);
+        if (had)
+            qputenv("XDG_DATA_HOME", saved);
+        else
+            qunsetenv("XDG_DATA_HOME");
+    }
+
+    // Stops.
+
+    void aStopDuringTheBackupReadEndsBeforeAnyWrite()
+    {
+        QVERIFY(StartStation());
+        Recorder progress;
+        progress.stopAfter = 200;   // the 0 at the start and 199 bytes
+        TTarnikPlus record = Decoded(OffGridImage());
+        const TSafeWriteResult result =
+            Run(TSafeWrite::FromRecord(record), &progress, [&] { return progress.StopNow(); });
+        QCOMPARE(result.outcome, Outcome::Stopped);
+        QCOMPARE(Texts().last(), TStationLink::TextStopped());
+        QCOMPARE(journal.last().icon, 0);
+        // The read stopped after the byte in progress: no more positions.
+        QCOMPARE(progress.positions.size(), 200);
+        QCOMPARE(progress.visibility, (QList<bool>{true, false}));
+        QVERIFY(!line->IsOpen());
+        QVERIFY(BackupFiles().isEmpty());
+        QCOMPARE(station->Log(), (QStringList{Identify, ReadImage}));
+        // The line's own cancel check is back in place (none).
+        QVERIFY(!line->CancelRequested());
+    }
+
+    void aStopDuringTheWriteSendsNoFinish()
+    {
+        QVERIFY(StartStation());
+        station->Stop();
+        const QByteArray start = station->Image();
+        QVERIFY(StartStation());
+        TTarnikPlus record = Decoded(start);
+        for (int i = 0; i < 100; ++i) {
+            record.channels[i].enable = true;
+            record.channels[i].RX = record.channels[i].TX = 42000 + 25 * i;
+        }
+        const QByteArray intended = EncodeOverImage(record, start);
+        const QList<int> changed = TSafeWrite::Differences(start, intended);
+        QVERIFY(changed.size() > 100);
+        // Stop before the eleventh byte of the write: its progress was shown
+        // third (after the read's show and hide), at 0 and then once per byte.
+        Recorder progress;
+        const TSafeWriteResult result = Run(TSafeWrite::FromRecord(record), &progress, [&] {
+            return progress.visibility.size() == 3 && progress.positions.size() > 1025 + 11;
+        });
+        QCOMPARE(result.outcome, Outcome::Stopped);
+        QCOMPARE(result.bytesWritten, 10);
+        QVERIFY(result.StationTouched());
+        QCOMPARE(station->Log(), QStringList({Identify, ReadImage}) + WriteLines(intended, changed.mid(0, 10)));
+        QCOMPARE(journal.last().icon, 0);
+        QCOMPARE(journal.last().text, TStationLink::TextWriteStopped() + QStringLiteral(" Резервная копия: ")
+                                          + result.backupPath);
+        QCOMPARE(progress.visibility, (QList<bool>{true, false, true, false}));
+        QVERIFY(!line->IsOpen());
+        QByteArray partly = start;
+        for (int offset : changed.mid(0, 10))
+            partly[offset] = intended[offset];
+        QCOMPARE(StationImage(), partly);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSafeWrite)
+#include "test_safewrite.moc"
