@@ -176,7 +176,7 @@ private slots:
             file.channels.append(TProgrammerChannel{true, 33000000, 33000000, 0, 0});
         QVERIFY(!WriteProgrammerFile(xml, vtr, file));
         QCOMPARE(ReadAll(vtr), earlier);
-        QVERIFY(!WriteCatalogueChoices(xml, catalogue, 5, 5, false));
+        QVERIFY(!WriteCatalogueChoices(xml, catalogue, {5, 5, false, true}));
         QCOMPARE(ReadAll(catalogue), ShippedSettings());
         // No temporary file left behind.
         QCOMPARE(QDir(mountPoint).entryList({"station.vtr*", "Settings.xml*"}, QDir::Files).size(), 2);

@@ -55,11 +55,16 @@ int FuzzCatalogue(const uint8_t* data, size_t size)
     const QString path = FuzzScratchFile(QStringLiteral("Settings.xml"), data, size);
     const Read first = ReadOnce(path);
 
-    // The write-back changes only port, speed and the common-frequency
-    // option: what was read before must read the same afterwards.
+    // The write-back changes only the remembered choices (port, speed, the
+    // common-frequency and safe-write options): what was read before must
+    // read the same afterwards.
     QDomDocument doc;
     TXMLFile xml(&doc);
-    if (!WriteCatalogueChoices(xml, path, 3, 1, false))
+    TCatalogueChoices choices;
+    choices.portIndex = 3;
+    choices.speedIndex = 1;
+    choices.commonFrequency = false;
+    if (!WriteCatalogueChoices(xml, path, choices))
         return 0;
     const Read second = ReadOnce(path);
     FuzzRequire(!first.menuHanded || (second.menuHanded && SameMenu(first.menu, second.menu)),
