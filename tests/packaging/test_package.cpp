@@ -237,6 +237,20 @@ private slots:
         QVERIFY(merged.contains("<novelty>1</novelty>"));
         QVERIFY(merged.contains("<number>5</number>"));
 
+        // A user's file that cannot be read is left as it is, the program
+        // still starts (and says what it cannot read), and the merge is
+        // tried again next time.
+        QVERIFY(WriteFile(userXml, "<settings><port>"));
+        newer.replace("<novelty>1</novelty>", "<novelty>1</novelty><another>2</another>");
+        QVERIFY(WriteFile(shippedXml, newer));
+        const Result broken = Run(launcher, {}, UserEnv(home));
+        QCOMPARE(broken.code, 0);
+        QVERIFY2(broken.out.contains("cannot read"), qPrintable(broken.out));
+        QCOMPARE(ReadFile(userXml), QByteArray("<settings><port>"));
+        QVERIFY(WriteFile(userXml, merged));
+        QCOMPARE(Run(launcher, {}, UserEnv(home)).code, 0);
+        QVERIFY(ReadFile(userXml).contains("<another>2</another>"));
+
         // XDG_DATA_HOME, when absolute, names the data folder.
         QProcessEnvironment env = UserEnv(home);
         env.insert("XDG_DATA_HOME", work.filePath("xdg"));
