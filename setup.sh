@@ -1,23 +1,33 @@
 #!/bin/sh
 # Sets up a Debian 12 machine for the Tarnik programmer and then either
-# starts the program against the bundled simulated station (run) or builds
-# and runs every test (test).
+# starts the program against the bundled simulated station (run), builds
+# and runs every test (test), or builds the Debian package (package).
 #
-#   ./setup.sh run     install what is needed, build, start the program
-#   ./setup.sh test    install what is needed, build, run all tests
+#   ./setup.sh run      install what is needed, build, start the program
+#   ./setup.sh test     install what is needed, build, run all tests
+#   ./setup.sh package  install what is needed, build
+#                       build/tarnik-programmer_<version>_amd64.deb
 set -eu
 
 cd "$(dirname "$0")"
 MODE="${1:-}"
 case "$MODE" in
-    run|test) ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+    run|test|package) ;;
+    *) echo "usage: $0 run|test|package" >&2; exit 2 ;;
 esac
 
 # Packages: compiler and build tools, Qt 6 (Widgets, PrintSupport, Xml,
-# SerialPort, Test), Qt's own Russian translations for its standard
-# dialogs, and Liberation fonts for Arial's metrics.
-PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-serialport-dev qt6-translations-l10n fonts-liberation"
+# SerialPort, Test; Svg for drawing the desktop icon), Qt's own Russian
+# translations for its standard dialogs, and Liberation fonts for Arial's
+# metrics.
+PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-translations-l10n fonts-liberation"
+# Building the package: dpkg-shlibdeps (dpkg-dev) and file, which CPack uses
+# to find the programs whose libraries the package depends on. The tests
+# build the package too and check it with the lint tools.
+case "$MODE" in
+    package) PACKAGES="$PACKAGES dpkg-dev file" ;;
+    test) PACKAGES="$PACKAGES dpkg-dev file lintian desktop-file-utils appstream" ;;
+esac
 
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then
@@ -43,6 +53,13 @@ cmake --build "$BUILD" -j "$(nproc)"
 if [ "$MODE" = test ]; then
     cd "$BUILD"
     exec ctest --output-on-failure --timeout 900
+fi
+
+if [ "$MODE" = package ]; then
+    cd "$BUILD"
+    cpack -G DEB
+    ls -l tarnik-programmer_*.deb
+    exit 0
 fi
 
 exec "$BUILD/run/start-with-simulated-station"

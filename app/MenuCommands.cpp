@@ -1,5 +1,6 @@
 // The commands behind the menu bar's picks: the position of a pick, as
 // 100 x top-level index + sub-item index, names the command.
+#include "app/HelpFile.h"
 #include "app/Main.h"
 #include "app/StartDir.h"
 #include "widgets/Fabout.h"
@@ -11,12 +12,13 @@
 
 namespace {
 // Hands the help file to the desktop's viewer for its type, with the
-// Source directory as working directory. What the viewer does with it
-// (maximised or not, or failing) is not the program's concern.
+// Source directory as working directory: the web archive where the desktop
+// has a viewer for it, else the same guide as a plain page. What the viewer
+// does with it (maximised or not, or failing) is not the program's concern.
 void OpenHelp()
 {
-    const QString file = StartPath(QStringLiteral("Source/Help.mht"));
     const QString dir = StartPath(QStringLiteral("Source"));
+    const QString file = HelpFileToOpen(dir, DesktopOpensWebArchives());
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     if (QProcess::startDetached(QStringLiteral("xdg-open"), {file}, dir))
         return;

@@ -9,6 +9,8 @@ TApplication::TApplication(int& argc, char** argv)
     setApplicationName(QStringLiteral("tarnik-programmer"));
     // No display name: the platform would append it to every window's
     // title ("О программе — Программатор Tarnik"); each window names itself.
+    // The installed menu entry, so the desktop shows its icon for the window.
+    setDesktopFileName(QStringLiteral("tarnik-programmer"));
     // The program speaks Russian: so do Qt's own dialogs (file, print).
     auto* translator = new QTranslator(this);
     if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

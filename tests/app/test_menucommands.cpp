@@ -13,6 +13,8 @@
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QImage>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -134,6 +136,17 @@ private slots:
                          .toUtf8());
         opener.close();
         QVERIFY(opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        // A stand-in for the desktop's type registry: "xdg-mime query
+        // default TYPE" names the application in the file mime-TYPE (with
+        // '/' as '_'), or none.
+        QFile registry(tmp.filePath("xdg-mime"));
+        QVERIFY(registry.open(QIODevice::WriteOnly));
+        registry.write(QStringLiteral("#!/bin/sh\n[ \"$1 $2\" = \"query default\" ] || exit 1\n"
+                                      "f='%1/mime-'\"$(echo \"$3\" | tr / _)\"\n[ -f \"$f\" ] && cat \"$f\"\nexit 0\n")
+                           .arg(tmp.path())
+                           .toUtf8());
+        registry.close();
+        QVERIFY(registry.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
         qputenv("PATH", tmp.path().toUtf8() + ":" + qgetenv("PATH"));
 
         run = new TestRunDir;
@@ -233,18 +246,57 @@ private slots:
         QCOMPARE(modal.Shown(), static_cast<QWidget*>(f_about));
     }
 
+    // Help hands a file to the opener with Source as working directory:
+    // the web archive where the desktop names a viewer for it, else the
+    // same guide as a page with its pictures.
+    void helpOpensTheHelpFileInTheSourceFolder_data()
+    {
+        QTest::addColumn<QString>("registered");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("viewer for multipart/related") << "multipart_related" << "Source/Help.mht";
+        QTest::newRow("viewer for application/x-mimearchive") << "application_x-mimearchive" << "Source/Help.mht";
+        QTest::newRow("no viewer") << "" << "Source/Help.html";
+    }
     void helpOpensTheHelpFileInTheSourceFolder()
     {
+        QFETCH(QString, registered);
+        QFETCH(QString, opened);
+        const QString mark = tmp.filePath("mime-" + registered);
+        if (!registered.isEmpty()) {
+            QFile f(mark);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("archive-viewer.desktop\n");
+        }
         QFile::remove(helpLog);
         modal.Arm();
         Pick(3, 0);
+        if (!registered.isEmpty())
+            QFile::remove(mark);
         QVERIFY(!modal.Shown());   // nothing modal: the viewer runs on its own
         QVERIFY(QTest::qWaitFor([this] { return QFile::exists(helpLog); }, 5000));
         QFile log(helpLog);
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(log.readAll()).split('\n');
         QCOMPARE(QFileInfo(lines.value(0)).canonicalFilePath(), QFileInfo(run->File("Source")).canonicalFilePath());
-        QCOMPARE(lines.value(1), run->File("Source/Help.mht"));
+        QCOMPARE(lines.value(1), run->File(opened));
+        QVERIFY(QFile::exists(lines.value(1)));
+    }
+
+    // The page the help opens without a viewer for archives is the guide,
+    // and every picture it shows lies beside it.
+    void helpPageHoldsTheGuideAndItsPictures()
+    {
+        QFile page(run->File("Source/Help.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(page.readAll());
+        QVERIFY(html.contains(QStringLiteral("Чтение")) && html.contains(QStringLiteral("Настройки загружены")));
+        static const QRegularExpression picture(QStringLiteral("src=\"(images/[^\"]+)\""));
+        int pictures = 0;
+        for (auto it = picture.globalMatch(html); it.hasNext(); ++pictures) {
+            const QString file = run->File("Source/" + it.next().captured(1));
+            QVERIFY2(!QImage(file).isNull(), qPrintable(file));
+        }
+        QVERIFY(pictures >= 10);
     }
 
     void positionsWithoutCommandDoNothing()

@@ -2,7 +2,9 @@
 // button needs from each picture.
 #include <QtTest>
 #include <QDir>
+#include <QPainter>
 #include <QProcess>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 
 namespace {
@@ -156,6 +158,42 @@ private slots:
         for (const QString& name : PictureNames)
             QVERIFY2(ReadAll(QDir(out).filePath(name + ".bmp")) == ReadAll(again.filePath(name + ".bmp")),
                      qPrintable(name));
+    }
+
+    // The desktop icon: a PNG at every size the menu uses and an SVG, all
+    // the same drawing on a transparent ground.
+    void desktopIconAtEverySizeAndAsSvg()
+    {
+        QTemporaryDir theme;
+        QCOMPARE(Run({ "--icons", theme.path() }), 0);
+        QImage reference;
+        for (int size : { 48, 64, 128, 256 }) {
+            const QImage icon = QImage(theme.filePath(QStringLiteral("%1x%1/apps/tarnik-programmer.png").arg(size)))
+                                    .convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(icon.size(), QSize(size, size));
+            QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+            QCOMPARE(qAlpha(icon.pixel(size - 1, size - 1)), 0);
+            QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+            if (size == 64)
+                reference = icon;
+        }
+        QSvgRenderer svg(theme.filePath("scalable/apps/tarnik-programmer.svg"));
+        QVERIFY(svg.isValid());
+        QCOMPARE(svg.viewBox(), QRect(0, 0, 64, 64));
+        QImage drawn(64, 64, QImage::Format_ARGB32);
+        drawn.fill(Qt::transparent);
+        {
+            QPainter p(&drawn);
+            svg.render(&p);
+        }
+        // Alike pixel for pixel, but for the smoothing of edges.
+        int far = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) {
+                const QRgb a = reference.pixel(x, y), b = drawn.pixel(x, y);
+                far += Distance(a, b) > 48 || qAbs(qAlpha(a) - qAlpha(b)) > 48;
+            }
+        QVERIFY2(far < 64 * 64 / 50, qPrintable(QString::number(far)));
     }
 
     void failureIsReported()

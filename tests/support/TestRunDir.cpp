@@ -3,17 +3,21 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
+// Copies a folder with everything below it (the help page's pictures lie in
+// a subfolder of Source).
 bool CopyTree(const QString& from, const QString& to)
 {
     if (!QDir().mkpath(to))
         return false;
-    QDirIterator it(from, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    QDirIterator it(from, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     bool ok = true;
     while (it.hasNext()) {
         const QString src = it.next();
-        ok = QFile::copy(src, QDir(to).filePath(it.fileName())) && ok;
+        const QString dst = QDir(to).filePath(QDir(from).relativeFilePath(src));
+        ok = QDir().mkpath(QFileInfo(dst).path()) && QFile::copy(src, dst) && ok;
     }
     return ok;
 }

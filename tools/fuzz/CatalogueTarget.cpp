@@ -55,7 +55,9 @@ int FuzzCatalogue(const uint8_t* data, size_t size)
     const QString path = FuzzScratchFile(QStringLiteral("Settings.xml"), data, size);
     const Read first = ReadOnce(path);
 
-    // The write-back changes only port, speed and the two options: what was read before must read the same afterwards.
+    // The write-back changes only the remembered choices (port, speed, the
+    // common-frequency and safe-write options): what was read before must
+    // read the same afterwards.
     QDomDocument doc;
     TXMLFile xml(&doc);
     TCatalogueChoices choices;

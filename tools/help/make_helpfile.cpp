@@ -1,7 +1,11 @@
 // Builds the help file Help.mht from the page Help.html of this folder: the
-// page and every picture it shows, packed into one web archive.
+// page and every picture it shows, packed into one web archive. The second
+// form writes the same guide as a plain page with its pictures beside it,
+// for desktops that have no viewer for web archives: <output folder>/Help.html
+// and <output folder>/images/<name>.png.
 //
 //   tarnik-helpfile <Help.html> <pictures folder> <Help.mht>
+//   tarnik-helpfile --html <Help.html> <pictures folder> <output folder>
 //
 // The page refers to its pictures as images/<name>.png. "journal-<n>" is
 // journal icon n; any other name is the button picture <name>.bmp of the
@@ -11,12 +15,14 @@
 #include "app/JournalIcons.h"
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -66,26 +72,11 @@ QString Title(const QString& html)
     return m.hasMatch() ? m.captured(1) : QStringLiteral("Help");
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// Every picture the page refers to (images/<name>.png), in order of first
+// mention, as PNG. False, with a message, when one cannot be made.
+bool PagePictures(const QString& text, const QString& picturesDir, QList<Mhtml::Resource>& out)
 {
-    QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: tarnik-helpfile <Help.html> <pictures folder> <Help.mht>\n");
-        return 2;
-    }
-    QFile page(QString::fromLocal8Bit(argv[1]));
-    if (!page.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "tarnik-helpfile: cannot read %s\n", argv[1]);
-        return 1;
-    }
-    const QByteArray html = page.readAll();
-    const QString text = QString::fromUtf8(html);
-    const QString picturesDir = QString::fromLocal8Bit(argv[2]);
     const QList<QPixmap> icons = JournalIcons();
-
-    QList<Mhtml::Resource> resources;
     QStringList seen;
     static const QRegularExpression reference(QStringLiteral("src=\"(images/([A-Za-z0-9_-]+)\\.png)\""));
     for (auto it = reference.globalMatch(text); it.hasNext();) {
@@ -96,17 +87,55 @@ int main(int argc, char** argv)
         const QByteArray png = Png(Picture(m.captured(2), picturesDir, icons));
         if (png.isEmpty()) {
             std::fprintf(stderr, "tarnik-helpfile: no picture for %s\n", qPrintable(m.captured(1)));
-            return 1;
+            return false;
         }
-        resources << Mhtml::Resource{ ImageBase + m.captured(1), "image/png", png };
+        out << Mhtml::Resource{ m.captured(1), "image/png", png };
     }
+    return true;
+}
 
-    QSaveFile out(QString::fromLocal8Bit(argv[3]));
-    if (!out.open(QIODevice::WriteOnly)
-        || out.write(Mhtml::Archive(Title(text), PageLocation, html, resources)) < 0
-        || !out.commit()) {
-        std::fprintf(stderr, "tarnik-helpfile: cannot write %s\n", argv[3]);
+bool Save(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile out(path);
+    const bool ok = QDir().mkpath(QFileInfo(path).path()) && out.open(QIODevice::WriteOnly)
+        && out.write(bytes) == bytes.size() && out.commit();
+    if (!ok)
+        std::fprintf(stderr, "tarnik-helpfile: cannot write %s\n", qPrintable(path));
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    const bool html = argc == 5 && std::strcmp(argv[1], "--html") == 0;
+    if (argc != 4 && !html) {
+        std::fprintf(stderr, "usage: tarnik-helpfile <Help.html> <pictures folder> <Help.mht>\n"
+                             "       tarnik-helpfile --html <Help.html> <pictures folder> <output folder>\n");
+        return 2;
+    }
+    char** args = html ? argv + 1 : argv;
+    QFile page(QString::fromLocal8Bit(args[1]));
+    if (!page.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "tarnik-helpfile: cannot read %s\n", args[1]);
         return 1;
     }
-    return 0;
+    const QByteArray bytes = page.readAll();
+    const QString text = QString::fromUtf8(bytes);
+    QList<Mhtml::Resource> pictures;
+    if (!PagePictures(text, QString::fromLocal8Bit(args[2]), pictures))
+        return 1;
+    const QString out = QString::fromLocal8Bit(args[3]);
+
+    if (html) {
+        const QDir folder(out);
+        bool ok = Save(folder.filePath(QStringLiteral("Help.html")), bytes);
+        for (const Mhtml::Resource& picture : pictures)
+            ok = Save(folder.filePath(picture.location), picture.data) && ok;
+        return ok ? 0 : 1;
+    }
+    for (Mhtml::Resource& picture : pictures)
+        picture.location.prepend(ImageBase);
+    return Save(out, Mhtml::Archive(Title(text), PageLocation, bytes, pictures)) ? 0 : 1;
 }

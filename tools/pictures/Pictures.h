@@ -27,7 +27,11 @@ void Exit(QPainter& p);         // open door with an arrow
 void Ok(QPainter& p);           // green tick
 void Error(QPainter& p);        // red cross
 
-// The program's logo (Logo.cpp).
+// The program's logo and its desktop icon (Logo.cpp). The icon draws on a
+// 64 x 64 canvas with a transparent ground; it is written at every size the
+// desktop asks for and as SVG.
 void Logo(QPainter& p);
+void AppIcon(QPainter& p);
+constexpr int AppIconCanvas = 64;
 
 } // namespace Pictures

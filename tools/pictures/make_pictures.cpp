@@ -2,12 +2,21 @@
 // the directory given on the command line. Every picture lies on a flat key
 // colour that also fills its bottom-left pixel: the buttons and the splash
 // take that colour as transparent.
+//
+//   tarnik-pictures <output directory>
+//   tarnik-pictures --icons <icon theme directory>
+//
+// The second form writes the desktop icon into an icon theme tree:
+// <size>x<size>/apps/tarnik-programmer.png for each size the desktop uses
+// and scalable/apps/tarnik-programmer.svg.
+#include "AppIconFiles.h"
 #include "Canvas.h"
 #include "Palette.h"
 #include "Pictures.h"
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -39,8 +48,11 @@ const Picture AllPictures[] = {
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "--icons") == 0)
+        return AppIconFiles::Write(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     if (argc != 2) {
-        std::fprintf(stderr, "usage: tarnik-pictures <output directory>\n");
+        std::fprintf(stderr, "usage: tarnik-pictures <output directory>\n"
+                             "       tarnik-pictures --icons <icon theme directory>\n");
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
