@@ -8,7 +8,7 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "install failed: ${result}")
 endif()
 foreach(f bin/tarnik-cli share/man/man1/tarnik-cli.1 share/bash-completion/completions/tarnik-cli
-          share/tarnik/Settings/Settings.xml)
+          share/tarnik-programmer/Settings/Settings.xml)
   if(NOT EXISTS ${PREFIX}/${f})
     message(FATAL_ERROR "not installed: ${f}")
   endif()
