@@ -24,16 +24,28 @@ struct TCatalogueReceivers {
     std::function<void(int)> speedIndex;
     std::function<void(const TCatalogueLists&)> lists;
     std::function<void(bool)> commonFrequency;
+    std::function<void(bool)> safeWrite;   // params/safewrite: missing or not a number = on
     std::function<void()> bandChange;    // select entry 0 everywhere, then the band change
     std::function<void()> loaded;        // the catalogue is complete
 };
 
-// Reads the catalogue and hands each value to its receiver. A required
-// integer that is missing or not a number throws EConvertError: what was
-// handed on before stays, nothing after it is handed on.
+// Reads the catalogue and hands each value to its receiver. A file that
+// cannot be loaded, a required integer that is missing or not a number, or
+// a count that is negative or above what it feeds can hold throws
+// EConvertError: what was handed on before stays, nothing after it is
+// handed on. Reading never changes the document and costs time linear in
+// the file.
 void ReadCatalogue(TXMLFile& xml, const QString& path, const TCatalogueReceivers& to);
 
-// Writes the three remembered choices back. Nothing is written when the
-// file cannot be loaded. Returns whether the file was saved.
-bool WriteCatalogueChoices(TXMLFile& xml, const QString& path, int portIndex, int speedIndex,
-                           bool commonFrequency);
+// The choices the program remembers from one run to the next.
+struct TCatalogueChoices {
+    int portIndex = 0;             // port/number
+    int speedIndex = 0;            // port/speed
+    bool commonFrequency = true;   // params/onefreq
+    bool safeWrite = true;         // params/safewrite
+};
+
+// Writes the remembered choices back; missing elements are created. Nothing
+// is written when the file cannot be loaded. Returns whether the file was
+// saved.
+bool WriteCatalogueChoices(TXMLFile& xml, const QString& path, const TCatalogueChoices& choices);

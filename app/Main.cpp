@@ -8,8 +8,11 @@
 #include "editors/Fconfig.h"
 #include "editors/Frreccord.h"
 #include "editors/Fsettings.h"
+#include "link/Backups.h"
 #include "link/Fcomsettings.h"
+#include "link/Fportcheck.h"
 #include "link/Fsearch.h"
+#include "link/SerialLine.h"
 #include "widgets/Fabout.h"
 #include "widgets/Frbutton.h"
 #include "widgets/Frmainmenu.h"
@@ -24,6 +27,7 @@
 #include <QHeaderView>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -55,6 +59,16 @@ QFileDialog* ProgrammerFileDialog(QWidget* parent, QFileDialog::AcceptMode mode)
     d->setAcceptMode(mode);
     d->setFileMode(QFileDialog::AnyFile);
     d->setOption(QFileDialog::DontConfirmOverwrite, mode == QFileDialog::AcceptSave);
+    return d;
+}
+
+// The restore's open dialog: station images, the backups first.
+QFileDialog* StationImageDialog(QWidget* parent)
+{
+    auto* d = new QFileDialog(parent);
+    d->setNameFilters({QStringLiteral("Образ станции (*.bin)"), QStringLiteral("Все файлы (*)")});
+    d->setAcceptMode(QFileDialog::AcceptOpen);
+    d->setFileMode(QFileDialog::ExistingFile);
     return d;
 }
 } // namespace
@@ -95,6 +109,7 @@ Tf_main::Tf_main()
     mmclick = new QAction(this);
     od = ProgrammerFileDialog(this, QFileDialog::AcceptOpen);
     sd = ProgrammerFileDialog(this, QFileDialog::AcceptSave);
+    rd = StationImageDialog(this);
 
     Panel1 = new QFrame(this);
     Panel1->setFrameShape(QFrame::NoFrame);
@@ -108,6 +123,11 @@ Tf_main::Tf_main()
     read_btn->setGeometry(8, 6, 120, 36);
     fr_button2 = new Tfr_button(Panel1);
     fr_button2->setGeometry(246, 6, 150, 36);
+    stop_btn = new Tfr_button(Panel1);
+    stop_btn->setGeometry(722, 6, 110, 36);
+    stop_btn->hide();
+    stopKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    stopKey->setEnabled(false);
 
     // Construction proper.
     XmlFile = new TXMLFile(&XMLDoc);
@@ -121,10 +141,11 @@ Tf_main::Tf_main()
         b->SetCaption(QString());
     read_btn->SetCaption(QStringLiteral("Чтение"));
     write_btn->SetCaption(QStringLiteral("Запись"));
+    stop_btn->SetCaption(QStringLiteral("Стоп"));
     const QList<QPair<Tfr_button*, QString>> pictures = {
         {read_btn, "read"}, {write_btn, "write"}, {fr_button1, "print"}, {fr_button2, "add_channel"},
         {fr_button3, "search"}, {fr_button4, "load"}, {fr_button5, "save"}, {fr_button6, "connection"},
-        {fr_button7, "tools sign"}, {fr_button8, "exit"}};
+        {fr_button7, "tools sign"}, {fr_button8, "exit"}, {stop_btn, "error"}};
     for (const auto& p : pictures)
         p.first->SetPicture(StartPath(QStringLiteral("Source/") + p.second + QStringLiteral(".bmp")));
     for (Tfr_button* b : {fr_button1, fr_button3, fr_button4, fr_button5, fr_button6, fr_button7, fr_button8})
@@ -145,6 +166,8 @@ Tf_main::Tf_main()
     wire(fr_button8, &Tf_main::fr_button8PClick);
     wire(read_btn, &Tf_main::read_btnPClick);
     wire(write_btn, &Tf_main::write_btnPClick);
+    wire(stop_btn, &Tf_main::stop_btnPClick);
+    connect(stopKey, &QShortcut::activated, this, [this] { stop_btnPClick(stopKey); });
     connect(mmclick, &QAction::triggered, this, [this] { Guarded([this] { mmclickExecute(fr_mainmenu1); }); });
 }
 
@@ -168,7 +191,7 @@ void Tf_main::resizeEvent(QResizeEvent*)
     for (Tfr_button* b : {fr_button3, fr_button4, fr_button5, fr_button6, fr_button7, fr_button1, fr_button8})
         b->raise();
     fr_progress1->raise();
-    for (Tfr_button* b : {write_btn, read_btn, fr_button2})
+    for (Tfr_button* b : {write_btn, read_btn, fr_button2, stop_btn})
         b->raise();
 }
 
@@ -258,6 +281,7 @@ void Tf_main::LoadSettings()
             row->commonFrequency = on;
         f_config->CheckBox1->setChecked(on);
     };
+    to.safeWrite = [](bool on) { f_config->CheckBox2->setChecked(on); };
     to.bandChange = [this] {
         for (QComboBox* box : f_settings->Lists())
             box->setCurrentIndex(0);
@@ -269,8 +293,12 @@ void Tf_main::LoadSettings()
 
 void Tf_main::SaveSettings()
 {
-    WriteCatalogueChoices(*XmlFile, SettingsPath(), f_com->fr_combobox1->currentIndex(),
-                          f_com->fr_combobox2->currentIndex(), f_config->CheckBox1->isChecked());
+    TCatalogueChoices choices;
+    choices.portIndex = f_com->fr_combobox1->currentIndex();
+    choices.speedIndex = f_com->fr_combobox2->currentIndex();
+    choices.commonFrequency = f_config->CheckBox1->isChecked();
+    choices.safeWrite = f_config->CheckBox2->isChecked();
+    WriteCatalogueChoices(*XmlFile, SettingsPath(), choices);
 }
 
 void Tf_main::fr_button3PClick(QObject*)
@@ -307,15 +335,32 @@ void Tf_main::SetCommandsEnabled(bool enabled)
     fr_mainmenu1->setEnabled(enabled);
 }
 
+// Asks the running exchange to stop after the byte in progress.
+void Tf_main::stop_btnPClick(QObject*)
+{
+    if (stationBusy)
+        stopRequested = true;
+}
+
 Tf_main::StationCommand::StationCommand(Tf_main* w)
     : window(w)
 {
     window->stationBusy = true;
+    window->stopRequested = false;
     window->SetCommandsEnabled(false);
+    window->stop_btn->show();
+    window->stopKey->setEnabled(true);
+    if (f_port)
+        f_port->Line().SetCancelCheck([w] { return w->stopRequested; });
 }
 
 Tf_main::StationCommand::~StationCommand()
 {
+    if (f_port)
+        f_port->Line().SetCancelCheck({});
+    window->stopKey->setEnabled(false);
+    window->stop_btn->hide();
+    window->stopRequested = false;
     window->stationBusy = false;
     window->SetCommandsEnabled(true);
     if (window->closePending) {

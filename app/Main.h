@@ -6,6 +6,7 @@ class QAction;
 class QFileDialog;
 class QFrame;
 class QScrollArea;
+class QShortcut;
 class QTabWidget;
 class TXMLFile;
 class Tfr_button;
@@ -48,6 +49,9 @@ public:
     Tfr_button* read_btn;
     Tfr_button* fr_button1;   // print
     Tfr_button* fr_button2;   // "Задать канал"
+    Tfr_button* stop_btn;     // "Стоп", shown beside the progress bar while an exchange runs
+    QShortcut* stopKey;       // Escape does what "Стоп" does
+    QFileDialog* rd;          // the restore's choice of a station image
 
     // The path of the programmer file last chosen for saving.
     QString CurrentFile;
@@ -69,6 +73,11 @@ public:
     void read_btnPClick(QObject* sender);
     void write_btnPClick(QObject* sender);
     void mmclickExecute(QObject* sender);
+    void stop_btnPClick(QObject* sender);
+    // "Восстановить из резервной копии...": the chosen image file goes into
+    // the station by the safe write.
+    void RestoreFromBackup(QObject* sender);
+    void RestoreImageFile(const QString& path);
 
     void SaveProgrammerFile(const QString& path);
     void LoadProgrammerFile(const QString& path);
@@ -77,10 +86,13 @@ public:
     // messages, so every command that talks to the station or touches the
     // editors checks this and is refused meanwhile.
     bool StationBusy() const { return stationBusy; }
+    // True once "Стоп" or Escape asked the running exchange to stop.
+    bool StopRequested() const { return stopRequested; }
 
     // Marks a station exchange for its lifetime: the commands are disabled
-    // and the editors locked; a close asked for meanwhile happens when the
-    // exchange has ended.
+    // and the editors locked, "Стоп" is shown and the serial line stops when
+    // it is pressed; a close asked for meanwhile happens when the exchange
+    // has ended.
     class StationCommand {
     public:
         explicit StationCommand(Tf_main* window);
@@ -104,6 +116,7 @@ private:
 
     bool shown = false;
     bool stationBusy = false;
+    bool stopRequested = false;
     bool closePending = false;
 };
 

@@ -39,6 +39,7 @@ void Tf_main::mmclickExecute(QObject* sender)
         break;
     case 4: fr_button8PClick(sender); break;
     case 100: fr_button3PClick(sender); break;
+    case 101: RestoreFromBackup(sender); break;
     case 200: fr_button6PClick(sender); break;
     case 201: fr_button7PClick(sender); break;
     case 300: OpenHelp(); break;

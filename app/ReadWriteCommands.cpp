@@ -2,10 +2,13 @@
 #include "app/ErrorBox.h"
 #include "app/Main.h"
 #include "editors/Fchannels.h"
+#include "editors/Fconfig.h"
 #include "editors/Fsettings.h"
 #include "editors/StationFrequencyCheck.h"
 #include "link/Fportcheck.h"
+#include "link/SafeWrite.h"
 #include "link/StationRecord.h"
+#include <QCheckBox>
 
 // Reads the station into the editors: the settings first (their band change
 // puts every row on the band minimum), then the channels. The settings load
@@ -25,7 +28,8 @@ void Tf_main::read_btnPClick(QObject*)
 
 // Writes the editors into the station: the channels fill the record first,
 // then the settings. A channel frequency the station cannot hold stops the
-// write before anything is sent.
+// write before anything is sent. With the safe write on, the record goes
+// over the station's own image, and only what differs is sent.
 void Tf_main::write_btnPClick(QObject*)
 {
     if (stationBusy)
@@ -39,5 +43,8 @@ void Tf_main::write_btnPClick(QObject*)
         return;
     }
     StationCommand exchange(this);
-    f_port->WriteStation(fr_progress1, record);
+    if (f_config->CheckBox2->isChecked())
+        f_port->SafeWrite(fr_progress1, TSafeWrite::FromRecord(record));
+    else
+        f_port->WriteStation(fr_progress1, record);
 }

@@ -21,6 +21,12 @@ Tf_config::Tf_config(QWidget* parent)
                                          "использовать единую частоту как на\n"
                                          "прием так и на передачу, при смене \n"
                                          "одной будет изменятся и вторая"));
+    // Safe write: on until the catalogue says otherwise.
+    CheckBox2 = new QCheckBox(QStringLiteral("Безопасная запись"), fr_panel1);
+    CheckBox2->setGeometry(16, 56, 281, 20);
+    CheckBox2->setChecked(true);
+    CheckBox2->setToolTip(QStringLiteral("Перед записью станция читается и сохраняется резервная копия,\n"
+                                         "записываются только изменённые байты, затем запись проверяется"));
     fr_button1 = DialogButton(this, QRect(72, 208, 150, 40), QStringLiteral("Принять"), QStringLiteral("ok.bmp"));
     fr_button2 = DialogButton(this, QRect(232, 208, 150, 40), QStringLiteral("Отмена"), QStringLiteral("error.bmp"));
     connect(fr_button1, &Tfr_button::clicked, this, &Tf_config::fr_button1PClick);

@@ -5,7 +5,8 @@ class QCheckBox;
 class Tfr_button;
 class Tfr_panel;
 
-// "Настройки приложения": the common receive and transmit frequency option.
+// "Настройки приложения": the common receive and transmit frequency option
+// and the safe write of the station.
 class Tf_config : public QDialog {
     Q_OBJECT
 public:
@@ -13,6 +14,7 @@ public:
 
     Tfr_panel* fr_panel1;
     QCheckBox* CheckBox1;   // "Общая частота приема и передачи"
+    QCheckBox* CheckBox2;   // "Безопасная запись": "Запись" and the restore follow the tick
     Tfr_button* fr_button1; // "Принять"
     Tfr_button* fr_button2; // "Отмена"
 

@@ -136,6 +136,13 @@ bool Tf_port::WriteStation(Tfr_progress* progress, const TTarnikPlus& record)
     return link->WriteStation(progress ? &sink : nullptr, record);
 }
 
+TSafeWriteResult Tf_port::SafeWrite(Tfr_progress* progress, const TSafeWrite::BuildImage& build)
+{
+    TProgressBarSink sink(progress);
+    TSafeWrite write(*line, ChosenConnection, Log);
+    return write.Run(build, progress ? &sink : nullptr);
+}
+
 bool Tf_port::WritePwmPower(int power)
 {
     return link->WritePwmPower(power);

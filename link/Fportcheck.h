@@ -1,4 +1,5 @@
 #pragma once
+#include "link/SafeWrite.h"
 #include <QByteArray>
 #include <QWidget>
 #include <memory>
@@ -49,6 +50,8 @@ public:
     bool ReadStation(Tfr_progress* progress, TTarnikPlus& record);
     bool WriteStation(Tfr_progress* progress, const TTarnikPlus& record);
     bool WritePwmPower(int power);
+    // The safe write of the image that build makes of the station's own.
+    TSafeWriteResult SafeWrite(Tfr_progress* progress, const TSafeWrite::BuildImage& build);
 
     // The serial link itself, for the station search.
     bool OpenPort(int port, int baud);

@@ -97,6 +97,14 @@ bool TStationLink::Stopped() const
     return line.CancelRequested();
 }
 
+void TStationLink::LogFailure(const QString& error, const QString& stopped)
+{
+    if (Stopped())
+        journal(IconStopped, stopped);
+    else
+        journal(IconError, error);
+}
+
 bool TStationLink::Identify()
 {
     QByteArray answer;
@@ -125,10 +133,7 @@ bool TStationLink::ReadStationImage(TTransferProgress* progress, QByteArray& ima
     TPortSession session(line);
     QByteArray read;
     if (!ReadImage(progress, read)) {
-        if (Stopped())
-            journal(IconStopped, TextStopped());
-        else
-            journal(IconError, TextReadFailed());
+        LogFailure(TextReadFailed(), TextStopped());
         return false;
     }
     image = read;
@@ -186,10 +191,7 @@ bool TStationLink::WriteImage(TTransferProgress* progress, const QByteArray& ima
     TPortSession session(line);
     if (!Identify()) {
         shown.Hide();
-        if (Stopped())
-            journal(IconStopped, TextStopped());
-        else
-            journal(IconError, TextWriteNoStation);
+        LogFailure(TextWriteNoStation, TextStopped());
         return false;
     }
     QList<int> everyByte;
@@ -236,11 +238,11 @@ bool TStationLink::WritePwmPower(int power)
         return false;
     TPortSession session(line);
     if (!Identify()) {
-        journal(IconError, TextWriteNoStation);
+        LogFailure(TextWriteNoStation, TextStopped());
         return false;
     }
     if (!WriteConfirmed(static_cast<quint8>(power), PwmPowerAddress, PwmPowerPage)) {
-        journal(IconError, TextWriteRetries());
+        LogFailure(TextWriteRetries(), TextWriteStopped());
         return false;
     }
     FinishWrite();

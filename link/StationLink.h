@@ -112,6 +112,8 @@ private:
     // open error.
     bool OpenChosenPort(const TConnectionChoice& choice, const std::function<void()>& beforeReport);
     bool WriteConfirmed(quint8 data, int address, int page);
+    // Logs the error, or the stop when the user asked for one.
+    void LogFailure(const QString& error, const QString& stopped);
 
     TSerialLine& line;
     ChoiceSource choice;

@@ -3,6 +3,7 @@
 #include "app/Convert.h"
 #include "document/U_xml.h"
 #include "tests/support/TestRunDir.h"
+#include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -19,6 +20,7 @@ struct Received {
     int speed = -100;
     TCatalogueLists lists;
     bool common = false;
+    int safeWrite = -1;   // -1: not handed on
 };
 
 TCatalogueReceivers Recorder(Received& r)
@@ -30,6 +32,7 @@ TCatalogueReceivers Recorder(Received& r)
     to.speedIndex = [&r](int i) { r.order << "speed"; r.speed = i; };
     to.lists = [&r](const TCatalogueLists& l) { r.order << "lists"; r.lists = l; };
     to.commonFrequency = [&r](bool on) { r.order << "common"; r.common = on; };
+    to.safeWrite = [&r](bool on) { r.order << "safewrite"; r.safeWrite = on; };
     to.bandChange = [&r] { r.order << "band"; };
     to.loaded = [&r] { r.order << "loaded"; };
     return to;
@@ -63,17 +66,24 @@ class TestCatalogue : public QObject {
 private:
     void Read(const QByteArray& bytes, Received& r, bool expectFailure = false)
     {
+        const QString error = Error(bytes, r);
+        QVERIFY2(error.isEmpty() != expectFailure, qPrintable(error));
+    }
+
+    // The message that stopped loading; empty when it completed.
+    QString Error(const QByteArray& bytes, Received& r)
+    {
         TestRunDir run;
-        QVERIFY(run.WriteSettings(bytes));
+        if (!run.WriteSettings(bytes))
+            return QStringLiteral("not written");
         QDomDocument doc;
         TXMLFile xml(&doc);
-        bool failed = false;
         try {
             ReadCatalogue(xml, run.SettingsFile(), Recorder(r));
-        } catch (const EConvertError&) {
-            failed = true;
+        } catch (const EConvertError& e) {
+            return e.Message();
         }
-        QCOMPARE(failed, expectFailure);
+        return QString();
     }
 
 private slots:
@@ -81,11 +91,13 @@ private slots:
     {
         Received r;
         Read(ShippedSettings(), r);
-        QCOMPARE(r.order, (QStringList{"menu", "hints", "port", "speed", "lists", "common", "band", "loaded"}));
+        QCOMPARE(r.order, (QStringList{"menu", "hints", "port", "speed", "lists", "common", "safewrite", "band",
+                                       "loaded"}));
         QCOMPARE(r.menu.size(), 4);
         QCOMPARE(r.menu[0].SubItems.size(), 5);
         QCOMPARE(r.menu[0].SubItems[3], QStringLiteral("-"));
-        QCOMPARE(r.menu[1].SubItems.size(), 1);
+        QCOMPARE(r.menu[1].SubItems.size(), 2);
+        QCOMPARE(r.menu[1].SubItems[1], QStringLiteral("Восстановить из резервной копии..."));
         QCOMPARE(r.menu[2].SubItems.size(), 2);
         QCOMPARE(r.menu[3].SubItems.size(), 2);
         QCOMPARE(r.hints.keys(), (QList<int>{1, 3, 4, 5, 6, 7, 8}));
@@ -95,6 +107,7 @@ private slots:
         QCOMPARE(r.speed, 0);
         QCOMPARE(r.lists.bands.first(), QStringLiteral("33000 - 41000 кГц"));
         QVERIFY(r.common);
+        QCOMPARE(r.safeWrite, 1);
     }
 
     void shippedListsFitTheStationFields()
@@ -148,9 +161,10 @@ private slots:
     void subItemCountBeyondTheElementsGivesEmptyTitles()
     {
         Received r;
-        Read(Edited("<count>1</count>\n      <subitem1>Поиск станции</subitem1>",
-                    "<count>3</count>\n      <subitem1>Поиск станции</subitem1>"), r);
-        QCOMPARE(r.menu[1].SubItems, (QStringList{"Поиск станции", "", ""}));
+        Read(Edited("<count>2</count>\n      <subitem1>Поиск станции</subitem1>",
+                    "<count>4</count>\n      <subitem1>Поиск станции</subitem1>"), r);
+        QCOMPARE(r.menu[1].SubItems,
+                 (QStringList{"Поиск станции", "Восстановить из резервной копии...", "", ""}));
     }
 
     void bandLimitsAreCopiedAsWritten()
@@ -183,6 +197,27 @@ private slots:
         Received r;
         Read(Edited("<onefreq>1</onefreq>", "<onefreq>" + value + "</onefreq>"), r);
         QCOMPARE(r.common, on);
+    }
+
+    void safeWriteIsOnUnlessStoredAsZero_data()
+    {
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<int>("on");
+        QTest::newRow("zero") << "<safewrite>0</safewrite>" << 0;
+        QTest::newRow("one") << "<safewrite>1</safewrite>" << 1;
+        QTest::newRow("negative") << "<safewrite>-2</safewrite>" << 1;
+        QTest::newRow("not a number") << "<safewrite>да</safewrite>" << 1;
+        QTest::newRow("empty") << "<safewrite/>" << 1;
+        QTest::newRow("missing") << "" << 1;
+    }
+    void safeWriteIsOnUnlessStoredAsZero()
+    {
+        QFETCH(QString, element);
+        QFETCH(int, on);
+        Received r;
+        Read(Edited("<safewrite>1</safewrite>", element), r);
+        QCOMPARE(r.safeWrite, on);
+        QVERIFY(r.order.contains("loaded"));
     }
 
     void portThatIsNotANumberSelectsTheFirstAndLoadingGoesOn()
@@ -228,11 +263,89 @@ private slots:
         QCOMPARE(onefreq.order, (QStringList{"menu", "hints", "port", "speed", "lists"}));
     }
 
-    void negativeCountsMeanNone()
+    void negativeCountsStopLikeCountsThatAreNotNumbers()
     {
         Received r;
-        Read(Edited("<count>4</count>", "<count>-2</count>"), r);
-        QVERIFY(r.menu.isEmpty());
+        Read(Edited("<count>4</count>", "<count>-2</count>"), r, true);
+        QVERIFY(r.order.isEmpty());
+    }
+
+    // Each count has an upper bound from what it feeds; the bound itself
+    // loads, one above it stops loading like a count that is not a number.
+    void countsAreBoundedByWhatTheyFeed_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<int>("bound");
+        QTest::addColumn<QStringList>("handedBeforeTheStop");
+        const QStringList none;
+        const QStringList lists{"menu", "hints", "port", "speed"};
+        QTest::newRow("menu items") << "<count>4</count>" << "<count>%1</count>" << 100 << none;
+        QTest::newRow("sub-items") << "<count>1</count>\n      <subitem1>Поиск станции</subitem1>"
+                                   << "<count>%1</count>\n      <subitem1>Поиск станции</subitem1>" << 100 << none;
+        QTest::newRow("deviation") << "<count>10</count>\n      <item1>0,5" << "<count>%1</count>\n      <item1>0,5" << 31
+                                   << lists;
+        QTest::newRow("sql") << "<sql>16</sql>" << "<sql>%1</sql>" << 256 << lists;
+        QTest::newRow("bands") << "<count>3</count>\n      <min1>" << "<count>%1</count>\n      <min1>" << 255
+                               << lists;
+    }
+    void countsAreBoundedByWhatTheyFeed()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(int, bound);
+        QFETCH(QStringList, handedBeforeTheStop);
+        // At the bound the count itself passes (the menu then stops at the
+        // first missing item count, which is not about the bound).
+        Received atBound;
+        QVERIFY(!Error(Edited(from, to.arg(bound)), atBound).contains(QStringLiteral("вне пределов")));
+        for (int beyond : {bound + 1, 2000000000, -1}) {
+            Received r;
+            QVERIFY(Error(Edited(from, to.arg(beyond)), r).contains(QStringLiteral("вне пределов")));
+            QCOMPARE(r.order, handedBeforeTheStop);
+        }
+    }
+
+    void boundMessageNamesTheCountAndItsLimits()
+    {
+        TestRunDir run;
+        QVERIFY(run.WriteSettings(Edited("<sql>16</sql>", "<sql>300</sql>")));
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        try {
+            ReadCatalogue(xml, run.SettingsFile(), {});
+            QFAIL("loaded");
+        } catch (const EConvertError& e) {
+            QCOMPARE(e.Message(), QStringLiteral("Settings.xml: число 300 в params/sql вне пределов 0 - 256."));
+        }
+    }
+
+    void unloadableFileIsNamedWithTheReason()
+    {
+        TestRunDir run;
+        QVERIFY(QFile::remove(run.SettingsFile()));
+        QVERIFY(QDir().mkdir(run.SettingsFile()));
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        try {
+            ReadCatalogue(xml, run.SettingsFile(), {});
+            QFAIL("loaded");
+        } catch (const EConvertError& e) {
+            QCOMPARE(e.Message(), QStringLiteral("Settings.xml не загружен: это папка, а не файл."));
+        }
+    }
+
+    // Items are found by number in one pass: any order, the first of two
+    // with one name, gaps left empty, leading zeros are other names.
+    void numberedItemsAreFoundInAnyOrder()
+    {
+        Received r;
+        Read("<s><mainmenu><count>0</count></mainmenu><params><dev><count>4</count><item04>x</item04>"
+             "<item3>c</item3><item2>b</item2><item3>dup</item3><item1>a</item1><item5>e</item5></dev>"
+             "<up><count>0</count></up><loud><count>0</count></loud><noise><count>0</count></noise>"
+             "<sql>0</sql><diap><count>0</count></diap></params></s>",
+             r, true);   // no onefreq: stops after the lists
+        QCOMPARE(r.lists.deviation, (QStringList{"a", "b", "c", ""}));
     }
 
     void writingBackChangesOnlyTheThreeChoices()
@@ -240,13 +353,14 @@ private slots:
         TestRunDir run;
         QDomDocument doc;
         TXMLFile xml(&doc);
-        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), 0, 0, true));
+        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), {0, 0, true, true}));
         QCOMPARE(run.ReadSettings(), ShippedSettings());
-        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), 2, -1, false));
+        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), {2, -1, false, false}));
         QString expected = Shipped();
         expected.replace("<number>0</number>", "<number>2</number>");
         expected.replace("<speed>0</speed>", "<speed>-1</speed>");
         expected.replace("<onefreq>1</onefreq>", "<onefreq>0</onefreq>");
+        expected.replace("<safewrite>1</safewrite>", "<safewrite>0</safewrite>");
         QCOMPARE(run.ReadSettings(), Cp1251(expected));
     }
 
@@ -256,11 +370,12 @@ private slots:
         QVERIFY(run.WriteSettings("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<settings/>\n"));
         QDomDocument doc;
         TXMLFile xml(&doc);
-        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), 1, 2, true));
+        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), {1, 2, true, false}));
         QVERIFY(xml.LoadFromFile(run.SettingsFile()));
         QCOMPARE(xml.ReadValue("port", "number"), QStringLiteral("1"));
         QCOMPARE(xml.ReadValue("port", "speed"), QStringLiteral("2"));
         QCOMPARE(xml.ReadValue("params", "onefreq"), QStringLiteral("1"));
+        QCOMPARE(xml.ReadValue("params", "safewrite"), QStringLiteral("0"));
     }
 
     void nothingIsWrittenWhenTheFileCannotBeLoaded()
@@ -269,10 +384,10 @@ private slots:
         QVERIFY(QFile::remove(run.SettingsFile()));
         QDomDocument doc;
         TXMLFile xml(&doc);
-        QVERIFY(!WriteCatalogueChoices(xml, run.SettingsFile(), 1, 1, true));
+        QVERIFY(!WriteCatalogueChoices(xml, run.SettingsFile(), {1, 1, true, true}));
         QVERIFY(!QFile::exists(run.SettingsFile()));
         QVERIFY(run.WriteSettings("<broken"));
-        QVERIFY(!WriteCatalogueChoices(xml, run.SettingsFile(), 1, 1, true));
+        QVERIFY(!WriteCatalogueChoices(xml, run.SettingsFile(), {1, 1, true, true}));
         QCOMPARE(run.ReadSettings(), QByteArray("<broken"));
     }
 };

@@ -142,6 +142,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(f_main));
         f_main->od->setOption(QFileDialog::DontUseNativeDialog);
         f_main->sd->setOption(QFileDialog::DontUseNativeDialog);
+        f_main->rd->setOption(QFileDialog::DontUseNativeDialog);
     }
     void cleanupTestCase()
     {
@@ -200,6 +201,16 @@ private slots:
         modal.Arm();
         Pick(2, 0);
         QCOMPARE(modal.Shown(), static_cast<QWidget*>(f_com));
+        // The restore asks for an image in the backup folder; declined, it
+        // sends nothing.
+        qputenv("XDG_DATA_HOME", tmp.path().toUtf8());
+        const int entries = JournalCount();
+        modal.Arm();
+        Pick(1, 1);
+        QCOMPARE(modal.Shown(), static_cast<QWidget*>(f_main->rd));
+        QCOMPARE(f_main->rd->directory().absolutePath(), tmp.filePath("tarnik-programmer/backups"));
+        QCOMPARE(JournalCount(), entries);
+        QVERIFY(!f_main->StationBusy());
         modal.Arm();
         Pick(2, 1);
         QCOMPARE(modal.Shown(), static_cast<QWidget*>(f_config));
@@ -231,7 +242,7 @@ private slots:
         items << Tmmitem{QStringLiteral("Еще"), {QStringLiteral("Первый"), QStringLiteral("Второй")}};
         f_main->fr_mainmenu1->SetItems(items);
         const int entries = JournalCount();
-        for (const auto& pos : QList<QPair<int, int>>{{1, 1}, {4, 0}, {4, 1}}) {
+        for (const auto& pos : QList<QPair<int, int>>{{1, 2}, {4, 0}, {4, 1}}) {
             modal.Arm();
             Pick(pos.first, pos.second);
             QCOMPARE(100 * f_main->fr_mainmenu1->ItemIndex() + f_main->fr_mainmenu1->SubItemIndex(),

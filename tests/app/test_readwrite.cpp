@@ -1,6 +1,7 @@
 // The read and write commands without a station: a failed read leaves the
-// editors, the check before a write, and the guard that keeps one station
-// exchange at a time and defers a close until it has ended.
+// editors, the check before a write, the guard that keeps one station
+// exchange at a time and defers a close until it has ended, and the safe
+// write option kept in the catalogue.
 #include "editors/Fconfig.h"
 #include "tests/editors/ProgramWindows.h"
 #include "widgets/Frbutton.h"
@@ -73,19 +74,58 @@ private slots:
         QCOMPARE(p.Journal().size(), entries);   // the link was not asked to send anything
     }
 
+    void aHoldableConfigurationGoesToTheLink_data()
+    {
+        QTest::addColumn<bool>("safeWrite");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("every byte") << false << "Ошибка записи данных. Возможно станция не подключена.";
+        QTest::newRow("safe write") << true << "Ошибка чтения данных. Возможно станция не подключена.";
+    }
     void aHoldableConfigurationGoesToTheLink()
     {
+        QFETCH(bool, safeWrite);
+        QFETCH(QString, failure);
         TestPorts ports;
         SimStation silent;   // a port that opens, with nothing answering
         QVERIFY(silent.Start(19200, {QStringLiteral("--silent")}, &ports, 1));
         ProgramWindows p;
         QVERIFY(p.started);
+        f_config->CheckBox2->setChecked(safeWrite);
         SetChannel(7, 35000000, 36000000);
         const int entries = p.Journal().size();
         f_main->write_btn->clicked();
         QVERIFY(p.errors.isEmpty());
         QVERIFY(p.Journal().size() > entries);   // no station answers: the link reports its failure
+        QCOMPARE(p.Journal().last(), failure);
         QCOMPARE(LastIcon(), 6);
+    }
+
+    void theSafeWriteOptionSurvivesARestart()
+    {
+        QByteArray saved;
+        {
+            ProgramWindows p;
+            QVERIFY(p.started);
+            QVERIFY(f_config->CheckBox2->isChecked());   // shipped on
+            f_config->CheckBox2->setChecked(false);
+            f_main->close();
+            saved = p.run.ReadSettings();
+        }
+        QVERIFY(saved.contains("<safewrite>0</safewrite>"));
+        ProgramWindows again(saved);
+        QVERIFY(again.started);
+        QVERIFY(!f_config->CheckBox2->isChecked());
+        QVERIFY(f_config->CheckBox1->isChecked());   // the other option is its own
+    }
+
+    void aCatalogueWithoutTheOptionStartsWithItOn()
+    {
+        ProgramWindows p(SettingsWith("<safewrite>1</safewrite>", ""));
+        QVERIFY(p.started);
+        QVERIFY(!p.run.ReadSettings().contains("safewrite"));
+        QVERIFY(f_config->CheckBox2->isChecked());
+        f_main->close();
+        QVERIFY(p.run.ReadSettings().contains("<safewrite>1</safewrite>"));
     }
 
     void noCommandStartsWhileAnExchangeRuns()

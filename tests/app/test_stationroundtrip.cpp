@@ -1,18 +1,23 @@
 // The main job end to end against the simulated station: "Чтение" brings its
-// configuration into the editors, "Запись" puts it back; a changed channel
-// reaches the station; "Установить" writes the PWM power alone; an unknown
-// band is refused whole; and nothing else starts, nor does the window close,
-// while a transfer runs.
+// configuration into the editors, "Запись" puts it back, with the safe write
+// and without; a changed channel reaches the station; "Установить" writes
+// the PWM power alone; an unknown band is refused whole; nothing else
+// starts, nor does the window close, while a transfer runs; "Стоп" and
+// Escape stop a transfer; a backup image goes back into the station.
 #include "editors/Fconfig.h"
+#include "link/ImageCodec.h"
+#include "link/StationLink.h"
 #include "link/Fcomsettings.h"
 #include "tests/editors/ProgramWindows.h"
 #include "tests/tools/StationProcess.h"
 #include "widgets/Frbutton.h"
 #include "widgets/Frprogress.h"
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 
 namespace {
 constexpr int Com = 5;
@@ -131,11 +136,12 @@ public:
     explicit Bench(const QByteArray& image, const QStringList& extra = {})
     {
         imagePath = dir.filePath(QStringLiteral("station.img"));
+        logPath = dir.filePath(QStringLiteral("requests.log"));
         WriteFile(imagePath, image);
         const QString ports = dir.filePath(QStringLiteral("ports"));
         QDir().mkpath(ports);
         stationUp = station.Start(QStringList{"--ports-dir", ports, "--com", QString::number(Com), "--baud",
-                                              "19200", "--image", imagePath} + extra);
+                                              "19200", "--image", imagePath, "--log", logPath} + extra);
         qputenv("TARNIK_PORTS", ports.toLocal8Bit());
         windows = std::make_unique<ProgramWindows>();
         const int port = f_com->fr_combobox1->findText(QStringLiteral("COM%1").arg(Com));
@@ -155,13 +161,25 @@ public:
         return ReadFile(imagePath);
     }
 
+    // The requests the station has received so far.
+    QStringList Requests() const
+    {
+        return QString::fromLatin1(ReadFile(logPath)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
     QTemporaryDir dir;
     QString imagePath;
+    QString logPath;
     StationProcess station;
     std::unique_ptr<ProgramWindows> windows;
     bool stationUp = false;
     bool ready = false;
 };
+
+void SetSafeWrite(bool on)
+{
+    f_config->CheckBox2->setChecked(on);
+}
 
 void SetCommonFrequency(bool on)
 {
@@ -180,12 +198,69 @@ bool Write()
     f_main->write_btn->clicked();
     return ProgramWindows::JournalHas(QStringLiteral("Данные записаны успешно."));
 }
+
+// Band 1 with three channels off the 25 kHz grid (codes 1, 2 and 3 above
+// 33 000 kHz), everything else as the program writes it.
+QByteArray OffGridImage()
+{
+    TTarnikPlus r;
+    r.channels.resize(100);
+    r.range = 1;
+    r.volume = 2;
+    r.lastChannel = 2;
+    QByteArray image;
+    EncodeImage(r, image);
+    for (int i = 0; i < 3; ++i) {
+        const int code = i + 1;
+        image[5 * i] = 0;
+        image[5 * i + 1] = char(code);
+        image[5 * i + 2] = char(code);
+        image[5 * i + 3] = image[5 * i + 4] = 0;
+    }
+    return image;
+}
+
+// Polls until the condition holds, then runs the action once: for acting
+// in the middle of a transfer, which processes window messages.
+void WhenThen(QObject* owner, std::function<bool()> condition, std::function<void()> action)
+{
+    auto* timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, owner, [timer, condition, action] {
+        if (!condition())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action();
+    });
+    timer->start(10);
+}
+
+bool JournalStartsWith(const QString& start)
+{
+    for (const QString& text : ProgramWindows::Journal())
+        if (text.startsWith(start))
+            return true;
+    return false;
+}
 } // namespace
 
 class TestStationRoundTrip : public QObject {
     Q_OBJECT
+    QTemporaryDir dataHome;   // the backups go below it
+
+    QString BackupFolder() const { return dataHome.filePath(QStringLiteral("tarnik-programmer/backups")); }
+    QStringList Backups() const
+    {
+        return QDir(BackupFolder()).entryList(QDir::Files, QDir::Name);
+    }
+
 private slots:
-    void initTestCase() { qApp->setQuitOnLastWindowClosed(false); }
+    void initTestCase()
+    {
+        qApp->setQuitOnLastWindowClosed(false);
+        QVERIFY(dataHome.isValid());
+        qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
+    }
 
     void readThenWriteLeavesTheStationAsItWas_data()
     {
@@ -200,6 +275,7 @@ private slots:
         Bench b(start);
         QVERIFY2(b.ready, qPrintable(b.station.ErrorText()));
         SetCommonFrequency(common);
+        SetSafeWrite(false);   // every byte as a fresh image has it
 
         QVERIFY(Read());
         // The split channels show their own two frequencies.
@@ -228,6 +304,7 @@ private slots:
         Bench b(start);
         QVERIFY(b.ready);
         SetCommonFrequency(true);
+        SetSafeWrite(false);
         QVERIFY(Read());
         Tfr_reccord* row = channelRows[3];
         row->SpeedButton2MouseDown();   // receive up one step, the transmit follows
@@ -314,6 +391,150 @@ private slots:
         QVERIFY(!ProgramWindows::JournalHas(QStringLiteral("Данные записаны успешно.")));
         QCOMPARE(channelRows[0]->CSpinEdit2->Value(), 45100000);   // the read was completed
         QVERIFY(b.windows->run.ReadSettings().contains("<onefreq>0</onefreq>"));
+    }
+
+    // The safe write.
+
+    void theSafeWriteKeepsWhatTheEditorsDoNotShow()
+    {
+        const QByteArray start = StartImage();
+        Bench b(start);
+        QVERIFY(b.ready);
+        SetCommonFrequency(true);
+        SetSafeWrite(true);
+        QVERIFY(Read());
+        channelRows[3]->SpeedButton2MouseDown();   // receive and transmit up one step
+        channelRows[3]->SpeedButton2MouseUp();
+        const QStringList beforeWrite = EditorSnapshot();
+        QVERIFY(Write());
+        QCOMPARE(EditorSnapshot(), beforeWrite);
+
+        // The settings as the editors hold them, channel 3 changed, the
+        // disabled channel 5 emptied; the reserved bytes, byte 503 and the
+        // other channels as the station had them.
+        QByteArray expected = start;
+        expected.replace(500, 16, NormalisedImage(start).mid(500, 16));
+        expected[503] = start[503];
+        PutSlot(expected, {3, 41025, 41025, 0, 50});
+        expected.replace(25, 5, QByteArray(5, char(0xFF)));
+        const QByteArray end = b.StationImage();
+        QVERIFY2(end == expected, qPrintable(Differences(end, expected)));
+
+        QCOMPARE(Backups().size(), 1);   // the first safe write of the run
+        QCOMPARE(ReadFile(QDir(BackupFolder()).filePath(Backups().first())), start);
+        QVERIFY(ProgramWindows::JournalHas(QStringLiteral("Резервная копия: ")
+                                           + QDir(BackupFolder()).filePath(Backups().first())));
+        const QStringList requests = b.Requests();
+        QCOMPARE(requests.mid(0, 2), (QStringList{"11 39 01", "11 39 02"}));
+        QCOMPARE(requests.mid(requests.size() - 3), (QStringList{"11 39 04", "11 39 01", "11 39 02"}));
+        QVERIFY(requests.size() < 2 + 30 + 3);   // only the changed bytes
+        QVERIFY(!f_main->fr_progress1->isVisible());
+        QVERIFY(!f_main->stop_btn->isVisible());
+    }
+
+    void offGridChannelsWrittenBackStayWhereTheyAre()
+    {
+        const QByteArray start = OffGridImage();
+        Bench b(start);
+        QVERIFY(b.ready);
+        SetSafeWrite(true);
+        QVERIFY(Read());
+        QCOMPARE(channelRows[1]->CSpinEdit1->Value(), 33012000);
+        f_main->write_btn->clicked();
+        QVERIFY(ProgramWindows::JournalHas(
+            QStringLiteral("Станция уже содержит эту конфигурацию. Запись не требуется.")));
+        QVERIFY(!ProgramWindows::JournalHas(QStringLiteral("Данные записаны успешно.")));
+        QCOMPARE(b.Requests(), (QStringList{"11 39 01", "11 39 02", "11 39 01", "11 39 02"}));
+        QCOMPARE(b.StationImage(), start);
+    }
+
+    void stopEndsAReadAndLeavesTheEditors()
+    {
+        Bench b(StartImage(), {"--byte-delay", "3"});   // about three seconds for the image
+        QVERIFY(b.ready);
+        const QStringList before = EditorSnapshot();
+        bool shownMeanwhile = false;
+        WhenThen(f_main, [] { return f_main->fr_progress1->isVisible(); }, [&] {
+            shownMeanwhile = f_main->stop_btn->isVisible();
+            QTest::mouseClick(f_main->stop_btn, Qt::LeftButton);
+        });
+        f_main->read_btn->clicked();
+        QVERIFY(shownMeanwhile);
+        QCOMPARE(ProgramWindows::Journal().last(), TStationLink::TextStopped());
+        QCOMPARE(EditorSnapshot(), before);
+        QVERIFY(!f_main->fr_progress1->isVisible());
+        QVERIFY(!f_main->stop_btn->isVisible());
+        QVERIFY(!f_main->StationBusy());
+        QCOMPARE(b.Requests(), (QStringList{"11 39 01", "11 39 02"}));
+        // The next command is not stopped by the old request, once the
+        // station has finished sending the image it had begun.
+        QTest::qWait(4500);
+        QVERIFY2(Read(), qPrintable(ProgramWindows::Journal().join('\n') + b.Requests().join('\n')));
+    }
+
+    void escapeStopsASafeWriteAndNamesTheBackup()
+    {
+        Bench b(StartImage(), {"--write-delay", "20"});
+        QVERIFY(b.ready);
+        SetSafeWrite(true);
+        QVERIFY(Read());
+        for (int i = 20; i < 60; ++i) {
+            channelRows[i]->CheckBox1->setChecked(true);
+            channelRows[i]->CSpinEdit1->SetValue(42000000);
+        }
+        WhenThen(f_main, [] { return JournalStartsWith(QStringLiteral("Байт к записи")); },
+                 [] { QTest::keyClick(f_main, Qt::Key_Escape); });
+        const QStringList earlier = Backups();
+        f_main->write_btn->clicked();
+        QVERIFY(!ProgramWindows::JournalHas(QStringLiteral("Данные записаны успешно.")));
+        QStringList added = Backups();
+        for (const QString& name : earlier)
+            added.removeOne(name);
+        QCOMPARE(added.size(), 1);
+        QCOMPARE(ProgramWindows::Journal().last(),
+                 TStationLink::TextWriteStopped() + QStringLiteral(" Резервная копия: ")
+                     + QDir(BackupFolder()).filePath(added.first()));
+        const QStringList requests = b.Requests();
+        QVERIFY(requests.size() > 2);
+        QVERIFY(requests.size() < 2 + 100);
+        QVERIFY(!requests.contains(QStringLiteral("11 39 04")));
+        QVERIFY(!f_main->StationBusy());
+        QVERIFY(!f_main->stop_btn->isVisible());
+    }
+
+    void aBackupGoesBackIntoTheStation()
+    {
+        const QByteArray start = StartImage();
+        Bench b(start);
+        QVERIFY(b.ready);
+        SetSafeWrite(false);   // the restore writes safely whatever the option says
+        f_settings->TrackBar2->setValue(17);
+        f_settings->Button1->click();   // the PWM power alone
+        QTRY_VERIFY(!f_main->StationBusy());
+        const QString image = b.dir.filePath(QStringLiteral("saved.bin"));
+        QVERIFY(WriteFile(image, start));
+        f_main->RestoreImageFile(image);
+        QVERIFY(ProgramWindows::JournalHas(QStringLiteral("Данные записаны успешно.")));
+        const QStringList requests = b.Requests();
+        QCOMPARE(requests.mid(requests.size() - 6),
+                 (QStringList{"11 39 01", "11 39 02", "11 39 23 03 C8", "11 39 04", "11 39 01", "11 39 02"}));
+        QCOMPARE(b.StationImage(), start);
+        QVERIFY(b.windows->errors.isEmpty());
+    }
+
+    void aFileThatIsNoImageIsRefused()
+    {
+        Bench b(StartImage());
+        QVERIFY(b.ready);
+        const QString file = b.dir.filePath(QStringLiteral("short.bin"));
+        QVERIFY(WriteFile(file, QByteArray(1000, char(0x11))));
+        const int entries = ProgramWindows::Journal().size();
+        f_main->RestoreImageFile(file);
+        QCOMPARE(b.windows->errors.size(), 1);
+        QVERIFY2(b.windows->errors[0].contains(QStringLiteral("1024")), qPrintable(b.windows->errors[0]));
+        QCOMPARE(ProgramWindows::Journal().size(), entries);
+        QVERIFY(b.Requests().isEmpty());
+        QVERIFY(!f_main->StationBusy());
     }
 };
 

@@ -4,9 +4,11 @@
 // It uses a copy of the run directory, builds all windows as the program
 // does, and saves what the X server shows: splash frames while the channel
 // rows are built, the main window, a drop-down menu, a hovered button with
-// its hint, and the About window.
+// its hint, the About window, the options dialog, and the action row as a
+// station exchange shows it (progress bar and "Стоп").
 #include "app/Main.h"
 #include "app/Startup.h"
+#include "editors/Fconfig.h"
 #include "tests/support/TestRunDir.h"
 #include "widgets/Fabout.h"
 #include "widgets/Frbutton.h"
@@ -101,6 +103,12 @@ int main(int argc, char** argv)
     QTest::mouseMove(bar->DropDownImage(), QPoint(10, 30));
     QTest::qWait(300);
     Save(ScreenOf(f_main), "menu-file.png");
+    // The station menu, with the restore.
+    QTest::mouseMove(bar->P, QPoint(bar->ItemEdges()[1] + 3, 15));
+    QTest::qWait(200);
+    QTest::mouseMove(bar->DropDownImage(), QPoint(10, 30));
+    QTest::qWait(300);
+    Save(ScreenOf(f_main), "menu-station.png");
     // Slide along the bar to the last title: the drop-down follows.
     const int last = bar->Items().size() - 1;
     QTest::mouseMove(bar->P, QPoint(bar->ItemEdges()[last] + 3, 15));
@@ -118,6 +126,23 @@ int main(int argc, char** argv)
     QTest::qWait(500);
     Save(ScreenOf(f_about), "about.png");
     f_about->hide();
+
+    // The options dialog.
+    f_config->show();
+    Expect(QTest::qWaitForWindowExposed(f_config), "options dialog exposed");
+    QTest::qWait(300);
+    Save(ScreenOf(f_config), "options.png");
+    f_config->hide();
+
+    // The action row while a station exchange runs.
+    {
+        Tf_main::StationCommand busy(f_main);
+        f_main->fr_progress1->SetPosition(42);
+        f_main->fr_progress1->show();
+        QTest::qWait(300);
+        Save(ScreenOf(f_main), "main-window-busy.png");
+        f_main->fr_progress1->hide();
+    }
 
     // The splash once more, shown alone at rest and at 50 %.
     f_startup->show();
