@@ -9,6 +9,7 @@
 #include "link/PortMap.h"
 #include "link/PortSurvey.h"
 #include <QJsonArray>
+#include <algorithm>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -40,7 +41,9 @@ int Ports(TCliContext& cx)
     QJsonArray list;
     QStringList lines;
     for (int n = PortMap::FirstPort; n <= PortMap::LastPort; ++n) {
-        const TPortEntry* e = survey.Find(n);
+        const auto found = std::find_if(survey.entries.cbegin(), survey.entries.cend(),
+                                        [n](const TPortEntry& entry) { return entry.number == n; });
+        const TPortEntry* e = found == survey.entries.cend() ? nullptr : &*found;
         const QString name = QStringLiteral("COM") + QString::number(n);
         const QString device = e ? e->device : QString();
         const QString why = e ? e->WhyNot() : WithoutDevice(n);

@@ -20,11 +20,6 @@ public:
     explicit Reader(const TXMLFile& xml) : xml(xml) {}
     int Int(const QString& a, const QString& b) { return Convert(StrToInt, {a, b}, xml.ReadValue(a, b)); }
     bool Bool(const QString& a, const QString& b) { return Convert(StrToBool, {a, b}, xml.ReadValue(a, b)); }
-    // The child name of parent, which the path names.
-    int Int(const QDomElement& parent, const QStringList& path, const QString& name)
-    {
-        return Convert(StrToInt, path + QStringList{name}, TXMLFile::ChildText(parent, name));
-    }
     // An element that may be missing (or empty): unset then.
     template <typename T>
     void Optional(const QString& a, const QString& b, std::optional<T>& value, T (*convert)(const QString&))
@@ -32,6 +27,11 @@ public:
         const QString text = xml.ReadValue(a, b);
         if (!text.trimmed().isEmpty())
             value = Convert(convert, {a, b}, text);
+    }
+    // The child name of parent, which the path names.
+    int Int(const QDomElement& parent, const QStringList& path, const QString& name)
+    {
+        return Convert(StrToInt, path + QStringList{name}, TXMLFile::ChildText(parent, name));
     }
 
 private:
