@@ -1,24 +1,41 @@
 #include "app/Catalogue.h"
 #include "app/Convert.h"
 #include "document/U_xml.h"
+#include <QFileInfo>
 
 namespace {
 
 QString N(int i) { return QString::number(i); }
 
-// A count of elements; a negative count means none.
-int Count(int value) { return value < 0 ? 0 : value; }
+// Upper bounds of the catalogue's counts, from what each count feeds. A
+// count is checked before anything is sized from it.
+//
+// Menu: the menu dispatch identifies a pick as 100 x item + row, so a
+// drop-down holds at most 100 rows; the titles of the bar sit side by side
+// in one row of the window, and 100 of them already run far past any
+// screen.
+constexpr int MaxMenuItems = 100;
+constexpr int MaxSubItems = 100;
+// dev and up feed 5-bit station fields, values 0..31, and their lists start
+// with "Нет": at most 31 items.
+constexpr int MaxFiveBitItems = 31;
+// loud, noise and sql feed one-byte fields: at most 256 entries.
+constexpr int MaxByteItems = 256;
+// A band is stored as its number from 1 in one byte.
+constexpr int MaxBands = 255;
 
-QStringList ReadList(TXMLFile& xml, const QString& name)
+// Reads a count as an integer and refuses one outside 0..max: loading then
+// stops exactly as for a count that is not a number.
+int ReadCount(const QString& text, const QString& catalogue, const QString& path, int max)
 {
-    const int n = Count(StrToInt(xml.ReadValue(QStringLiteral("params"), name, QStringLiteral("count"))));
-    QStringList items;
-    for (int k = 1; k <= n; ++k)
-        items << xml.ReadValue(QStringLiteral("params"), name, QStringLiteral("item") + N(k));
-    return items;
+    const int n = StrToInt(text);
+    if (n < 0 || n > max)
+        throw EConvertError(QStringLiteral("%1: число %2 в %3 вне пределов 0 - %4.")
+                                .arg(catalogue, N(n), path, N(max)));
+    return n;
 }
 
-int ReadIndexOrFirst(TXMLFile& xml, const QString& a, const QString& b)
+int ReadIndexOrFirst(const TXMLFile& xml, const QString& a, const QString& b)
 {
     int value = 0;
     return TryStrToInt(xml.ReadValue(a, b), value) ? value : 0;
@@ -28,17 +45,22 @@ int ReadIndexOrFirst(TXMLFile& xml, const QString& a, const QString& b)
 
 void ReadCatalogue(TXMLFile& xml, const QString& path, const TCatalogueReceivers& to)
 {
-    xml.LoadFromFile(path);   // an unreadable file fails at the first number
+    const QString catalogue = QFileInfo(path).fileName();
+    if (!xml.LoadFromFile(path))
+        throw EConvertError(QStringLiteral("%1 не загружен: %2.").arg(catalogue, xml.LoadError()));
 
-    const QString mainmenu = QStringLiteral("mainmenu");
-    TmmitemList menu(Count(StrToInt(xml.ReadValue(mainmenu, QStringLiteral("count")))));
-    for (int i = 1; i <= menu.size(); ++i) {
-        const QString item = QStringLiteral("item") + N(i);
-        Tmmitem& m = menu[i - 1];
-        m.Name = xml.ReadValue(mainmenu, item, QStringLiteral("name"));
-        const int subItems = Count(StrToInt(xml.ReadValue(mainmenu, item, QStringLiteral("count"))));
-        for (int j = 1; j <= subItems; ++j)
-            m.SubItems << xml.ReadValue(mainmenu, item, QStringLiteral("subitem") + N(j));
+    const QString mainmenu = QStringLiteral("mainmenu"), count = QStringLiteral("count");
+    const int items = ReadCount(xml.ReadValue(mainmenu, count), catalogue, QStringLiteral("mainmenu/count"),
+                                MaxMenuItems);
+    const QVector<QDomElement> itemElements =
+        TXMLFile::NumberedChildren(xml.FindNode(mainmenu), QStringLiteral("item"), items);
+    TmmitemList menu(items);
+    for (int i = 0; i < items; ++i) {
+        const QDomElement& item = itemElements[i];
+        menu[i].Name = TXMLFile::ChildText(item, QStringLiteral("name"));
+        const int subItems = ReadCount(TXMLFile::ChildText(item, count), catalogue,
+                                       QStringLiteral("mainmenu/item%1/count").arg(i + 1), MaxSubItems);
+        menu[i].SubItems = TXMLFile::NumberedTexts(item, QStringLiteral("subitem"), subItems);
     }
     if (to.menu)
         to.menu(menu);
@@ -55,19 +77,27 @@ void ReadCatalogue(TXMLFile& xml, const QString& path, const TCatalogueReceivers
     if (to.speedIndex)
         to.speedIndex(speed);
 
+    const QString params = QStringLiteral("params");
+    auto readList = [&](const QString& name, int max) {
+        const int n = ReadCount(xml.ReadValue(params, name, count), catalogue,
+                                QStringLiteral("params/%1/count").arg(name), max);
+        return TXMLFile::NumberedTexts(xml.FindNode(params, name), QStringLiteral("item"), n);
+    };
     TCatalogueLists lists;
-    lists.deviation = ReadList(xml, QStringLiteral("dev"));
-    lists.levels = ReadList(xml, QStringLiteral("up"));
-    lists.volume = ReadList(xml, QStringLiteral("loud"));
-    lists.squelch = ReadList(xml, QStringLiteral("noise"));
-    lists.analogSql = Count(StrToInt(xml.ReadValue(QStringLiteral("params"), QStringLiteral("sql"))));
-    const QString params = QStringLiteral("params"), diap = QStringLiteral("diap");
-    const int bands = Count(StrToInt(xml.ReadValue(params, diap, QStringLiteral("count"))));
-    for (int k = 1; k <= bands; ++k) {
-        const QString max = xml.ReadValue(params, diap, QStringLiteral("max") + N(k));
-        const QString min = xml.ReadValue(params, diap, QStringLiteral("min") + N(k));
-        lists.bands << min + QStringLiteral(" - ") + max + QStringLiteral(" кГц");
-    }
+    lists.deviation = readList(QStringLiteral("dev"), MaxFiveBitItems);
+    lists.levels = readList(QStringLiteral("up"), MaxFiveBitItems);
+    lists.volume = readList(QStringLiteral("loud"), MaxByteItems);
+    lists.squelch = readList(QStringLiteral("noise"), MaxByteItems);
+    lists.analogSql = ReadCount(xml.ReadValue(params, QStringLiteral("sql")), catalogue,
+                                QStringLiteral("params/sql"), MaxByteItems);
+    const QString diap = QStringLiteral("diap");
+    const int bands = ReadCount(xml.ReadValue(params, diap, count), catalogue, QStringLiteral("params/diap/count"),
+                                MaxBands);
+    const QDomElement bandElement = xml.FindNode(params, diap);
+    const QStringList max = TXMLFile::NumberedTexts(bandElement, QStringLiteral("max"), bands);
+    const QStringList min = TXMLFile::NumberedTexts(bandElement, QStringLiteral("min"), bands);
+    for (int k = 0; k < bands; ++k)
+        lists.bands << min[k] + QStringLiteral(" - ") + max[k] + QStringLiteral(" кГц");
     if (to.lists)
         to.lists(lists);
 

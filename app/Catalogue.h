@@ -29,9 +29,12 @@ struct TCatalogueReceivers {
     std::function<void()> loaded;        // the catalogue is complete
 };
 
-// Reads the catalogue and hands each value to its receiver. A required
-// integer that is missing or not a number throws EConvertError: what was
-// handed on before stays, nothing after it is handed on.
+// Reads the catalogue and hands each value to its receiver. A file that
+// cannot be loaded, a required integer that is missing or not a number, or
+// a count that is negative or above what it feeds can hold throws
+// EConvertError: what was handed on before stays, nothing after it is
+// handed on. Reading never changes the document and costs time linear in
+// the file.
 void ReadCatalogue(TXMLFile& xml, const QString& path, const TCatalogueReceivers& to);
 
 // The choices the program remembers from one run to the next.

@@ -17,13 +17,14 @@ QString Truth(bool on) { return on ? QStringLiteral("True") : QStringLiteral("Fa
 // failure names the element.
 class Reader {
 public:
-    explicit Reader(TXMLFile& xml) : xml(xml) {}
+    explicit Reader(const TXMLFile& xml) : xml(xml) {}
     int Int(const QString& a, const QString& b) { return Convert(StrToInt, {a, b}, xml.ReadValue(a, b)); }
-    int Int(const QString& a, const QString& b, const QString& c)
-    {
-        return Convert(StrToInt, {a, b, c}, xml.ReadValue(a, b, c));
-    }
     bool Bool(const QString& a, const QString& b) { return Convert(StrToBool, {a, b}, xml.ReadValue(a, b)); }
+    // The child name of parent, which the path names.
+    int Int(const QDomElement& parent, const QStringList& path, const QString& name)
+    {
+        return Convert(StrToInt, path + QStringList{name}, TXMLFile::ChildText(parent, name));
+    }
 
 private:
     template <typename T>
@@ -36,7 +37,7 @@ private:
         }
     }
 
-    TXMLFile& xml;
+    const TXMLFile& xml;
 };
 } // namespace
 
@@ -72,7 +73,7 @@ bool ReadProgrammerFile(TXMLFile& xml, const QString& path, int maxChannels, TPr
         return false;
     };
     if (!xml.LoadFromFile(path))
-        return fail(QStringLiteral("the file cannot be read or is not XML"));
+        return fail(xml.LoadError());
 
     TProgrammerFile read;
     Reader r(xml);
@@ -90,15 +91,18 @@ bool ReadProgrammerFile(TXMLFile& xml, const QString& path, int maxChannels, TPr
         // Channel elements beyond the rows that exist are not read: nothing
         // could show them.
         const int used = std::min(read.declaredCount, std::max(0, maxChannels));
+        const QVector<QDomElement> elements =
+            TXMLFile::NumberedChildren(xml.FindNode(Channels), QStringLiteral("channel"), used);
         read.channels.resize(used);
         for (int i = 0; i < used; ++i) {
-            const QString name = ChannelName(i);
+            const QStringList path{Channels, ChannelName(i)};
+            const QDomElement& e = elements[i];
             TProgrammerChannel& c = read.channels[i];
-            c.enable = r.Int(Channels, name, QStringLiteral("enable")) != 0;
-            c.rxHz = r.Int(Channels, name, QStringLiteral("RX"));
-            c.txHz = r.Int(Channels, name, QStringLiteral("TX"));
-            c.ctcssRx = r.Int(Channels, name, QStringLiteral("CTCSSRX"));
-            c.ctcssTx = r.Int(Channels, name, QStringLiteral("CTCSSTX"));
+            c.enable = r.Int(e, path, QStringLiteral("enable")) != 0;
+            c.rxHz = r.Int(e, path, QStringLiteral("RX"));
+            c.txHz = r.Int(e, path, QStringLiteral("TX"));
+            c.ctcssRx = r.Int(e, path, QStringLiteral("CTCSSRX"));
+            c.ctcssTx = r.Int(e, path, QStringLiteral("CTCSSTX"));
         }
     } catch (const EConvertError& e) {
         return fail(e.Message());

@@ -1,5 +1,6 @@
 #include "document/U_xml.h"
 #include "app/LocaleFormats.h"
+#include "document/FileRead.h"
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
@@ -8,6 +9,8 @@
 #include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QXmlStreamReader>
+#include <algorithm>
 
 namespace {
 
@@ -55,6 +58,43 @@ QString DeclaredEncoding(const QDomDocument& document)
     static const QRegularExpression re(QStringLiteral("encoding\\s*=\\s*['\"]([^'\"]*)['\"]"));
     const QRegularExpressionMatch m = re.match(first.toProcessingInstruction().data());
     return m.hasMatch() ? m.captured(1) : QString();
+}
+
+// Elements nested deeper than this are refused before the document is
+// built: the DOM recurses once per level and a few thousand levels overflow
+// the stack. The program's files nest four levels deep.
+constexpr int MaxNesting = 256;
+
+bool WithinNestingLimit(const QByteArray& bytes)
+{
+    QXmlStreamReader reader(bytes);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > MaxNesting)
+            return false;
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return true;   // malformed documents are left to the parser to report
+}
+
+// The number n of a name "<prefix><n>" (decimal, no leading zero) when it
+// lies in 1..max; 0 for any other name.
+int ElementNumber(const QString& name, const QString& prefix, int max)
+{
+    if (!name.startsWith(prefix) || name.size() == prefix.size() || name[prefix.size()] == QLatin1Char('0'))
+        return 0;
+    qint64 n = 0;
+    for (qsizetype i = prefix.size(); i < name.size(); ++i) {
+        const QChar c = name[i];
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return 0;
+        n = n * 10 + (c.unicode() - '0');
+        if (n > max)
+            return 0;
+    }
+    return int(n);
 }
 
 } // namespace
@@ -123,16 +163,28 @@ bool TXMLFile::LoadFromFile(const QString& path)
 {
     if (!doc)
         return false;
-    QFile file(path);
-    bool ok = file.open(QIODevice::ReadOnly);
-    if (ok) {
-        const QByteArray bytes = file.readAll();
-        *doc = QDomDocument();
-        ok = bool(doc->setContent(bytes)) && !doc->documentElement().isNull();
+    *doc = QDomDocument();   // inactive until the new content is in
+    QByteArray bytes;
+    loadError = ReadRegularFile(path, MaxFileSize, bytes);
+    if (!loadError.isEmpty())
+        return false;
+    if (!WithinNestingLimit(bytes)) {
+        loadError = QStringLiteral("вложенность элементов больше %1").arg(MaxNesting);
+        return false;
     }
-    if (!ok)
-        *doc = QDomDocument();   // inactive: no root element
-    return ok;
+    QString message;
+    int line = 0, column = 0;
+    if (!doc->setContent(bytes, &message, &line, &column)) {
+        *doc = QDomDocument();
+        loadError = QStringLiteral("не XML (строка %1, столбец %2): %3").arg(line).arg(column).arg(message);
+        return false;
+    }
+    if (doc->documentElement().isNull()) {
+        *doc = QDomDocument();
+        loadError = QStringLiteral("нет корневого элемента");
+        return false;
+    }
+    return true;
 }
 
 bool TXMLFile::SaveToFile(const QString& path)
@@ -142,8 +194,12 @@ bool TXMLFile::SaveToFile(const QString& path)
     QByteArray bytes;
     if (!SerialiseDocument(*doc, bytes))
         return false;
+    // Unbuffered: a buffered QSaveFile whose last bytes fail to reach a
+    // full disk while it commits still reports success and replaces the
+    // file with an empty one. Written straight through, the failing write
+    // itself reports the error and the earlier file stays.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
@@ -181,11 +237,52 @@ QDomElement TXMLFile::ChildNode(const QString& a, const QString& b, const QStrin
     return Child(ChildNode(a, b), c);
 }
 
+QDomElement TXMLFile::FindNode(const QString& a) const
+{
+    if (!Active())
+        return QDomElement();
+    return doc->documentElement().firstChildElement(a);
+}
+
+QDomElement TXMLFile::FindNode(const QString& a, const QString& b) const
+{
+    return FindNode(a).firstChildElement(b);
+}
+
+QDomElement TXMLFile::FindNode(const QString& a, const QString& b, const QString& c) const
+{
+    return FindNode(a, b).firstChildElement(c);
+}
+
 QString TXMLFile::ElementText(const QDomElement& e)
 {
     if (e.isNull() || !e.firstChildElement().isNull())
         return QString();
     return e.text();
+}
+
+QString TXMLFile::ChildText(const QDomElement& parent, const QString& name)
+{
+    return ElementText(parent.firstChildElement(name));
+}
+
+QVector<QDomElement> TXMLFile::NumberedChildren(const QDomElement& parent, const QString& prefix, int count)
+{
+    QVector<QDomElement> found(std::max(0, count));
+    for (QDomElement e = parent.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        const int number = ElementNumber(e.tagName(), prefix, count);
+        if (number > 0 && found[number - 1].isNull())
+            found[number - 1] = e;
+    }
+    return found;
+}
+
+QStringList TXMLFile::NumberedTexts(const QDomElement& parent, const QString& prefix, int count)
+{
+    QStringList texts;
+    for (const QDomElement& e : NumberedChildren(parent, prefix, count))
+        texts << ElementText(e);
+    return texts;
 }
 
 bool TXMLFile::SetElementText(QDomElement e, const QString& text)
@@ -198,14 +295,14 @@ bool TXMLFile::SetElementText(QDomElement e, const QString& text)
     return true;
 }
 
-QString TXMLFile::ReadValue(const QString& a, const QString& b)
+QString TXMLFile::ReadValue(const QString& a, const QString& b) const
 {
-    return ElementText(ChildNode(a, b));
+    return ElementText(FindNode(a, b));
 }
 
-QString TXMLFile::ReadValue(const QString& a, const QString& b, const QString& c)
+QString TXMLFile::ReadValue(const QString& a, const QString& b, const QString& c) const
 {
-    return ElementText(ChildNode(a, b, c));
+    return ElementText(FindNode(a, b, c));
 }
 
 bool TXMLFile::WriteValue(const QString& a, const QString& b, const QString& text)

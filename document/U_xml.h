@@ -1,6 +1,8 @@
 #pragma once
 #include <QDomDocument>
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
 // The program's way into XML files: one document, reduced to loading,
 // saving, starting a new programmer file, and the text of elements reached
@@ -15,9 +17,18 @@ public:
     // root "document" and the head (author, creation time and date).
     bool NewDocument();
 
-    // Loads the file in the encoding its declaration names. On failure the
-    // document is left inactive: reads give empty texts, writes fail.
+    // Loads the file in the encoding its declaration names. Only a regular
+    // file of at most MaxFileSize bytes is read; a directory, a FIFO or a
+    // device is refused without waiting on it. On failure the document is
+    // left inactive (reads give empty texts, writes fail) and LoadError()
+    // says why.
     bool LoadFromFile(const QString& path);
+    QString LoadError() const { return loadError; }
+
+    // The largest file LoadFromFile reads. The program's own files are a few
+    // kilobytes (a programmer file with 100 channels about 20 KB); anything
+    // this large is not one of them, and parsing it would only cost memory.
+    static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 
     // Writes the whole document in the encoding its declaration names.
     // Characters that encoding cannot hold are written as character
@@ -27,13 +38,36 @@ public:
 
     // The element reached from the root by the names; missing elements are
     // created, empty, as the last child of their parent. Null when the
-    // document is inactive.
+    // document is inactive. Used by the writers.
     QDomElement ChildNode(const QString& a);
     QDomElement ChildNode(const QString& a, const QString& b);
     QDomElement ChildNode(const QString& a, const QString& b, const QString& c);
 
-    QString ReadValue(const QString& a, const QString& b);
-    QString ReadValue(const QString& a, const QString& b, const QString& c);
+    // The same element found without creating anything: null when it or
+    // any element on the way is missing. Reading never changes the document.
+    QDomElement FindNode(const QString& a) const;
+    QDomElement FindNode(const QString& a, const QString& b) const;
+    QDomElement FindNode(const QString& a, const QString& b, const QString& c) const;
+
+    // The text of the element FindNode reaches; empty when it is missing or
+    // holds child elements.
+    QString ReadValue(const QString& a, const QString& b) const;
+    QString ReadValue(const QString& a, const QString& b, const QString& c) const;
+
+    // The text of an element as ReadValue gives it, and the text of the
+    // first child of parent with the name (empty for a null parent).
+    static QString ElementText(const QDomElement& e);
+    static QString ChildText(const QDomElement& parent, const QString& name);
+
+    // The children prefix1 .. prefix<count> of parent (element i - 1 is
+    // prefix<i>; null where missing; of two with the same name the first),
+    // found in one pass over parent's children, so that reading N numbered
+    // items costs time linear in N and in the children. The caller bounds
+    // count: the result holds count elements.
+    static QVector<QDomElement> NumberedChildren(const QDomElement& parent, const QString& prefix,
+                                                 int count);
+    // Their texts, as ElementText gives them.
+    static QStringList NumberedTexts(const QDomElement& parent, const QString& prefix, int count);
 
     bool WriteValue(const QString& a, const QString& b, const QString& text);
     bool WriteValue(const QString& a, const QString& b, const QString& c, const QString& text);
@@ -42,10 +76,10 @@ public:
 
 private:
     QDomElement Child(QDomElement parent, const QString& name);
-    static QString ElementText(const QDomElement& e);
     static bool SetElementText(QDomElement e, const QString& text);
 
     QDomDocument* doc;
+    QString loadError;
 };
 
 // Serialises a document as its declaration asks (windows-1251 when it names

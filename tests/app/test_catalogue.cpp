@@ -3,6 +3,7 @@
 #include "app/Convert.h"
 #include "document/U_xml.h"
 #include "tests/support/TestRunDir.h"
+#include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -65,17 +66,24 @@ class TestCatalogue : public QObject {
 private:
     void Read(const QByteArray& bytes, Received& r, bool expectFailure = false)
     {
+        const QString error = Error(bytes, r);
+        QVERIFY2(error.isEmpty() != expectFailure, qPrintable(error));
+    }
+
+    // The message that stopped loading; empty when it completed.
+    QString Error(const QByteArray& bytes, Received& r)
+    {
         TestRunDir run;
-        QVERIFY(run.WriteSettings(bytes));
+        if (!run.WriteSettings(bytes))
+            return QStringLiteral("not written");
         QDomDocument doc;
         TXMLFile xml(&doc);
-        bool failed = false;
         try {
             ReadCatalogue(xml, run.SettingsFile(), Recorder(r));
-        } catch (const EConvertError&) {
-            failed = true;
+        } catch (const EConvertError& e) {
+            return e.Message();
         }
-        QCOMPARE(failed, expectFailure);
+        return QString();
     }
 
 private slots:
@@ -255,11 +263,89 @@ private slots:
         QCOMPARE(onefreq.order, (QStringList{"menu", "hints", "port", "speed", "lists"}));
     }
 
-    void negativeCountsMeanNone()
+    void negativeCountsStopLikeCountsThatAreNotNumbers()
     {
         Received r;
-        Read(Edited("<count>4</count>", "<count>-2</count>"), r);
-        QVERIFY(r.menu.isEmpty());
+        Read(Edited("<count>4</count>", "<count>-2</count>"), r, true);
+        QVERIFY(r.order.isEmpty());
+    }
+
+    // Each count has an upper bound from what it feeds; the bound itself
+    // loads, one above it stops loading like a count that is not a number.
+    void countsAreBoundedByWhatTheyFeed_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<int>("bound");
+        QTest::addColumn<QStringList>("handedBeforeTheStop");
+        const QStringList none;
+        const QStringList lists{"menu", "hints", "port", "speed"};
+        QTest::newRow("menu items") << "<count>4</count>" << "<count>%1</count>" << 100 << none;
+        QTest::newRow("sub-items") << "<count>1</count>\n      <subitem1>Поиск станции</subitem1>"
+                                   << "<count>%1</count>\n      <subitem1>Поиск станции</subitem1>" << 100 << none;
+        QTest::newRow("deviation") << "<count>10</count>\n      <item1>0,5" << "<count>%1</count>\n      <item1>0,5" << 31
+                                   << lists;
+        QTest::newRow("sql") << "<sql>16</sql>" << "<sql>%1</sql>" << 256 << lists;
+        QTest::newRow("bands") << "<count>3</count>\n      <min1>" << "<count>%1</count>\n      <min1>" << 255
+                               << lists;
+    }
+    void countsAreBoundedByWhatTheyFeed()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(int, bound);
+        QFETCH(QStringList, handedBeforeTheStop);
+        // At the bound the count itself passes (the menu then stops at the
+        // first missing item count, which is not about the bound).
+        Received atBound;
+        QVERIFY(!Error(Edited(from, to.arg(bound)), atBound).contains(QStringLiteral("вне пределов")));
+        for (int beyond : {bound + 1, 2000000000, -1}) {
+            Received r;
+            QVERIFY(Error(Edited(from, to.arg(beyond)), r).contains(QStringLiteral("вне пределов")));
+            QCOMPARE(r.order, handedBeforeTheStop);
+        }
+    }
+
+    void boundMessageNamesTheCountAndItsLimits()
+    {
+        TestRunDir run;
+        QVERIFY(run.WriteSettings(Edited("<sql>16</sql>", "<sql>300</sql>")));
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        try {
+            ReadCatalogue(xml, run.SettingsFile(), {});
+            QFAIL("loaded");
+        } catch (const EConvertError& e) {
+            QCOMPARE(e.Message(), QStringLiteral("Settings.xml: число 300 в params/sql вне пределов 0 - 256."));
+        }
+    }
+
+    void unloadableFileIsNamedWithTheReason()
+    {
+        TestRunDir run;
+        QVERIFY(QFile::remove(run.SettingsFile()));
+        QVERIFY(QDir().mkdir(run.SettingsFile()));
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        try {
+            ReadCatalogue(xml, run.SettingsFile(), {});
+            QFAIL("loaded");
+        } catch (const EConvertError& e) {
+            QCOMPARE(e.Message(), QStringLiteral("Settings.xml не загружен: это папка, а не файл."));
+        }
+    }
+
+    // Items are found by number in one pass: any order, the first of two
+    // with one name, gaps left empty, leading zeros are other names.
+    void numberedItemsAreFoundInAnyOrder()
+    {
+        Received r;
+        Read("<s><mainmenu><count>0</count></mainmenu><params><dev><count>4</count><item04>x</item04>"
+             "<item3>c</item3><item2>b</item2><item3>dup</item3><item1>a</item1><item5>e</item5></dev>"
+             "<up><count>0</count></up><loud><count>0</count></loud><noise><count>0</count></noise>"
+             "<sql>0</sql><diap><count>0</count></diap></params></s>",
+             r, true);   // no onefreq: stops after the lists
+        QCOMPARE(r.lists.deviation, (QStringList{"a", "b", "c", ""}));
     }
 
     void writingBackChangesOnlyTheThreeChoices()

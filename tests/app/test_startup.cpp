@@ -18,6 +18,7 @@
 #include "widgets/Frprogress.h"
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStringDecoder>
@@ -201,6 +202,33 @@ private slots:
         QVERIFY(!JournalTexts().contains(QStringLiteral("Настройки загружены")));
         QCOMPARE(f_settings->ComboBox1->count(), 3);               // applied before the failure
         QCOMPARE(channelRows[0]->CSpinEdit1->MinValue(), 0);        // the band change did not complete
+    }
+
+    // Catalogues that once hung or crashed the program at start: the window
+    // comes up, the error box shows, and the program goes on until closed.
+    void brokenCatalogueCountsLeaveTheProgramRunning_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const QString& name : QDir(QStringLiteral(TARNIK_SOURCE_DIR "/tests/fuzz-regressions/catalogue"))
+                                       .entryList(QDir::Files, QDir::Name))
+            QTest::newRow(qPrintable(name)) << QStringLiteral(TARNIK_SOURCE_DIR "/tests/fuzz-regressions/catalogue/") + name;
+        QVERIFY(QTest::currentTestFunction());
+    }
+    void brokenCatalogueCountsLeaveTheProgramRunning()
+    {
+        QFETCH(QString, file);
+        QFile input(file);
+        QVERIFY(input.open(QIODevice::ReadOnly));
+        TestRunDir run;
+        QVERIFY(run.WriteSettings(input.readAll()));
+        QVERIFY(Start());
+        QVERIFY(f_main->isVisible());
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors.first().contains(QStringLiteral("вне пределов")), qPrintable(errors.first()));
+        QVERIFY(!JournalTexts().contains(QStringLiteral("Настройки загружены")));
+        QTest::qWait(100);
+        QVERIFY(f_main->isVisible());
+        f_main->close();
     }
 
     void missingButtonPictureLeavesTheButtonWithout()

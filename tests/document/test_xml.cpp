@@ -83,6 +83,37 @@ private slots:
         QCOMPARE(xml.ReadValue("a", "b"), QString());   // holds an element, not text
     }
 
+    void readingNeverCreatesElements()
+    {
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        QVERIFY(xml.NewDocument());
+        const QString before = doc.toString();
+        xml.ReadValue("nothing", "here");
+        xml.ReadValue("head", "author", "deeper");
+        xml.ReadValue("head", "missing", "deeper");
+        QVERIFY(xml.FindNode("nothing", "here").isNull());
+        TXMLFile::NumberedTexts(xml.FindNode("head"), "item", 50);
+        QCOMPARE(doc.toString(), before);
+    }
+
+    // Deep nesting would overflow the stack of the DOM; the program's files
+    // nest four levels, anything beyond 256 is refused.
+    void deepNestingIsRefusedBeforeTheDocumentIsBuilt()
+    {
+        const auto nested = [](int depth) {
+            return "<r>" + QByteArray("<a>").repeated(depth - 1) + QByteArray("</a>").repeated(depth - 1) + "</r>";
+        };
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        QVERIFY(WriteAll(Path("deep.xml"), nested(256)));
+        QVERIFY(xml.LoadFromFile(Path("deep.xml")));
+        QVERIFY(WriteAll(Path("deeper.xml"), nested(257)));
+        QVERIFY(!xml.LoadFromFile(Path("deeper.xml")));
+        QVERIFY(!xml.Active());
+        QCOMPARE(xml.LoadError(), QStringLiteral("вложенность элементов больше 256"));
+    }
+
     void firstOfTwoSameNamedElementsCounts()
     {
         QVERIFY(WriteAll(Path("dup.xml"), "<r><a><b>1</b><b>2</b></a></r>"));

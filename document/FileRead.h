@@ -1,0 +1,11 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+// Reads a whole file that must be a regular file of at most maxSize bytes.
+// The file is opened without blocking and checked on the open descriptor,
+// so a FIFO, a device or a directory is refused at once instead of being
+// waited on, and a file swapped between the check and the read cannot slip
+// through. Returns an empty text on success, else the reason, short and in
+// the program's language, for a log or an error message.
+QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes);
