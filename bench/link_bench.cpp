@@ -4,13 +4,20 @@
 // between two rounds of window-message processing during the transfer.
 // The progress bar is on screen, so its repaints are part of the cost.
 //
-// Then it writes the full image at 4800 baud through a simulated USB
+// Then the safe write at each rate, (a) with no change, (b) with one
+// channel changed and (c) with every channel changed, each timed against
+// the line-time minimum of the full write at that rate; the aims are
+// (b) <= 0.40 and (c) <= 1.40 of it, the backup read and the verify
+// included.
+//
+// Last, it writes the full image at 4800 baud through a simulated USB
 // adapter whose latency timer is 16 ms (an FTDI's default) and 1 ms (what
 // the low-latency mode sets), and prints both times and their ratio.
 //
 //   tarnik-link-bench [BAUD...]     (default: 4800 9600 19200)
 #include "link/ImageCodec.h"
 #include "link/ProgressBarSink.h"
+#include "link/SafeWrite.h"
 #include "link/SerialLine.h"
 #include "link/StationLink.h"
 #include "link/StationRecord.h"
@@ -18,6 +25,8 @@
 #include "widgets/Frprogress.h"
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMap>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 
@@ -131,6 +140,83 @@ struct StationBench {
     }
 };
 
+// The line-time floor of a safe write that writes the given number of
+// bytes: the identified read; when something is written, the writes, the
+// finish with its pause and the verify's identified read.
+double SafeWriteFloor(int baud, int written)
+{
+    if (written == 0)
+        return double(ReadBytes) * BitsPerByte / baud;
+    const int bytes = 2 * ReadBytes + written * 6 + 3;
+    return double(bytes) * BitsPerByte / baud + TStationLink::FinishPauseMs / 1000.0;
+}
+
+// The three safe writes at one rate against a station with the factory
+// image; fullWrite is the full write measured at that rate in this run.
+// Returns whether each ended as it should and within its aim, where the
+// aim lies above the line-time floor at all.
+bool BenchSafeWrite(int baud, double fullWrite, TTransferProgress& progress)
+{
+    StationBench bench(baud);
+    if (!bench.Start())
+        return false;
+    QTemporaryDir backups;
+    TSafeWrite write(bench.line, [&] { return bench.choice; }, [](int, const QString&) {});
+    write.SetBackupFolder(backups.path());
+    const QByteArray factory = bench.station.Image();   // written when the station started
+    TTarnikPlus record;
+    DecodeImage(factory, record);
+
+    struct Case {
+        const char* name;
+        TSafeWriteResult::Outcome outcome;
+        double aim;   // of the full write's minimum; 0: none
+        std::function<void(TTarnikPlus&)> change;
+    };
+    const Case cases[] = {
+        {"(a) no change", TSafeWriteResult::Outcome::AlreadyHeld, 0, [](TTarnikPlus&) {}},
+        {"(b) one channel", TSafeWriteResult::Outcome::Written, 0.40,
+         [](TTarnikPlus& r) { r.channels[0].RX += 25; }},
+        {"(c) every channel", TSafeWriteResult::Outcome::Written, 1.40,
+         [](TTarnikPlus& r) {
+             for (int i = 0; i < 100; ++i) {
+                 r.channels[i] = {true, 40000 + 25 * i, 36000 + 25 * i, i % 51, (i * 7) % 51};
+             }
+             r.lastChannel = 99;
+         }},
+    };
+    bool ok = true;
+    for (const Case& c : cases) {
+        c.change(record);
+        TSafeWriteResult result;
+        const Result r = Measure(
+            [&] {
+                result = write.Run(TSafeWrite::FromRecord(record), &progress);
+                return result.outcome == c.outcome;
+            },
+            bench.watch, WriteMinimum(baud));
+        const double ratio = r.seconds / r.minimum;
+        const double floor = SafeWriteFloor(baud, result.bytesWritten) / r.minimum;
+        const bool reachable = c.aim == 0 || floor <= c.aim;
+        const bool inAim = !reachable || ratio <= c.aim;
+        QString verdict;
+        if (c.aim > 0) {
+            verdict = QStringLiteral(" (aim <= %1").arg(c.aim, 0, 'f', 2);
+            if (!reachable)
+                verdict += QStringLiteral(", out of reach: below the floor");
+            else if (!inAim)
+                verdict += QStringLiteral(", MISSED");
+            verdict += QLatin1Char(')');
+        }
+        std::printf("safe  %5d baud  %-18s %s %4d bytes  %7.3f s  ratio %.3f of the full write's minimum %.3f s"
+                    " (floor %.3f), %.3f of this run's full write%s\n",
+                    baud, c.name, r.ok ? "ok    " : "FAILED", result.bytesWritten, r.seconds, ratio, r.minimum,
+                    floor, r.seconds / fullWrite, qPrintable(verdict));
+        ok = ok && r.ok && inAim;
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -145,6 +231,7 @@ int main(int argc, char** argv)
     TProgressBarSink progress(&bar);
 
     bool allOk = true;
+    QMap<int, double> fullWrites;   // seconds per rate
     double worstRatio = 0;
     double worstGap = 0;
     // The rates to measure: the arguments, or all three.
@@ -166,6 +253,7 @@ int main(int argc, char** argv)
         const Result write = Measure([&] { return bench.link.WriteStation(&progress, written); }, bench.watch,
                                      WriteMinimum(baud));
         Print("write", baud, write);
+        fullWrites[baud] = write.seconds;
         QByteArray expected;
         EncodeImage(written, expected);
         bench.station.Stop();
@@ -180,6 +268,9 @@ int main(int argc, char** argv)
         }
     }
     std::printf("worst ratio %.4f (aim <= 1.05), longest gap %.2f ms (aim <= 50 ms)\n", worstRatio, worstGap);
+
+    for (int baud : rates)
+        allOk = BenchSafeWrite(baud, fullWrites[baud], progress) && allOk;
 
     // The latency timer of a USB adapter holds every echo back to its next tick.
     constexpr int LatencyBaud = 4800;

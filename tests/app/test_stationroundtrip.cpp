@@ -199,27 +199,6 @@ bool Write()
     return ProgramWindows::JournalHas(QStringLiteral("Данные записаны успешно."));
 }
 
-// Band 1 with three channels off the 25 kHz grid (codes 1, 2 and 3 above
-// 33 000 kHz), everything else as the program writes it.
-QByteArray OffGridImage()
-{
-    TTarnikPlus r;
-    r.channels.resize(100);
-    r.range = 1;
-    r.volume = 2;
-    r.lastChannel = 2;
-    QByteArray image;
-    EncodeImage(r, image);
-    for (int i = 0; i < 3; ++i) {
-        const int code = i + 1;
-        image[5 * i] = 0;
-        image[5 * i + 1] = char(code);
-        image[5 * i + 2] = char(code);
-        image[5 * i + 3] = image[5 * i + 4] = 0;
-    }
-    return image;
-}
-
 // Polls until the condition holds, then runs the action once: for acting
 // in the middle of a transfer, which processes window messages.
 void WhenThen(QObject* owner, std::function<bool()> condition, std::function<void()> action)

@@ -39,37 +39,6 @@ public:
     bool StopNow() const { return stopAfter >= 0 && positions.size() >= stopAfter; }
 };
 
-// A station slot with the given 12-bit codes.
-void PutSlot(QByteArray& image, int channel, int txCode, int rxCode, int toneRx = 0, int toneTx = 0)
-{
-    const int o = 5 * channel;
-    image[o] = char(((txCode >> 8) << 4) | (rxCode >> 8));
-    image[o + 1] = char(txCode & 0xFF);
-    image[o + 2] = char(rxCode & 0xFF);
-    image[o + 3] = char(toneRx);
-    image[o + 4] = char(toneTx);
-}
-
-// A station with three channels off the 25 kHz grid (codes 1, 2 and 3: 33
-// 006, 33 012 and 33 018 kHz), one split between two such codes, and
-// ordinary settings.
-QByteArray OffGridImage()
-{
-    TTarnikPlus r;
-    r.channels.resize(100);
-    r.range = 1;
-    r.volume = 3;
-    r.pwmPower = 100;
-    QByteArray image;
-    EncodeImage(r, image);
-    PutSlot(image, 0, 1, 1);
-    PutSlot(image, 1, 2, 2, 5, 5);
-    PutSlot(image, 2, 3, 3);
-    PutSlot(image, 4, 6, 10, 1, 2);
-    image[500] = 4;
-    return image;
-}
-
 TTarnikPlus Decoded(const QByteArray& image)
 {
     TTarnikPlus r;
@@ -77,17 +46,11 @@ TTarnikPlus Decoded(const QByteArray& image)
     return r;
 }
 
-QString WriteLine(int offset, quint8 data)
-{
-    static const char pages[] = {0x03, 0x13, 0x23, 0x33};
-    return LogLine(QByteArray("\x11\x39", 2) + char(pages[offset / 256]) + char(offset % 256) + char(data));
-}
-
 QStringList WriteLines(const QByteArray& image, const QList<int>& offsets)
 {
     QStringList lines;
     for (int offset : offsets)
-        lines << WriteLine(offset, quint8(image.at(offset)));
+        lines << WriteLogLine(offset, quint8(image.at(offset)));
     return lines;
 }
 
@@ -111,7 +74,6 @@ class TestSafeWrite : public QObject {
     std::unique_ptr<TSerialLine> line;
     std::unique_ptr<QTemporaryDir> backups;
     QList<Entry> journal;
-    bool stop = false;
 
     bool StartStation(const QStringList& faults = {}, const QByteArray& image = QByteArray())
     {
@@ -131,6 +93,13 @@ class TestSafeWrite : public QObject {
             [this](int icon, const QString& text) { journal << Entry{icon, text}; }, std::move(cancel));
         write.SetBackupFolder(backups->path());
         return write.Run(build, progress);
+    }
+
+    // Starts the station and gives the image it starts with (the factory
+    // image, which it has written to its file).
+    QByteArray StartedImage(const QStringList& faults = {})
+    {
+        return StartStation(faults) ? station->Image() : QByteArray();
     }
 
     // The station's memory as it keeps it, once it has ended.
@@ -166,7 +135,6 @@ private slots:
         line->SetMessageHook([] {});
         backups = std::make_unique<QTemporaryDir>();
         journal.clear();
-        stop = false;
     }
     void cleanup()
     {
@@ -216,7 +184,7 @@ private slots:
         QVERIFY(result.Succeeded());
 
         const QStringList log = station->Log();
-        QCOMPARE(log, (QStringList{Identify, ReadImage, WriteLine(12, 80), Finish, Identify, ReadImage}));
+        QCOMPARE(log, (QStringList{Identify, ReadImage, WriteLogLine(12, 80), Finish, Identify, ReadImage}));
         const QByteArray end = StationImage();
         QCOMPARE(uchar(end[12]), uchar(80));
         QCOMPARE(end.mid(0, 10), start.mid(0, 10));   // the untouched off-grid channels
@@ -276,10 +244,7 @@ private slots:
 
     void aChannelSwitchedOffBecomesAnEmptySlot()
     {
-        QVERIFY(StartStation());
-        station->Stop();
-        const QByteArray start = station->Image();
-        QVERIFY(StartStation());
+        const QByteArray start = StartedImage();
         TTarnikPlus record = Decoded(start);
         QVERIFY(record.channels[1].enable);
         record.channels[1].enable = false;
@@ -315,10 +280,7 @@ private slots:
 
     void aByteStoredWrongIsCaughtAndTheFullWriteMendsIt()
     {
-        QVERIFY(StartStation({"--store-wrong", "515:1"}));
-        station->Stop();
-        const QByteArray start = station->Image();
-        QVERIFY(StartStation({"--store-wrong", "515:1"}));
+        const QByteArray start = StartedImage({"--store-wrong", "515:1"});
         TTarnikPlus record = Decoded(start);
         record.pwmPower = 42;
         const TSafeWriteResult result = Run(TSafeWrite::FromRecord(record));
@@ -331,7 +293,7 @@ private slots:
         QList<int> every;
         for (int i = 0; i < 1024; ++i)
             every << i;
-        const QStringList expected = QStringList{Identify, ReadImage, WriteLine(515, 42), Finish, Identify, ReadImage}
+        const QStringList expected = QStringList{Identify, ReadImage, WriteLogLine(515, 42), Finish, Identify, ReadImage}
                                      + WriteLines(intended, every) + QStringList{Finish, Identify, ReadImage};
         QCOMPARE(station->Log(), expected);
         const int verifyError = Texts().indexOf(QStringLiteral("Проверка: не совпадает байт: 1 (смещения 515)."));
@@ -502,10 +464,7 @@ private slots:
 
     void aStopDuringTheWriteSendsNoFinish()
     {
-        QVERIFY(StartStation());
-        station->Stop();
-        const QByteArray start = station->Image();
-        QVERIFY(StartStation());
+        const QByteArray start = StartedImage();
         TTarnikPlus record = Decoded(start);
         for (int i = 0; i < 100; ++i) {
             record.channels[i].enable = true;

@@ -93,12 +93,6 @@ bool IsUntouched(const TTarnikPlus& r)
     return r.channels.size() == 3 && r.volume == 42;
 }
 
-QString WriteLine(int offset, quint8 data)
-{
-    static const char pages[] = {0x03, 0x13, 0x23, 0x33};
-    return LogLine(QByteArray("\x11\x39", 2) + char(pages[offset / 256]) + char(offset % 256) + char(data));
-}
-
 } // namespace
 
 class TestStationLink : public QObject {
@@ -291,7 +285,7 @@ private slots:
         QCOMPARE(log.size(), 1 + 1024 + 1);
         QCOMPARE(log.first(), QStringLiteral("11 39 01"));
         for (int i = 0; i < 1024; ++i)
-            QCOMPARE(log.at(1 + i), WriteLine(i, quint8(image.at(i))));
+            QCOMPARE(log.at(1 + i), WriteLogLine(i, quint8(image.at(i))));
         QCOMPARE(log.at(1), QStringLiteral("11 39 03 00 ") + LogLine(image.left(1)));
         QCOMPARE(log.at(1 + 515), QStringLiteral("11 39 23 03 4D"));
         QVERIFY(log.at(1024).startsWith(QStringLiteral("11 39 33 FF ")));
@@ -314,8 +308,8 @@ private slots:
         const QStringList log = station->Log();
         QCOMPARE(log.size(), 1 + 1024 + 3 + 1);
         for (int k = 0; k < 4; ++k)
-            QCOMPARE(log.at(6 + k), WriteLine(5, quint8(image.at(5))));
-        QCOMPARE(log.at(10), WriteLine(6, quint8(image.at(6))));
+            QCOMPARE(log.at(6 + k), WriteLogLine(5, quint8(image.at(5))));
+        QCOMPARE(log.at(10), WriteLogLine(6, quint8(image.at(6))));
         QTRY_COMPARE(station->Image(), image);
     }
 
@@ -330,7 +324,7 @@ private slots:
         QCOMPARE(progress.visibility, (QList<bool>{true, false}));
         const QStringList log = station->Log();
         QCOMPARE(log.size(), 1 + 300 + 4);
-        QCOMPARE(log.last(), WriteLine(300, quint8(image.at(300))));
+        QCOMPARE(log.last(), WriteLogLine(300, quint8(image.at(300))));
         QVERIFY(!log.contains("11 39 04"));
         // The bytes before stay written; the rest is as it was.
         QVERIFY(station->Stop());
@@ -423,7 +417,7 @@ private slots:
         QVERIFY(!line->IsOpen());
         const QStringList log = station->Log();
         QCOMPARE(log.size(), 1 + 20);
-        QCOMPARE(log.last(), WriteLine(19, quint8(image.at(19))));
+        QCOMPARE(log.last(), WriteLogLine(19, quint8(image.at(19))));
     }
 
     void aStopBeforeTheExchangeSendsNothingButTheOpen()

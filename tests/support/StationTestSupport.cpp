@@ -1,5 +1,7 @@
 #include "tests/support/StationTestSupport.h"
+#include "link/ImageCodec.h"
 #include "link/PortSurvey.h"
+#include "link/StationRecord.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -231,6 +233,39 @@ TPortSurvey AdapterSurvey()
 QString LogLine(const QByteArray& request)
 {
     return QString::fromLatin1(request.toHex(' ').toUpper());
+}
+
+QString WriteLogLine(int offset, quint8 data)
+{
+    static const char pages[] = {0x03, 0x13, 0x23, 0x33};
+    return LogLine(QByteArray("\x11\x39", 2) + char(pages[(offset / 256) & 3]) + char(offset % 256) + char(data));
+}
+
+void PutSlotCodes(QByteArray& image, int channel, int txCode, int rxCode, int toneRx, int toneTx)
+{
+    const int o = 5 * channel;
+    image[o] = char(((txCode >> 8) << 4) | (rxCode >> 8));
+    image[o + 1] = char(txCode & 0xFF);
+    image[o + 2] = char(rxCode & 0xFF);
+    image[o + 3] = char(toneRx);
+    image[o + 4] = char(toneTx);
+}
+
+QByteArray OffGridImage()
+{
+    TTarnikPlus r;
+    r.channels.resize(100);
+    r.range = 1;
+    r.volume = 3;
+    r.pwmPower = 100;
+    r.lastChannel = 4;
+    QByteArray image;
+    EncodeImage(r, image);
+    PutSlotCodes(image, 0, 1, 1);
+    PutSlotCodes(image, 1, 2, 2, 5, 5);
+    PutSlotCodes(image, 2, 3, 3);
+    PutSlotCodes(image, 4, 6, 10, 1, 2);
+    return image;
 }
 
 QString RefusedDevice()

@@ -111,6 +111,17 @@ TPortSurvey AdapterSurvey();
 
 // The request log line of a request: upper-case hex bytes with spaces.
 QString LogLine(const QByteArray& request);
+// The log line of the write request for an image byte.
+QString WriteLogLine(int offset, quint8 data);
+
+// Puts a channel slot with the given 12-bit frequency codes into an image.
+void PutSlotCodes(QByteArray& image, int channel, int txCode, int rxCode, int toneRx = 0, int toneTx = 0);
+
+// A station image in band 1 with channels off the 25 kHz grid: channels 0,
+// 1 and 2 at codes 1, 2 and 3 (33 006.25, 33 012.5 and 33 018.75 kHz, read
+// as 33 006, 33 012 and 33 018), channel 4 split between codes 6 and 10;
+// every other byte as the program encodes it.
+QByteArray OffGridImage();
 
 // The path of a file that exists but that open() refuses even to the
 // privileged user (a read-only kernel attribute), or empty.
