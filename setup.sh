@@ -4,7 +4,8 @@
 # and runs every test (test).
 #
 #   ./setup.sh run     install what is needed, build, start the program
-#   ./setup.sh test    install what is needed, build, run all tests
+#   ./setup.sh test    install what is needed, build, run all tests, then
+#                      fuzz each file reader for a bounded time
 set -eu
 
 cd "$(dirname "$0")"
@@ -18,6 +19,10 @@ esac
 # SerialPort, Test), Qt's own Russian translations for its standard
 # dialogs, and Liberation fonts for Arial's metrics.
 PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-serialport-dev qt6-translations-l10n fonts-liberation"
+# The tests also build the fuzz harnesses of the file readers with clang.
+if [ "$MODE" = test ]; then
+    PACKAGES="$PACKAGES clang libclang-rt-14-dev"
+fi
 
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then
@@ -41,8 +46,12 @@ cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$BUILD" -j "$(nproc)"
 
 if [ "$MODE" = test ]; then
-    cd "$BUILD"
-    exec ctest --output-on-failure --timeout 900
+    status=0
+    (cd "$BUILD" && ctest --output-on-failure --timeout 900) || status=1
+    # Each fuzz harness for a bounded time (TARNIK_FUZZ_SECONDS, 30 s each);
+    # a crash fails the run and its input is kept under tests/fuzz-regressions.
+    tools/fuzz/run-fuzzers || status=1
+    exit $status
 fi
 
 exec "$BUILD/run/start-with-simulated-station"

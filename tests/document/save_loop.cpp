@@ -27,7 +27,7 @@ int main(int argc, char** argv)
         const int value = 1 + round % 2;
         file.timeout = value;
         const bool ok = mode == QLatin1String("vtr") ? WriteProgrammerFile(xml, path, file)
-                                                     : WriteCatalogueChoices(xml, path, value, 0, true);
+                                                     : WriteCatalogueChoices(xml, path, {value, 0, true, true});
         if (!ok)
             return 1;
     }

@@ -55,11 +55,12 @@ int FuzzCatalogue(const uint8_t* data, size_t size)
     const QString path = FuzzScratchFile(QStringLiteral("Settings.xml"), data, size);
     const Read first = ReadOnce(path);
 
-    // The write-back changes only port, speed and the common-frequency
-    // option: what was read before must read the same afterwards.
+    // The write-back changes only the remembered choices (port, speed, the
+    // common-frequency and safe-write options): what was read before must
+    // read the same afterwards.
     QDomDocument doc;
     TXMLFile xml(&doc);
-    if (!WriteCatalogueChoices(xml, path, 3, 1, false))
+    if (!WriteCatalogueChoices(xml, path, {3, 1, false, false}))
         return 0;
     const Read second = ReadOnce(path);
     FuzzRequire(!first.menuHanded || (second.menuHanded && SameMenu(first.menu, second.menu)),
@@ -68,7 +69,8 @@ int FuzzCatalogue(const uint8_t* data, size_t size)
                 "the write-back changed the value lists");
     FuzzRequire(xml.LoadFromFile(path) && xml.ReadValue(QStringLiteral("port"), QStringLiteral("number")) == "3"
                     && xml.ReadValue(QStringLiteral("port"), QStringLiteral("speed")) == "1"
-                    && xml.ReadValue(QStringLiteral("params"), QStringLiteral("onefreq")) == "0",
+                    && xml.ReadValue(QStringLiteral("params"), QStringLiteral("onefreq")) == "0"
+                    && xml.ReadValue(QStringLiteral("params"), QStringLiteral("safewrite")) == "0",
                 "the written choices do not read back");
     return 0;
 }
