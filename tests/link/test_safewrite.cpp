@@ -416,7 +416,10 @@ private slots:
         QVERIFY(holder.Hold(station->Device()));
         const TSafeWriteResult result = Run(TSafeWrite::FromRecord(Decoded(OffGridImage())));
         QCOMPARE(result.outcome, Outcome::OpenFailed);
-        QCOMPARE(Texts(), QStringList{TStationLink::TextOpenFailed()});
+        // The failure is followed by who holds the port.
+        QCOMPARE(Texts(), (QStringList{TStationLink::TextOpenFailed(),
+                                       QStringLiteral("Порт COM3 занят программой tarnik-port-hol (pid %1).")
+                                           .arg(holder.Pid())}));
         QVERIFY(station->Log().isEmpty());
     }
 
