@@ -4,7 +4,8 @@
 # and runs every test (test), or builds the Debian package (package).
 #
 #   ./setup.sh run      install what is needed, build, start the program
-#   ./setup.sh test     install what is needed, build, run all tests
+#   ./setup.sh test     install what is needed, build, run all tests, then
+#                       fuzz each file reader for a bounded time
 #   ./setup.sh package  install what is needed, build
 #                       build/tarnik-programmer_<version>_amd64.deb
 set -eu
@@ -26,7 +27,8 @@ PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-
 # build the package too and check it with the lint tools.
 case "$MODE" in
     package) PACKAGES="$PACKAGES dpkg-dev file" ;;
-    test) PACKAGES="$PACKAGES dpkg-dev file lintian desktop-file-utils appstream" ;;
+    # The tests also build the fuzz harnesses of the file readers with clang.
+    test) PACKAGES="$PACKAGES dpkg-dev file lintian desktop-file-utils appstream clang libclang-rt-14-dev" ;;
 esac
 
 SUDO=""
@@ -51,8 +53,12 @@ cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$BUILD" -j "$(nproc)"
 
 if [ "$MODE" = test ]; then
-    cd "$BUILD"
-    exec ctest --output-on-failure --timeout 900
+    status=0
+    (cd "$BUILD" && ctest --output-on-failure --timeout 900) || status=1
+    # Each fuzz harness for a bounded time (TARNIK_FUZZ_SECONDS, 30 s each);
+    # a crash fails the run and its input is kept under tests/fuzz-regressions.
+    tools/fuzz/run-fuzzers || status=1
+    exit $status
 fi
 
 if [ "$MODE" = package ]; then

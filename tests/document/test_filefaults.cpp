@@ -1,10 +1,15 @@
 // Files that are not what a reader expects (a directory, a FIFO, a file
 // that cannot be read, 100 MB of garbage) and a full filesystem during a
-// save: a clear error, no hang, the earlier file intact, no success.
+// save and during the backup of a safe write: a clear error, no hang, the
+// earlier file intact, no success.
 #include "app/Catalogue.h"
 #include "app/Convert.h"
 #include "document/ProgrammerFile.h"
 #include "document/U_xml.h"
+#include "link/SafeWrite.h"
+#include "link/SerialLine.h"
+#include "link/StationRecord.h"
+#include "tests/support/StationTestSupport.h"
 #include "tests/support/TestRunDir.h"
 #include <QDir>
 #include <QFile>
@@ -103,6 +108,8 @@ private:
 
 } // namespace
 
+const char* const NoMount = "a small tmpfs cannot be mounted here: that needs root (CI runs as root)";
+
 class TestFileFaults : public QObject {
     Q_OBJECT
     QTemporaryDir tmp;
@@ -159,7 +166,7 @@ private slots:
         QVERIFY(QDir().mkpath(mountPoint));
         SmallFilesystem fs(mountPoint);
         if (!fs.Mounted())
-            QSKIP("a small tmpfs cannot be mounted here: that needs root (CI runs as root)");
+            QSKIP(NoMount);
 
         // The earlier files, then nothing left.
         QDomDocument doc;
@@ -176,10 +183,42 @@ private slots:
             file.channels.append(TProgrammerChannel{true, 33000000, 33000000, 0, 0});
         QVERIFY(!WriteProgrammerFile(xml, vtr, file));
         QCOMPARE(ReadAll(vtr), earlier);
-        QVERIFY(!WriteCatalogueChoices(xml, catalogue, {5, 5, false, true}));
+        QVERIFY(!WriteCatalogueChoices(xml, catalogue, {5, 5, false, false}));
         QCOMPARE(ReadAll(catalogue), ShippedSettings());
         // No temporary file left behind.
         QCOMPARE(QDir(mountPoint).entryList({"station.vtr*", "Settings.xml*"}, QDir::Files).size(), 2);
+    }
+
+    void fullFilesystemStopsTheSafeWriteAtItsBackup()
+    {
+        const QString mountPoint = tmp.filePath("backups");
+        QVERIFY(QDir().mkpath(mountPoint));
+        SmallFilesystem fs(mountPoint);
+        if (!fs.Mounted())
+            QSKIP(NoMount);
+        QVERIFY(fs.Fill());
+
+        constexpr int Baud = 19200;
+        TestPorts ports;
+        SimStation station;
+        QVERIFY(station.Start(Baud, {}, &ports, 3));
+        const QByteArray before = station.Image();
+        TSerialLine line;
+        QStringList journal;
+        TSafeWrite write(
+            line, [] { return TConnectionChoice{QStringLiteral("COM3"), QString::number(Baud)}; },
+            [&journal](int icon, const QString& text) { journal << QString::number(icon) + " " + text; });
+        write.SetBackupFolder(mountPoint);
+        TTarnikPlus record;
+        record.channels.resize(100);
+        record.range = 1;
+        const TSafeWriteResult result = write.Run(TSafeWrite::FromRecord(record), nullptr);
+        QCOMPARE(int(result.outcome), int(TSafeWriteResult::Outcome::BackupFailed));
+        QVERIFY(!result.Succeeded() && !result.StationTouched());
+        QVERIFY2(journal.last().startsWith("6 "), qPrintable(journal.join('\n')));
+        QVERIFY(!journal.join('\n').contains(QStringLiteral("Данные записаны успешно.")));
+        QVERIFY(station.Stop());
+        QCOMPARE(station.Image(), before);
     }
 };
 

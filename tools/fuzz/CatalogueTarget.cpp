@@ -60,12 +60,7 @@ int FuzzCatalogue(const uint8_t* data, size_t size)
     // read the same afterwards.
     QDomDocument doc;
     TXMLFile xml(&doc);
-    TCatalogueChoices choices;
-    choices.portIndex = 3;
-    choices.speedIndex = 1;
-    choices.commonFrequency = false;
-    choices.safeWrite = false;
-    if (!WriteCatalogueChoices(xml, path, choices))
+    if (!WriteCatalogueChoices(xml, path, {3, 1, false, false}))
         return 0;
     const Read second = ReadOnce(path);
     FuzzRequire(!first.menuHanded || (second.menuHanded && SameMenu(first.menu, second.menu)),

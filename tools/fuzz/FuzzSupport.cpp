@@ -1,5 +1,7 @@
 #include "tools/fuzz/FuzzTargets.h"
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -14,7 +16,11 @@ void FuzzRequire(bool ok, const char* what)
 
 QString FuzzScratchFile(const QString& name, const uint8_t* data, size_t size)
 {
-    static QTemporaryDir dir;
+    // In memory where there is a tmpfs: the saves of the targets sync
+    // their files, which on a disk would be most of the time spent.
+    static QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                 ? QStringLiteral("/dev/shm/tarnik-fuzz-XXXXXX")
+                                 : QDir::tempPath() + QStringLiteral("/tarnik-fuzz-XXXXXX"));
     const QString path = dir.filePath(name);
     QFile file(path);
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate)
