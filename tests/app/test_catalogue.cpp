@@ -281,7 +281,7 @@ private slots:
         const QStringList none;
         const QStringList lists{"menu", "hints", "port", "speed"};
         QTest::newRow("menu items") << "<count>4</count>" << "<count>%1</count>" << 100 << none;
-        QTest::newRow("sub-items") << "<count>1</count>\n      <subitem1>Поиск станции</subitem1>"
+        QTest::newRow("sub-items") << "<count>2</count>\n      <subitem1>Поиск станции</subitem1>"
                                    << "<count>%1</count>\n      <subitem1>Поиск станции</subitem1>" << 100 << none;
         QTest::newRow("deviation") << "<count>10</count>\n      <item1>0,5" << "<count>%1</count>\n      <item1>0,5" << 31
                                    << lists;
