@@ -31,7 +31,18 @@ void Tf_main::mmclickExecute(QObject* sender)
 {
     if (stationBusy)
         return;
-    switch (100 * fr_mainmenu1->ItemIndex() + fr_mainmenu1->SubItemIndex()) {
+    const int item = fr_mainmenu1->ItemIndex();
+    const int sub = fr_mainmenu1->SubItemIndex();
+    // "Выход" is the last entry of the file menu. A catalogue kept from an
+    // earlier version has it at position 4, where the current one has the
+    // CSV import: the last entry always exits, so such a menu still works
+    // and never runs an import in place of the exit.
+    const TmmitemList& items = fr_mainmenu1->Items();
+    if (item == 0 && !items.isEmpty() && sub >= 0 && sub == items.first().SubItems.size() - 1) {
+        fr_button8PClick(sender);
+        return;
+    }
+    switch (100 * item + sub) {
     case 0: fr_button4PClick(sender); break;
     case 1: fr_button5PClick(sender); break;
     case 2:
@@ -41,7 +52,6 @@ void Tf_main::mmclickExecute(QObject* sender)
         break;
     case 3: ExportCsvClick(); break;
     case 4: ImportCsvClick(); break;
-    case 6: fr_button8PClick(sender); break;
     case 100: fr_button3PClick(sender); break;
     case 101: RestoreFromBackup(sender); break;
     case 200: fr_button6PClick(sender); break;

@@ -330,10 +330,33 @@ private slots:
         QVERIFY(!modal.Shown());
     }
 
+    // The last entry of the file menu exits, also in a menu kept from an
+    // earlier catalogue, where "Выход" stands at the position the CSV
+    // import has now: that pick must close, never import.
+    void exitClosesLikeTheExitButton_data()
+    {
+        QTest::addColumn<bool>("earlierMenu");
+        QTest::newRow("earlier catalogue") << true;
+        QTest::newRow("current catalogue") << false;
+    }
+
     void exitClosesLikeTheExitButton()
     {
+        QFETCH(bool, earlierMenu);
+        qApp->setQuitOnLastWindowClosed(false);   // the window is shown again for the next row
+        f_main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f_main));
+        TmmitemList items = f_main->fr_mainmenu1->Items();
+        if (earlierMenu) {
+            items[0].SubItems = QStringList{"Открыть...", "Сохранить", "Сохранить как...", "-", "Выход"};
+            f_main->fr_mainmenu1->SetItems(items);
+        }
         f_com->fr_combobox2->setCurrentIndex(2);
-        Pick(0, 6);
+        const int entries = JournalCount();
+        modal.Arm();
+        Pick(0, items[0].SubItems.size() - 1);
+        QVERIFY(!modal.Shown());
+        QCOMPARE(JournalCount(), entries);
         QVERIFY(!f_main->isVisible());
         QDomDocument doc;
         TXMLFile xml(&doc);
