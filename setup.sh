@@ -49,7 +49,7 @@ if [ -n "$missing" ]; then
 fi
 
 BUILD="${TARNIK_BUILD_DIR:-build}"
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build "$BUILD" -j "$(nproc)"
 
 if [ "$MODE" = test ]; then
