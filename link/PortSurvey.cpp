@@ -86,15 +86,6 @@ QList<TPortEntry> TPortSurvey::Busy() const
     return InState(entries, TSerialLine::OpenResult::Busy);
 }
 
-const TPortEntry* TPortSurvey::Find(int number) const
-{
-    for (const TPortEntry& e : entries) {
-        if (e.number == number)
-            return &e;
-    }
-    return nullptr;
-}
-
 TPortSurvey SurveyPorts()
 {
     TPortSurvey survey;

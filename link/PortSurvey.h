@@ -30,8 +30,6 @@ struct TPortSurvey {
     QList<TPortEntry> Available() const;   // can be opened now
     QList<TPortEntry> Refused() const;     // no permission
     QList<TPortEntry> Busy() const;        // held by another program
-    // The entry of the number, or nullptr.
-    const TPortEntry* Find(int number) const;
 };
 
 TPortSurvey SurveyPorts();
