@@ -195,6 +195,9 @@ Tf_main::Tf_main()
 
 Tf_main::~Tf_main()
 {
+    // The undo stack says "clean" as it is destroyed; by then this window's
+    // own members are gone, so the title must no longer listen.
+    disconnect(history->Stack(), nullptr, this, nullptr);
     delete XmlFile;
     XmlFile = nullptr;
 }
