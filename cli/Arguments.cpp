@@ -6,7 +6,7 @@ QString TArguments::Value(const QString& name, const QString& fallback) const
     return values.isEmpty() ? fallback : values.last();
 }
 
-bool ParseArguments(const QStringList& words, const QList<TOptionSpec>& specs, TArguments& parsed,
+bool ParseArguments(const QStringList& words, const QList<TOptionRule>& rules, TArguments& parsed,
                     QString* error)
 {
     auto fail = [error](const QString& why) {
@@ -28,25 +28,25 @@ bool ParseArguments(const QStringList& words, const QList<TOptionSpec>& specs, T
         }
         const int eq = word.indexOf(QLatin1Char('='));
         const QString name = eq > 0 ? word.left(eq) : word;
-        const TOptionSpec* spec = nullptr;
-        for (const TOptionSpec& s : specs) {
+        const TOptionRule* rule = nullptr;
+        for (const TOptionRule& s : rules) {
             if (s.name == name)
-                spec = &s;
+                rule = &s;
         }
-        if (!spec)
+        if (!rule)
             return fail(QStringLiteral("неизвестный параметр %1").arg(name));
-        if (out.Has(name) && !spec->repeatable)
+        if (out.Has(name) && !rule->repeatable)
             return fail(QStringLiteral("параметр %1 указан дважды").arg(name));
         QString value;
-        if (!spec->valueName.isEmpty()) {
+        if (!rule->valueName.isEmpty()) {
             if (eq > 0)
                 value = word.mid(eq + 1);
             else if (i + 1 < words.size())
                 value = words[++i];
             else
-                return fail(QStringLiteral("параметру %1 нужно значение %2").arg(name, spec->valueName));
+                return fail(QStringLiteral("параметру %1 нужно значение %2").arg(name, rule->valueName));
             if (value.isEmpty())
-                return fail(QStringLiteral("параметру %1 нужно значение %2").arg(name, spec->valueName));
+                return fail(QStringLiteral("параметру %1 нужно значение %2").arg(name, rule->valueName));
         } else if (eq > 0) {
             return fail(QStringLiteral("параметр %1 не принимает значения").arg(name));
         }

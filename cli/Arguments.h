@@ -4,7 +4,7 @@
 #include <QStringList>
 
 // One option a command accepts.
-struct TOptionSpec {
+struct TOptionRule {
     QString name;        // "--port", "-o"
     QString valueName;   // empty for a flag
     QString help;
@@ -26,5 +26,5 @@ struct TArguments {
 // and "--name value" both work, "--" ends the options. False, with the
 // error in words, for an unknown option, a missing value or an option
 // given twice that may be given once.
-bool ParseArguments(const QStringList& words, const QList<TOptionSpec>& specs, TArguments& parsed,
+bool ParseArguments(const QStringList& words, const QList<TOptionRule>& rules, TArguments& parsed,
                     QString* error);

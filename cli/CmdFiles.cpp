@@ -11,7 +11,7 @@
 
 namespace {
 
-const TOptionSpec OutputSpec{QStringLiteral("-o"), QStringLiteral("FILE"), QStringLiteral("файл результата")};
+const TOptionRule OutputSpec{QStringLiteral("-o"), QStringLiteral("FILE"), QStringLiteral("файл результата")};
 
 // Reads one input file; the catalogue is required for a .vtr and used for
 // words when it can be had.

@@ -15,8 +15,8 @@
 
 namespace {
 
-const TOptionSpec JsonOption{QStringLiteral("--json"), QString(), QStringLiteral("результат в JSON на stdout")};
-const TOptionSpec BaudOptionSpec{QStringLiteral("--baud"), QStringLiteral("B"),
+const TOptionRule JsonOption{QStringLiteral("--json"), QString(), QStringLiteral("результат в JSON на stdout")};
+const TOptionRule BaudOptionSpec{QStringLiteral("--baud"), QStringLiteral("B"),
                                  QStringLiteral("скорость: 4800 (по умолчанию), 9600 или 19200")};
 
 // Why a number of the map has no entry in the survey.

@@ -12,13 +12,13 @@
 
 namespace {
 
-const TOptionSpec PortOption{QStringLiteral("--port"), QStringLiteral("P"),
+const TOptionRule PortOption{QStringLiteral("--port"), QStringLiteral("P"),
                              QStringLiteral("порт: COMn или путь к устройству; можно несколько раз"), true};
-const TOptionSpec PortsOption{QStringLiteral("--ports"), QStringLiteral("COMa-COMb"),
+const TOptionRule PortsOption{QStringLiteral("--ports"), QStringLiteral("COMa-COMb"),
                               QStringLiteral("диапазон портов, например COM1-COM8"), true};
-const TOptionSpec BaudSpec{QStringLiteral("--baud"), QStringLiteral("B"),
+const TOptionRule BaudSpec{QStringLiteral("--baud"), QStringLiteral("B"),
                            QStringLiteral("скорость: 4800 (по умолчанию), 9600 или 19200")};
-const TOptionSpec JsonSpec{QStringLiteral("--json"), QString(), QStringLiteral("итог в JSON на stdout")};
+const TOptionRule JsonSpec{QStringLiteral("--json"), QString(), QStringLiteral("итог в JSON на stdout")};
 
 // The ports and the line rate of a station command.
 struct Target {
@@ -169,11 +169,11 @@ int Verify(TCliContext& cx)
 
 QList<TCommand> StationCommands()
 {
-    const QList<TOptionSpec> ports{PortOption, PortsOption, BaudSpec, JsonSpec};
+    const QList<TOptionRule> ports{PortOption, PortsOption, BaudSpec, JsonSpec};
     return {
         {QStringLiteral("read"), QStringLiteral("читает станцию в файл .bin, .vtr или .json"),
          QStringLiteral("read --port P [--baud B] -o FILE | -o DIR/ | -o NAME{port}.EXT [--format bin|vtr|json]"),
-         ports + QList<TOptionSpec>{{QStringLiteral("-o"), QStringLiteral("FILE"),
+         ports + QList<TOptionRule>{{QStringLiteral("-o"), QStringLiteral("FILE"),
                                      QStringLiteral("файл; для нескольких портов папка DIR/ или имя с {port}")},
                                     {QStringLiteral("--format"), QStringLiteral("F"),
                                      QStringLiteral("формат файлов в папке: bin (по умолчанию), vtr, json")}},
@@ -181,7 +181,7 @@ QList<TCommand> StationCommands()
         {QStringLiteral("write"),
          QStringLiteral("записывает конфигурацию из файла в станцию: резервная копия, изменённые байты, проверка"),
          QStringLiteral("write --port P [--baud B] [--full [--no-verify]] FILE"),
-         ports + QList<TOptionSpec>{{QStringLiteral("--full"), QString(),
+         ports + QList<TOptionRule>{{QStringLiteral("--full"), QString(),
                                      QStringLiteral("запись всех 1024 байт, как в оконной программе (без резервной копии)")},
                                     {QStringLiteral("--no-verify"), QString(),
                                      QStringLiteral("без проверки чтением (только с --full)")}},

@@ -6,7 +6,7 @@ const QList<TCommand>& Commands()
     return all;
 }
 
-QList<TOptionSpec> CommonOptions()
+QList<TOptionRule> CommonOptions()
 {
     return {
         {QStringLiteral("--help"), QString(), QStringLiteral("эта справка")},
@@ -44,7 +44,7 @@ QString ToolHelp()
 QString CommandHelp(const TCommand& command)
 {
     QString text = QStringLiteral("%1\n\nВызов: tarnik-cli %2\n\nПараметры:\n").arg(command.summary, command.usage);
-    for (const TOptionSpec& o : command.options + CommonOptions()) {
+    for (const TOptionRule& o : command.options + CommonOptions()) {
         const QString left = o.valueName.isEmpty() ? o.name : o.name + QLatin1Char(' ') + o.valueName;
         text += QStringLiteral("  %1%2\n").arg(left.leftJustified(18), o.help);
     }

@@ -11,7 +11,7 @@ struct TCommand {
     QString name;
     QString summary;
     QString usage;
-    QList<TOptionSpec> options;
+    QList<TOptionRule> options;
     std::function<int(TCliContext&)> run;
 };
 
@@ -24,7 +24,7 @@ QList<TCommand> StationCommands();   // read, write, verify
 QList<TCommand> FileCommands();      // decode, encode, diff, show
 
 // The options every command takes.
-QList<TOptionSpec> CommonOptions();
+QList<TOptionRule> CommonOptions();
 
 // The help of the tool and of one command.
 QString ToolHelp();
