@@ -2,60 +2,13 @@
 #include "link/PortMap.h"
 #include "link/TransferProgress.h"
 #include <QCoreApplication>
-#include <QSerialPort>
 #include <QThread>
 
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-#endif
-
-namespace {
-
-// Writes go out at once on an idle line; this only keeps a device that
-// takes nothing (a wedged adapter) from holding the program for ever.
-constexpr int WriteTimeoutMs = 5000;
-
-#ifdef Q_OS_UNIX
-// What a plain open of the device says, after the port itself could not be
-// opened: tells a missing device, a refused one and a busy one apart.
-TSerialLine::OpenResult PlainOpenResult(const QString& device)
-{
-    const int fd = ::open(device.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd >= 0) {
-        ::close(fd);
-        return TSerialLine::OpenResult::Opened;
-    }
-    switch (errno) {
-    case EACCES:
-    case EPERM:
-        return TSerialLine::OpenResult::NoPermission;
-    case ENOENT:
-    case ENODEV:
-    case ENXIO:
-    case ENOTDIR:
-        return TSerialLine::OpenResult::Missing;
-    case EBUSY:
-        return TSerialLine::OpenResult::Busy;
-    default:
-        return TSerialLine::OpenResult::Failed;
-    }
-}
-#endif
-
-} // namespace
-
-TSerialLine::TSerialLine()
-    : port(new QSerialPort)
-{
-}
+TSerialLine::TSerialLine() = default;
 
 TSerialLine::~TSerialLine()
 {
     ClosePort();
-    delete port;
 }
 
 bool TSerialLine::OpenPort(int number, int baud)
@@ -72,81 +25,23 @@ bool TSerialLine::OpenPort(int number, int baud)
 bool TSerialLine::OpenDevice(const QString& device, int baud)
 {
     ClosePort();
-    lastHolders.clear();
-#ifdef Q_OS_UNIX
-    // A program that opens the device without any lock (ModemManager
-    // probing a new modem-like port, a terminal program) would otherwise
-    // share the line with us and take the station's answers.
-    lastHolders = PortHolders(device);
-    if (!lastHolders.isEmpty()) {
-        lastOpen = OpenResult::Busy;
-        return false;
-    }
-#endif
-    port->setPortName(device);
-    port->setBaudRate(baud);
-    port->setDataBits(QSerialPort::Data8);
-    port->setParity(QSerialPort::NoParity);
-    port->setStopBits(QSerialPort::OneStop);
-    port->setFlowControl(QSerialPort::NoFlowControl);
-    if (!port->open(QIODevice::ReadWrite)) {
-        lastOpen = OpenFailure(device);
-        port->clearError();
-        return false;
-    }
-#ifdef Q_OS_UNIX
-    // The device may be held by a program that locks it rather than (or
-    // besides) using a lock file; the privileged user is not kept out by
-    // the terminal's exclusive mode either.
-    if (::flock(static_cast<int>(port->handle()), LOCK_EX | LOCK_NB) != 0) {
-        port->close();
-        port->clearError();
-        lastOpen = OpenResult::Busy;
-        return false;
-    }
-#endif
-    // Raised where the device has the lines; a pseudo-terminal has none,
-    // which is no reason to refuse it.
-    port->setRequestToSend(true);
-    port->setDataTerminalReady(true);
-    port->clearError();
-    lowLatency.Enter(static_cast<int>(port->handle()));
-    lastOpen = OpenResult::Opened;
-    return true;
-}
-
-TSerialLine::OpenResult TSerialLine::OpenFailure(const QString& device) const
-{
-    const QSerialPort::SerialPortError error = port->error();
-    if (error == QSerialPort::DeviceNotFoundError)
-        return OpenResult::Missing;
-#ifdef Q_OS_UNIX
-    const OpenResult plain = PlainOpenResult(device);
-    if (plain != OpenResult::Opened)
-        return plain;
-    // The device itself opens: the port is locked by another program (lock
-    // file or exclusive mode), or the device is no serial port at all.
-    return error == QSerialPort::PermissionError ? OpenResult::Busy : OpenResult::Failed;
-#else
-    Q_UNUSED(device);
-    // Windows refuses a port that another program holds as access denied.
-    return error == QSerialPort::PermissionError ? OpenResult::Busy : OpenResult::Failed;
-#endif
+    const bool opened = port.Open(device, baud);
+    lastOpen = port.LastOpenResult();
+    lastHolders = port.LastHolders();
+    return opened;
 }
 
 bool TSerialLine::ClosePort()
 {
-    if (!port->isOpen())
+    if (!port.IsOpen())
         return false;
-    lowLatency.Leave();
-    port->close();
-    port->clearError();
+    port.Close();
     return true;
 }
 
 bool TSerialLine::IsOpen() const
 {
-    return port->isOpen();
+    return port.IsOpen();
 }
 
 int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigned count,
@@ -158,20 +53,15 @@ int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigne
         progress->SetVisible(true);
     }
     unsigned received = 0;
-    if (port->isOpen() && !CancelRequested()) {
-        port->clearError();
-        port->clear(QSerialPort::AllDirections);
-        // Handed to the device at once rather than at the next wait, which
-        // saves a round through the system per request.
-        port->write(request);
-        port->flush();
-        if (port->bytesToWrite() > 0)
-            port->waitForBytesWritten(WriteTimeoutMs);
+    if (port.IsOpen() && !CancelRequested()) {
+        port.ClearErrors();
+        port.Discard();
+        // A request that does not go out shows as an answer that does not
+        // come.
+        port.Write(request);
         for (unsigned i = 0; i < count; ++i) {
-            if (port->bytesAvailable() == 0 && !port->waitForReadyRead(ByteTimeoutMs))
-                break;
             char byte;
-            if (port->read(&byte, 1) != 1)
+            if (port.Read(&byte, 1, ByteTimeoutMs) != 1)
                 break;
             answer[static_cast<qsizetype>(i)] = byte;
             ++received;

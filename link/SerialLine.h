@@ -1,11 +1,10 @@
 #pragma once
-#include "link/LowLatency.h"
 #include "link/PortHolders.h"
+#include "link/SerialDevice.h"
 #include <QByteArray>
 #include <QString>
 #include <functional>
 
-class QSerialPort;
 class TTransferProgress;
 
 // The program's serial link to the station: opens a COM port with the
@@ -19,13 +18,7 @@ public:
     static constexpr int ByteTimeoutMs = 600;
 
     // What became of the last attempt to open a port.
-    enum class OpenResult {
-        Opened,
-        Missing,        // no such device
-        Busy,           // the device is held by another program
-        NoPermission,   // the user may not open the device
-        Failed,         // the device exists but cannot serve as a port
-    };
+    using OpenResult = TPortOpenResult;
 
     TSerialLine();
     ~TSerialLine();
@@ -34,14 +27,17 @@ public:
 
     // Opens COM<port> (see PortMap) exclusively and sets the line up.
     bool OpenPort(int port, int baud);
-    // The same for a device given by its path. A device that another
-    // process has open is refused (Busy) even when that process took no
-    // lock. The device is put into low-latency mode while it is open.
+    // The same for a device given by its path. On Linux a device that
+    // another process has open is refused (Busy) even when that process
+    // took no lock, and the device is put into low-latency mode while it is
+    // open.
     bool OpenDevice(const QString& device, int baud);
     OpenResult LastOpenResult() const { return lastOpen; }
     // The other processes found holding the device at the last refused
     // open; empty when none could be seen.
     const QList<TPortHolder>& LastHolders() const { return lastHolders; }
+    // The raw port, for exchanges that need more than Transfer.
+    TSerialDevice& Device() { return port; }
 
     // Closes the port; true when a port was open.
     bool ClosePort();
@@ -79,12 +75,9 @@ public:
     static OpenResult Probe(const QString& device);
 
 private:
-    OpenResult OpenFailure(const QString& device) const;
-
-    QSerialPort* port;
+    TSerialDevice port;
     OpenResult lastOpen = OpenResult::Missing;
     QList<TPortHolder> lastHolders;
-    TLowLatency lowLatency;
     std::function<void()> messageHook;
     std::function<bool()> cancelCheck;
 };
