@@ -2,11 +2,10 @@
 // file lacks comes in, what it has stays.
 #include "app/Catalogue.h"
 #include "app/CatalogueMerge.h"
+#include "document/Cp1251.h"
 #include "document/U_xml.h"
 #include "tests/support/TestRunDir.h"
 #include <QDomDocument>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QtTest>
 
 namespace {
@@ -33,8 +32,8 @@ QStringList Leaves(const QDomElement& e, const QString& path = QString())
     return out;
 }
 
-QByteArray Cp1251(const QString& text) { return QStringEncoder("windows-1251").encode(text); }
-QString FromCp1251(const QByteArray& bytes) { return QStringDecoder("windows-1251").decode(bytes); }
+QByteArray ToCp1251(const QString& text) { return Cp1251::Encode(text); }
+QString FromCp1251(const QByteArray& bytes) { return Cp1251::Decode(bytes); }
 
 QByteArray ReadFile(const QString& path)
 {
@@ -122,7 +121,7 @@ private slots:
         old.replace(QRegularExpression("<speed>[^<]*</speed>"), "<speed>1</speed>");
         old.replace("<mainmenu>", "<!-- мой порт -->\n  <mainmenu>");
         QVERIFY(!old.contains("<hint8>") && !old.contains("<sql>"));
-        QVERIFY(WriteFile(userPath, Cp1251(old)));
+        QVERIFY(WriteFile(userPath, ToCp1251(old)));
 
         int added = -1;
         QCOMPARE(MergeCatalogueFile(userPath, shippedPath, &added), TMergeResult::Merged);
@@ -185,7 +184,7 @@ private slots:
         const QString tool = QStringLiteral(TARNIK_BIN_DIR "/tarnik-catalogue-merge");
         const QString shippedPath = dir.filePath("shipped.xml");
         const QString userPath = dir.filePath("Settings.xml");
-        QVERIFY(WriteFile(shippedPath, Cp1251("<?xml version=\"1.0\" encoding=\"windows-1251\"?>"
+        QVERIFY(WriteFile(shippedPath, ToCp1251("<?xml version=\"1.0\" encoding=\"windows-1251\"?>"
                                                "<settings><port><number>0</number></port><a>новое</a></settings>")));
         QVERIFY(WriteFile(userPath, "<settings><port><number>4</number></port></settings>"));
         auto run = [&](const QStringList& args) {
