@@ -1,4 +1,5 @@
 #include "link/Backups.h"
+#include "app/UserFolder.h"
 #include <QDir>
 #include <QFile>
 
@@ -12,10 +13,7 @@ constexpr int MaxNumber = 1000;
 
 QString Folder()
 {
-    QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    if (data.isEmpty() || !QDir::isAbsolutePath(data))
-        data = QDir::homePath() + QStringLiteral("/.local/share");
-    return QDir::cleanPath(data + QStringLiteral("/tarnik-programmer/backups"));
+    return UserFolder::Path() + QStringLiteral("/backups");
 }
 
 QString FileName(const QDateTime& when, int number)
