@@ -4,9 +4,16 @@
 #include "cli/ExitCodes.h"
 #include "cli/Output.h"
 #include <QCoreApplication>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 int main(int argc, char* argv[])
 {
+#ifdef Q_OS_WIN
+    // The output is UTF-8, as on Linux: the console is told so.
+    SetConsoleOutputCP(CP_UTF8);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarnik-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARNIK_VERSION));
