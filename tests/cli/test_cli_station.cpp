@@ -38,7 +38,14 @@ class TestCliStation : public QObject {
     QString Backups() const { return data.filePath(QStringLiteral("tarnik-programmer/backups")); }
 
 private slots:
-    void initTestCase() { qputenv("XDG_DATA_HOME", data.path().toLocal8Bit()); }
+    void initTestCase()
+    {
+#ifdef Q_OS_WIN
+        qputenv("LOCALAPPDATA", data.path().toLocal8Bit());
+#else
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+#endif
+    }
 
     // Read into all three formats through a COM number of the port map,
     // write a changed .vtr back with the safe write (backup, the changed
@@ -187,7 +194,8 @@ private slots:
         QCOMPARE(list.at(0).toObject().value("available").toBool(), false);
         QVERIFY(!list.at(0).toObject().value("reason").toString().isEmpty());
         r = RunCli({"ports"});
-        QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("COM7\\s+%1\\s+можно открыть").arg(station.Device()))));
+        QVERIFY(r.out.contains(QRegularExpression(
+            QStringLiteral("COM7\\s+%1\\s+можно открыть").arg(QRegularExpression::escape(station.Device())))));
 
         r = RunCli({"search", "--baud", BaudText});
         QCOMPARE(r.exitCode, 0);
@@ -224,9 +232,14 @@ private slots:
         r = RunCli({"read", "--port", "COM1", "--port", "COM2", "--port", "COM3", "--baud", BaudText,
                     "-o", P("reads/"), "--format", "vtr"});
         QCOMPARE(r.exitCode, 4);
-        QVERIFY(QFile::exists(P("reads/COM1.vtr")));
-        QVERIFY(QFile::exists(P("reads/COM2.vtr")));
-        QVERIFY(!QFile::exists(P("reads/COM3.vtr")));
+#ifdef Q_OS_WIN
+        const QString prefix = QStringLiteral("reads/station-");   // COM1.vtr would be the port itself
+#else
+        const QString prefix = QStringLiteral("reads/");
+#endif
+        QVERIFY(QFile::exists(P(prefix + "COM1.vtr")));
+        QVERIFY(QFile::exists(P(prefix + "COM2.vtr")));
+        QVERIFY(!QFile::exists(P(prefix + "COM3.vtr")));
         for (int i = 0; i < 4; ++i)
             QVERIFY(stations[i].Stop());
         for (int i : {0, 1, 3})

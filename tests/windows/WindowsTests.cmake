@@ -13,9 +13,16 @@ set(TARNIK_WINDOWS_TESTS
   link/test_serialdevice
   link/test_stationlink
   link/test_safewrite
+  cli/test_cli_station
 )
+# The command-line tests run the built tarnik-cli.exe.
+add_library(tarnik_cli_test_support STATIC cli/CliRun.h cli/CliRun.cpp)
+target_link_libraries(tarnik_cli_test_support PUBLIC tarnik_test_support)
+add_dependencies(tarnik_cli_test_support tarnik-cli)
+
 foreach(test ${TARNIK_WINDOWS_TESTS})
   get_filename_component(name ${test} NAME)
   tarnik_test(${name} SOURCES ${test}.cpp)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 endforeach()
+target_link_libraries(test_cli_station PRIVATE tarnik_cli_test_support)
