@@ -2,8 +2,10 @@
 #include "link/PortMap.h"
 #include "link/TransferProgress.h"
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSerialPort>
 #include <QThread>
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -17,6 +19,15 @@ namespace {
 // Writes go out at once on an idle line; this only keeps a device that
 // takes nothing (a wedged adapter) from holding the program for ever.
 constexpr int WriteTimeoutMs = 5000;
+
+// A character on the line: start bit, 8 data bits, stop bit.
+constexpr int BitsPerChar = 10;
+// The longest answer a station gives (its image), and the time to spare
+// beyond it, for a station still sending one that nobody reads any more.
+constexpr int LongestAnswerChars = 1024 + 16;
+constexpr int SettleSpareMs = 1000;
+// The rate assumed for timing before a port was ever opened.
+constexpr int SlowestBaud = 4800;
 
 #ifdef Q_OS_UNIX
 // What a plain open of the device says, after the port itself could not be
@@ -111,6 +122,7 @@ bool TSerialLine::OpenDevice(const QString& device, int baud)
     port->setDataTerminalReady(true);
     port->clearError();
     lowLatency.Enter(static_cast<int>(port->handle()));
+    this->baud = baud;
     lastOpen = OpenResult::Opened;
     return true;
 }
@@ -168,7 +180,7 @@ int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigne
         if (port->bytesToWrite() > 0)
             port->waitForBytesWritten(WriteTimeoutMs);
         for (unsigned i = 0; i < count; ++i) {
-            if (port->bytesAvailable() == 0 && !port->waitForReadyRead(ByteTimeoutMs))
+            if (!WaitForByte(ByteTimeoutMs))
                 break;
             char byte;
             if (port->read(&byte, 1) != 1)
@@ -186,6 +198,109 @@ int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigne
     if (progress)
         progress->SetVisible(false);
     return static_cast<int>(received);
+}
+
+int TSerialLine::QuietMs() const
+{
+    const int rate = baud > 0 ? baud : SlowestBaud;
+    const int chars = (QuietChars * BitsPerChar * 1000 + rate - 1) / rate;
+    return std::max(QuietFloorMs, chars);
+}
+
+int TSerialLine::SettleLimitMs() const
+{
+    const int rate = baud > 0 ? baud : SlowestBaud;
+    return static_cast<int>(qint64(LongestAnswerChars) * BitsPerChar * 1000 / rate) + SettleSpareMs;
+}
+
+void TSerialLine::DiscardInput()
+{
+    port->clear(QSerialPort::Input);
+    port->readAll();
+    port->clearError();
+}
+
+qint64 TSerialLine::BytesAvailable() const
+{
+    return port->bytesAvailable();
+}
+
+bool TSerialLine::WaitForBytes(int ms)
+{
+    return BytesAvailable() > 0 || (ms > 0 && port->waitForReadyRead(ms)) || BytesAvailable() > 0;
+}
+
+bool TSerialLine::WaitForByte(int timeoutMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const int left = timeoutMs - static_cast<int>(waited.elapsed());
+        if (WaitForBytes(std::clamp(left, 0, SliceMs)))
+            return true;
+        if (left <= SliceMs)
+            return false;
+        ProcessMessages();
+        if (CancelRequested())
+            return false;
+    }
+}
+
+TSerialLine::Quiet TSerialLine::WaitForQuiet(int limitMs)
+{
+    if (!port->isOpen())
+        return Quiet::Quiet;
+    QElapsedTimer total, silent;
+    total.start();
+    silent.start();
+    DiscardInput();
+    const int quiet = QuietMs();
+    for (;;) {
+        if (CancelRequested())
+            return Quiet::Stopped;
+        const int stillToWait = quiet - static_cast<int>(silent.elapsed());
+        if (stillToWait <= 0)
+            return Quiet::Quiet;
+        if (total.elapsed() >= limitMs)
+            return Quiet::Busy;
+        if (WaitForBytes(std::min(stillToWait, SliceMs))) {
+            DiscardInput();
+            silent.restart();
+        }
+        ProcessMessages();
+    }
+}
+
+bool TSerialLine::StaysQuiet()
+{
+    if (!port->isOpen())
+        return true;
+    QElapsedTimer silent;
+    silent.start();
+    const int quiet = QuietMs();
+    for (;;) {
+        const int stillToWait = quiet - static_cast<int>(silent.elapsed());
+        if (WaitForBytes(std::clamp(stillToWait, 0, SliceMs)))
+            return false;
+        if (stillToWait <= SliceMs)
+            return true;
+        ProcessMessages();
+    }
+}
+
+bool TSerialLine::Pause(int ms)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (CancelRequested())
+            return false;
+        const int left = ms - static_cast<int>(waited.elapsed());
+        if (left <= 0)
+            return true;
+        QThread::msleep(static_cast<unsigned long>(std::min(left, SliceMs)));
+        ProcessMessages();
+    }
 }
 
 void TSerialLine::SetCancelCheck(std::function<bool()> check)
