@@ -38,11 +38,11 @@ void Tf_main::EditsKept(const QString& file)
     UpdateTitle();
 }
 
-void Tf_main::ReadIntoEditors(const TTarnikPlus& record)
+void Tf_main::ReadIntoEditors(const TTarnikPlus& record, const QString& step)
 {
     // The settings first (their band change puts every row on the band
     // minimum), then the channels.
-    history->Step(QStringLiteral("чтение"), [&] {
+    history->Step(step, [&] {
         f_settings->LoadFromRecord(record);
         f_channels->LoadFromRecord(record);
     });

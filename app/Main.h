@@ -82,6 +82,11 @@ public:
     // the station by the safe write.
     void RestoreFromBackup(QObject* sender);
     void RestoreImageFile(const QString& path);
+    // The restore of an image read from the file at path: checked as a
+    // programmer file's load checks (reasons listed, "Записать всё равно"
+    // offered), the station's changes shown and asked for, the safe write,
+    // then the editors show the restored configuration as one undo step.
+    void RestoreImage(const QByteArray& image, const QString& path);
 
     // Each reports its outcome in the journal; true on success.
     bool SaveProgrammerFile(const QString& path);
@@ -111,9 +116,10 @@ public:
     // and stops on false.
     bool MaySetAsideEdits();
 
-    // Shows the station's configuration just read in the editors, as one
-    // undo step; the editors then count as kept.
-    void ReadIntoEditors(const TTarnikPlus& record);
+    // Shows the station's configuration just read (or restored) in the
+    // editors, as one undo step of the given name; the editors then count
+    // as kept.
+    void ReadIntoEditors(const TTarnikPlus& record, const QString& step = QStringLiteral("чтение"));
     // The editors count as kept: saved to or loaded from file (named), or
     // read from or written into the station (file empty: none named).
     void EditsKept(const QString& file = QString());

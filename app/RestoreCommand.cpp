@@ -39,6 +39,5 @@ void Tf_main::RestoreImageFile(const QString& path)
                          .arg(StationImageSize));
         return;
     }
-    StationCommand exchange(this);
-    f_port->SafeWrite(fr_progress1, TSafeWrite::FixedImage(image));
+    RestoreImage(image, path);
 }

@@ -64,6 +64,7 @@ QString TSafeWriteResult::OutcomeName(Outcome outcome)
     case Outcome::VerifyFailed: return QStringLiteral("verify-failed");
     case Outcome::VerifyUnread: return QStringLiteral("verify-unread");
     case Outcome::BaseMismatch: return QStringLiteral("base-mismatch");
+    case Outcome::Declined: return QStringLiteral("declined");
     case Outcome::Stopped: return QStringLiteral("stopped");
     }
     return QString();
@@ -146,6 +147,8 @@ public:
             Log(IconProgress, QStringLiteral("Станция уже содержит эту конфигурацию. Запись не требуется."));
             return Finish(Outcome::AlreadyHeld);
         }
+        if (owner.confirm && !owner.confirm(station, intended))
+            return Stop(QStringLiteral("Запись отменена. В станцию ничего не записано."), Outcome::Declined);
         Log(IconProgress, QStringLiteral("Байт к записи: %1 из %2.").arg(changed.size()).arg(StationImageSize));
         span.Start(ByteWeight * static_cast<int>(changed.size()), ReadWeight);
         if (!WriteAndFinish(changed))
@@ -184,10 +187,10 @@ private:
         return result;
     }
 
-    TSafeWriteResult Stop(const QString& text)
+    TSafeWriteResult Stop(const QString& text, Outcome outcome = Outcome::Stopped)
     {
         Log(IconStopped, text);
-        return Finish(Outcome::Stopped);
+        return Finish(outcome);
     }
 
     // A stop once bytes may have gone in: whether the station holds the

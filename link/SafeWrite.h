@@ -24,6 +24,7 @@ struct TSafeWriteResult {
         VerifyUnread,   // written, but the station's image could not be read back
         BaseMismatch,   // the read-back differs where nothing was written: the
                         // image read before the write was not the station's
+        Declined,       // the user declined what the write would change: nothing written
         Stopped,        // stopped by the user
     };
     enum class Verify {
@@ -91,6 +92,11 @@ public:
     // Writes all 1024 bytes of the intended image rather than those that
     // differ (still over the station's own image, with backup and verify).
     void SetWriteEveryByte(bool every) { everyByte = every; }
+    // Asked, once the backup is saved and before the first write request,
+    // with the station's image and the intended one when they differ; the
+    // write goes on only when it answers true.
+    using Confirm = std::function<bool(const QByteArray& stationImage, const QByteArray& intended)>;
+    void SetConfirm(Confirm ask) { confirm = std::move(ask); }
 
     TSafeWriteResult Run(const BuildImage& build, TTransferProgress* progress);
 
@@ -112,5 +118,6 @@ private:
     CancelCheck cancel;
     QString backupFolder;
     std::function<void(const QString&)> backupSaved;
+    Confirm confirm;
     bool everyByte = false;
 };
