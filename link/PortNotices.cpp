@@ -84,7 +84,10 @@ QString BrlttyNotice(const QList<TClaimedAdapter>& claimed)
 
 QString VanishedNotice(const QString& portText)
 {
-    return portText.isEmpty() ? QString() : QStringLiteral("Порт %1 больше не найден в системе.").arg(portText);
+    return portText.isEmpty() ? QString()
+                              : QStringLiteral("Порт %1 не найден в системе. Он остаётся выбранным: чтение и запись "
+                                               "не начнутся, пока он не появится или пока не выбран другой порт.")
+                                    .arg(portText);
 }
 
 QString HeldPortNotice(const QString& portText, const TSerialLine& line)

@@ -23,7 +23,7 @@ extern const QString ModemManagerRulesFile;
 // CH340 adapters that brltty took for a braille display.
 QString BrlttyNotice(const QList<TClaimedAdapter>& claimed);
 
-// The selected port is gone from the list.
+// The chosen port is not in the system any more; it stays chosen.
 QString VanishedNotice(const QString& portText);
 
 // For the journal after a failed open: who holds the port, when it is held.
