@@ -23,9 +23,10 @@ constexpr int WriteTimeoutMs = 5000;
 // A character on the line: start bit, 8 data bits, stop bit.
 constexpr int BitsPerChar = 10;
 // The longest answer a station gives (its image), and the time to spare
-// beyond it, for a station still sending one that nobody reads any more.
+// beyond it, for a station still sending one that nobody reads any more
+// (a slow one, or one that began before the port was opened).
 constexpr int LongestAnswerChars = 1024 + 16;
-constexpr int SettleSpareMs = 1000;
+constexpr int SettleSpareMs = 3000;
 // The rate assumed for timing before a port was ever opened.
 constexpr int SlowestBaud = 4800;
 

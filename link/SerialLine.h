@@ -80,8 +80,8 @@ public:
     // rate, at least QuietFloorMs.
     int QuietMs() const;
     // The longest a station may go on sending an answer nobody reads any
-    // more (a whole image at the open rate, and a second to spare): the
-    // limit of WaitForQuiet.
+    // more (a whole image at the open rate, and three seconds to spare):
+    // the limit of WaitForQuiet.
     int SettleLimitMs() const;
 
     // Throws away what has arrived so far, then waits until nothing has
