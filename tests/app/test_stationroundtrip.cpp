@@ -16,6 +16,7 @@
 #include "widgets/Frbutton.h"
 #include "widgets/Frprogress.h"
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -490,6 +491,46 @@ private slots:
         QVERIFY(!requests.contains(QStringLiteral("11 39 04")));
         QVERIFY(!f_main->StationBusy());
         QVERIFY(!f_main->stop_btn->isVisible());
+    }
+
+    void escapeActsAtOnceWhileTheVerifyWaitsForAStation()
+    {
+        // The read, then the write's identify, read, two bytes (the power
+        // and the last channel) and finish: then the station is gone, and
+        // the verify tries to identify it again and again.
+        Bench b(StartImage(), {"--vanish-after", "7"});
+        QVERIFY(b.ready);
+        SetSafeWrite(true);
+        QVERIFY(Read());
+        f_settings->TrackBar2->setValue(17);
+        // Escape once the finish and its pause are over, while the verify
+        // tries to identify the station.
+        QElapsedTimer pressed;
+        WhenThen(f_main, [&] { return b.Requests().contains(QStringLiteral("11 39 04")); }, [&] {
+            QTimer::singleShot(700, f_main, [&] {
+                pressed.start();
+                QTest::keyClick(f_main, Qt::Key_Escape);
+            });
+        });
+        // The window keeps painting meanwhile: a timer of its thread ticks.
+        int ticks = 0;
+        QTimer ticker;
+        QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        ticker.start(20);
+        QElapsedTimer whole;
+        whole.start();
+        f_main->write_btn->clicked();
+        ticker.stop();
+        QVERIFY2(pressed.isValid(), qPrintable(ProgramWindows::Journal().join('\n') + '\n' + b.Requests().join('\n')
+                                               + QStringLiteral("\n%1 ms").arg(whole.elapsed())));
+        QVERIFY2(pressed.elapsed() < 200, qPrintable(QString::number(pressed.elapsed())));
+        QVERIFY2(ticks * 20 > whole.elapsed() / 2, qPrintable(QStringLiteral("%1 ticks in %2 ms").arg(ticks).arg(whole.elapsed())));
+        QVERIFY2(ProgramWindows::Journal().last().startsWith(
+                     TStationLink::TextStopped()
+                     + QStringLiteral(" Все байты записаны, станция содержит новую конфигурацию; проверка не выполнялась. "
+                                      "Резервная копия: ")),
+                 qPrintable(ProgramWindows::Journal().last()));
+        QVERIFY(!f_main->StationBusy());
     }
 
     void aBackupGoesBackIntoTheStation()
