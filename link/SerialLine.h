@@ -25,7 +25,7 @@ public:
     static constexpr int QuietFloorMs = 20;
     // Waits that find nothing to read are cut into slices of this length,
     // between which the window is repainted and a stop is looked at.
-    static constexpr int SliceMs = 50;
+    static constexpr int SliceMs = 25;
 
     // How a wait for a quiet line ended.
     enum class Quiet {
