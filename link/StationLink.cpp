@@ -14,7 +14,6 @@ namespace {
 constexpr int IconSuccess = 5;
 constexpr int IconError = 6;
 constexpr int IconStopped = 0;
-constexpr int IconNotice = 0;
 
 const char RequestPrefix[] = {0x11, 0x39};
 constexpr char CommandIdentify = 0x01;
@@ -110,7 +109,7 @@ bool TStationLink::OpenChosenPort(const TConnectionChoice& c, const std::functio
     const bool opened = IsDevicePath(c.portText) ? line.OpenDevice(c.portText, baud)
                                                  : line.OpenPort(PortNumber(c.portText), baud);
     if (opened) {
-        journal(IconNotice, QStringLiteral("Порт %1, %2 бод.").arg(PortLabel(c.portText), c.speedText));
+        journal(IconSuccess, QStringLiteral("Порт %1, %2 бод.").arg(PortLabel(c.portText), c.speedText));
         return true;
     }
     if (beforeReport)

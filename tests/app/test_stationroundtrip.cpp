@@ -12,6 +12,7 @@
 #include "link/StationLink.h"
 #include "link/Fcomsettings.h"
 #include "tests/editors/ProgramWindows.h"
+#include "tests/support/StationTestSupport.h"
 #include "tests/tools/StationProcess.h"
 #include "widgets/Frbutton.h"
 #include "widgets/Frprogress.h"
@@ -596,12 +597,7 @@ private slots:
         Bench b(start);
         QVERIFY(b.ready);
         // Random bytes with band 113 and a volume beyond the list.
-        QByteArray random(1024, 0);
-        quint32 seed = 99;
-        for (char& c : random) {
-            seed = seed * 1103515245u + 12345u;
-            c = char(seed >> 16);
-        }
+        QByteArray random = RandomImage(99);
         random[509] = char(113);
         random[501] = char(80);
         const QString image = b.dir.filePath(QStringLiteral("random.bin"));

@@ -249,12 +249,7 @@ private slots:
         TestPorts ports;
         SimStation station;
         QVERIFY(station.Start(Baud, {}, &ports, 6));
-        QByteArray random(1024, 0);
-        quint32 seed = 5;
-        for (char& c : random) {
-            seed = seed * 1103515245u + 12345u;
-            c = char(seed >> 16);
-        }
+        QByteArray random = RandomImage(5);
         random[509] = char(113);
         QVERIFY(WriteFile(P("random.bin"), random));
         CliRun r = RunCli({"write", "--port", "COM6", "--baud", BaudText, P("random.bin")});

@@ -1,5 +1,6 @@
 // The station image codec: layout, frequency codes, level offsets, flags.
 #include "link/ImageCodec.h"
+#include "tests/support/StationTestSupport.h"
 #include <QtTest>
 
 namespace {
@@ -351,13 +352,8 @@ private slots:
     {
         // Random images, empty slots with leftovers and bits no setting
         // uses included: a write of the decoded record changes nothing.
-        quint32 seed = 12345;
         for (int round = 0; round < 200; ++round) {
-            QByteArray station(StationImageSize, 0);
-            for (char& b : station) {
-                seed = seed * 1103515245u + 12345u;
-                b = char(seed >> 16);
-            }
+            QByteArray station = RandomImage(quint32(round));
             // Some empty slots whose other four bytes are not 0xFF.
             for (int slot = round % 7; slot < 100; slot += 7)
                 station[5 * slot] = char(0xFF);

@@ -119,7 +119,7 @@ class TestStationLink : public QObject {
     // The journal line that names the port of an exchange.
     Entry PortLine() const
     {
-        return {0, QStringLiteral("Порт %1 (%2), %3 бод.").arg(choice.portText, stationDevice, choice.speedText)};
+        return {5, QStringLiteral("Порт %1 (%2), %3 бод.").arg(choice.portText, stationDevice, choice.speedText)};
     }
     // An exchange that opened the port and ended with the entry.
     QList<Entry> Only(int icon, const QString& text) { return {PortLine(), Entry{icon, text}}; }

@@ -282,3 +282,13 @@ QString RefusedDevice()
     }
     return QString();
 }
+
+QByteArray RandomImage(quint32 seed)
+{
+    QByteArray image(1024, 0);
+    for (char& c : image) {
+        seed = seed * 1103515245u + 12345u;
+        c = char(seed >> 16);
+    }
+    return image;
+}

@@ -49,6 +49,20 @@ bool ParseHexByte(const std::string& text, uint8_t& value)
     return true;
 }
 
+// "OFFSET" or "OFFSET:COUNT" into a map of offsets to counts (0: no count,
+// the fault stays).
+bool ParseOffsetCount(const std::string& text, std::map<int, int>& into)
+{
+    const size_t colon = text.find(':');
+    int offset, count = 0;
+    if (!ParseInRange(text.substr(0, colon), 0, ImageSize - 1, offset))
+        return false;
+    if (colon != std::string::npos && !ParseInRange(text.substr(colon + 1), 1, 1000000, count))
+        return false;
+    into[offset] = count;
+    return true;
+}
+
 using Handler = std::function<bool(const std::string& value, StationOptions& o)>;
 
 struct OptionRule {
@@ -126,14 +140,7 @@ const std::map<std::string, OptionRule>& Rules()
              return true;
          }}},
         {"--store-wrong", {true, "OFFSET or OFFSET:COUNT, offset 0 to 1023", [](const std::string& v, StationOptions& o) {
-             const size_t colon = v.find(':');
-             int offset, count = 0;
-             if (!ParseInRange(v.substr(0, colon), 0, ImageSize - 1, offset))
-                 return false;
-             if (colon != std::string::npos && !ParseInRange(v.substr(colon + 1), 1, 1000000, count))
-                 return false;
-             o.faults.storeWrong[offset] = count;
-             return true;
+             return ParseOffsetCount(v, o.faults.storeWrong);
          }}},
         {"--reserved-pattern", {false, "", [](const std::string&, StationOptions& o) {
              o.reservedPattern = true;
@@ -154,14 +161,7 @@ const std::map<std::string, OptionRule>& Rules()
              return ParseInRange(v, 0, 200000, o.faults.staleBytes);
          }}},
         {"--read-wrong", {true, "OFFSET or OFFSET:COUNT, offset 0 to 1023", [](const std::string& v, StationOptions& o) {
-             const size_t colon = v.find(':');
-             int offset, count = 0;
-             if (!ParseInRange(v.substr(0, colon), 0, ImageSize - 1, offset))
-                 return false;
-             if (colon != std::string::npos && !ParseInRange(v.substr(colon + 1), 1, 1000000, count))
-                 return false;
-             o.faults.readWrong[offset] = count;
-             return true;
+             return ParseOffsetCount(v, o.faults.readWrong);
          }}},
         {"--image-extra", {true, "N or N:K, N from 1 to 1024, K at least 1",
                            [](const std::string& v, StationOptions& o) {
