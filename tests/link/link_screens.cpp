@@ -5,6 +5,8 @@
 // program that took no lock, which the notice names. Then with a survey made
 // up by hand, as a machine with two FTDI adapters would give it (one of
 // them taken by ModemManager), with the tooltip of the selected adapter.
+// Last, that adapter pulled out while it is the chosen port: it stays
+// chosen, greyed, and the notice says so.
 #include "link/Fcomsettings.h"
 #include "link/PortSurvey.h"
 #include "tests/support/StationTestSupport.h"
