@@ -35,7 +35,6 @@
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QUndoStack>
 
 Tf_main* f_main = nullptr;
 TXMLFile* XmlFile = nullptr;
@@ -190,14 +189,14 @@ Tf_main::Tf_main()
         if (!stationBusy)
             Guarded([this] { history->Redo(); });
     });
-    connect(history->Stack(), &QUndoStack::cleanChanged, this, &Tf_main::UpdateTitle);
+    connect(history, &TEditHistory::Changed, this, &Tf_main::UpdateTitle);
 }
 
 Tf_main::~Tf_main()
 {
-    // The undo stack says "clean" as it is destroyed; by then this window's
-    // own members are gone, so the title must no longer listen.
-    disconnect(history->Stack(), nullptr, this, nullptr);
+    // The history is destroyed after this window's own members are gone,
+    // so the title must no longer listen to it.
+    disconnect(history, nullptr, this, nullptr);
     delete XmlFile;
     XmlFile = nullptr;
 }

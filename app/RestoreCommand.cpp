@@ -1,6 +1,7 @@
 // "Восстановить из резервной копии...": a station image file, a backup or
 // any other 1024-byte image, written into the station by the safe write
 // exactly as it stands.
+#include "app/EditHistory.h"
 #include "app/ErrorBox.h"
 #include "app/Main.h"
 #include "link/Backups.h"
@@ -40,5 +41,15 @@ void Tf_main::RestoreImageFile(const QString& path)
         return;
     }
     StationCommand exchange(this);
-    f_port->SafeWrite(fr_progress1, TSafeWrite::FixedImage(image));
+    if (f_port->SafeWrite(fr_progress1, TSafeWrite::FixedImage(image)).Succeeded())
+        RestoredDocument();
+}
+
+void Tf_main::RestoredDocument()
+{
+    // The station now holds the image, which is no programmer file: the
+    // document is unnamed from here on, and "Сохранить" asks for a name.
+    // The editors keep what they show, which is not what the station holds.
+    history->Replace(QStringLiteral("восстановление"), [] {}, QString());
+    history->StationUnknown();
 }
