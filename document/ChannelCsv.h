@@ -11,6 +11,11 @@
 // frequencies in hertz and the two tones as "67.0" (empty for none). UTF-8,
 // lines ended by "\n". Works on plain data, so any front end can use it.
 
+// The largest CSV file read. The table of 100 channels is about 3 KB; a
+// spreadsheet may add quotes, blanks and line ends, but a file many times
+// this size is no channel table.
+constexpr qint64 MaxChannelCsvSize = 64 * 1024;
+
 // The header line's columns.
 extern const QStringList ChannelCsvColumns;
 

@@ -1,6 +1,7 @@
 // The channel table as CSV, without windows: what an export holds, that an
 // import of it changes nothing, and that one bad row refuses the whole file.
 #include "document/ChannelCsv.h"
+#include "document/ProblemList.h"
 #include <QtTest>
 
 namespace {
@@ -91,6 +92,21 @@ private slots:
         QCOMPARE(in.channels[3].ctcssRx, 3);
         QCOMPARE(in.channels[3].ctcssTx, 1);
         QCOMPARE(in.channels[3].enable, true);
+    }
+
+    // A message lists the first 20 problems and counts the rest.
+    void ProblemListsAreCut()
+    {
+        QStringList problems;
+        for (int i = 1; i <= 25; ++i)
+            problems << QStringLiteral("строка %1: плохо").arg(i);
+        const QStringList lines = ProblemListText(problems).split('\n');
+        QCOMPARE(lines.size(), 21);
+        QCOMPARE(lines[0], QStringLiteral("строка 1: плохо"));
+        QCOMPARE(lines[19], QStringLiteral("строка 20: плохо"));
+        QCOMPARE(lines[20], QStringLiteral("и ещё 5"));
+        QCOMPARE(ProblemListText(problems.mid(0, 20)).split('\n').size(), 20);
+        QCOMPARE(ProblemListText({QStringLiteral("одна")}), QStringLiteral("одна"));
     }
 
     void BadRowsAreNamedInFileOrder_data()
