@@ -59,9 +59,11 @@ QFileDialog* ProgrammerFileDialog(QWidget* parent, QFileDialog::AcceptMode mode)
     return NewFileDialog(parent, mode, QStringLiteral("Файл программатора (*.vtr)"), QStringLiteral("vtr"));
 }
 
-QFileDialog* CsvFileDialog(QWidget* parent, QFileDialog::AcceptMode mode)
+QFileDialog* CsvFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title)
 {
-    return NewFileDialog(parent, mode, QStringLiteral("Таблица каналов CSV (*.csv)"), QStringLiteral("csv"));
+    QFileDialog* d = NewFileDialog(parent, mode, QStringLiteral("Таблица каналов CSV (*.csv)"), QStringLiteral("csv"));
+    d->setWindowTitle(title);
+    return d;
 }
 
 // The restore's open dialog: station images, the backups first.
@@ -111,8 +113,8 @@ Tf_main::Tf_main()
     mmclick = new QAction(this);
     od = ProgrammerFileDialog(this, QFileDialog::AcceptOpen);
     sd = ProgrammerFileDialog(this, QFileDialog::AcceptSave);
-    odCsv = CsvFileDialog(this, QFileDialog::AcceptOpen);
-    sdCsv = CsvFileDialog(this, QFileDialog::AcceptSave);
+    odCsv = CsvFileDialog(this, QFileDialog::AcceptOpen, QStringLiteral("Импорт каналов из CSV"));
+    sdCsv = CsvFileDialog(this, QFileDialog::AcceptSave, QStringLiteral("Экспорт каналов в CSV"));
     rd = StationImageDialog(this);
 
     Panel1 = new QFrame(this);

@@ -41,7 +41,8 @@ struct TChannelCsvImport {
 // band minimum (a frequency equal to the one the channel already holds is
 // always taken: importing what was exported changes nothing), and both
 // tones from the tone list. Accepts a byte order mark, "\r\n" line ends,
-// blank lines, quoted fields, and the ";" separator with decimal commas
-// that spreadsheets of a Russian locale write back.
+// blank lines, quoted fields, the ";" separator that spreadsheets of a
+// Russian locale write back, and tones with a decimal comma (quoted, with
+// the "," separator).
 TChannelCsvImport ReadChannelCsv(const QByteArray& text, const TBandLimits& band,
                                  const QVector<TProgrammerChannel>& current);

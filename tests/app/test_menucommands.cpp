@@ -213,6 +213,9 @@ private slots:
         Pick(0, 4);
         QCOMPARE(modal.Shown(), f_main->odCsv);
         QCOMPARE(LastText(), QStringLiteral("Каналы загружены из CSV: ") + tmp.filePath("channels.csv"));
+        // The dialogs say what they are for.
+        QCOMPARE(f_main->sdCsv->windowTitle(), QStringLiteral("Экспорт каналов в CSV"));
+        QCOMPARE(f_main->odCsv->windowTitle(), QStringLiteral("Импорт каналов из CSV"));
         // An import is an edit of the document: it keeps its name.
         QCOMPARE(f_main->CurrentFile(), tmp.filePath("second.vtr"));
     }
