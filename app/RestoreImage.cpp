@@ -2,6 +2,7 @@
 // image must pass, what the restore changes in the station, the safe write,
 // and the editors showing the restored configuration.
 #include "app/Convert.h"
+#include "app/EditHistory.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
 #include "app/RestoreQuestions.h"
@@ -52,5 +53,9 @@ void Tf_main::RestoreImage(const QByteArray& image, const QString& path)
         f_journal->AddEvent(IconError, QStringLiteral("Восстановленную конфигурацию нельзя показать: %1. "
                                                       "Редакторы показывают прежнюю; запись из них изменит станцию.")
                                            .arg(e.Message()));
+        // The station holds no file's content and not what the editors
+        // show: the document is unnamed, and nothing counts as kept.
+        history->Replace(QStringLiteral("восстановление"), [] {}, QString());
+        history->StationUnknown();
     }
 }

@@ -172,11 +172,12 @@ bool TXMLFile::LoadFromFile(const QString& path)
         loadError = QStringLiteral("вложенность элементов больше %1").arg(MaxNesting);
         return false;
     }
-    QString message;
     int line = 0, column = 0;
-    if (!doc->setContent(bytes, &message, &line, &column)) {
+    if (!doc->setContent(bytes, nullptr, &line, &column)) {
         *doc = QDomDocument();
-        loadError = QStringLiteral("не XML (строка %1, столбец %2): %3").arg(line).arg(column).arg(message);
+        // The parser's own message is English and technical; the place of
+        // the fault is what helps.
+        loadError = QStringLiteral("не XML (ошибка в строке %1, столбец %2)").arg(line).arg(column);
         return false;
     }
     if (doc->documentElement().isNull()) {

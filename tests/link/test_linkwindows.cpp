@@ -416,7 +416,7 @@ private slots:
         QVERIFY(f_main->fr_progress1->isHidden());
         QVERIFY(!Guarded([&] { f_port->WritePwmPower(5); }));
         QCOMPARE(errors.size(), 3);
-        QVERIFY(errors.first().contains(QStringLiteral("not a valid integer value")));
+        QVERIFY(errors.first().contains(QStringLiteral("не является целым числом")));
         QCOMPARE(f_journal->ListView1->topLevelItemCount(), entries);
     }
 
