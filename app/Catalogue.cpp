@@ -121,8 +121,12 @@ bool WriteCatalogueChoices(TXMLFile& xml, const QString& path, const TCatalogueC
     if (!xml.LoadFromFile(path))
         return false;
     auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-    xml.WriteValue(QStringLiteral("port"), QStringLiteral("number"), N(choices.portIndex));
-    xml.WriteValue(QStringLiteral("port"), QStringLiteral("speed"), N(choices.speedIndex));
+    // No entry selected (no port could be opened at this start): the
+    // remembered one stays for the next start.
+    if (choices.portIndex >= 0)
+        xml.WriteValue(QStringLiteral("port"), QStringLiteral("number"), N(choices.portIndex));
+    if (choices.speedIndex >= 0)
+        xml.WriteValue(QStringLiteral("port"), QStringLiteral("speed"), N(choices.speedIndex));
     xml.WriteValue(QStringLiteral("params"), QStringLiteral("onefreq"), flag(choices.commonFrequency));
     xml.WriteValue(QStringLiteral("params"), QStringLiteral("safewrite"), flag(choices.safeWrite));
     return xml.SaveToFile(path);

@@ -45,7 +45,9 @@ struct TCatalogueChoices {
     bool safeWrite = true;         // params/safewrite
 };
 
-// Writes the remembered choices back; missing elements are created. Nothing
-// is written when the file cannot be loaded. Returns whether the file was
+// Writes the remembered choices back; missing elements are created. A
+// negative port or speed index (nothing selected, as when no port could be
+// listed) leaves the remembered one as the file holds it. Nothing is
+// written when the file cannot be loaded. Returns whether the file was
 // saved.
 bool WriteCatalogueChoices(TXMLFile& xml, const QString& path, const TCatalogueChoices& choices);

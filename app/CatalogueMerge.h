@@ -13,7 +13,15 @@ class QDomDocument;
 // user's copy of its preceding shipped sibling, so the file keeps the
 // shipped order.
 //
-// Returns the number of elements added at the top of each copied branch.
+// The menu is the exception, since a pick is known by its place: a menu of
+// an earlier version gets the shipped entries it lacks at their shipped
+// places, its own entries (with the user's texts) move to where those
+// commands are now, and the counts are raised, so the user sees every
+// command of the new version. The number of top-level items is raised to
+// the shipped number.
+//
+// Returns the number of changes: elements added at the top of each copied
+// branch, menu entries added, and one for a raised number of items.
 int MergeCatalogue(QDomDocument& user, const QDomDocument& shipped);
 
 enum class TMergeResult {

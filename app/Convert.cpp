@@ -1,12 +1,12 @@
 #include "app/Convert.h"
 #include <limits>
 
-EConvertError::EConvertError(const QString& message)
+EProgramError::EProgramError(const QString& message)
     : std::runtime_error(message.toStdString())
 {
 }
 
-QString EConvertError::Message() const
+QString EProgramError::Message() const
 {
     return QString::fromStdString(what());
 }
@@ -45,7 +45,7 @@ int StrToInt(const QString& text)
 {
     int value = 0;
     if (!TryStrToInt(text, value))
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw EConvertError(QStringLiteral("\"%1\" не является целым числом").arg(text));
     return value;
 }
 
@@ -58,5 +58,5 @@ bool StrToBool(const QString& text)
     int value = 0;
     if (TryStrToInt(text, value))
         return value != 0;
-    throw EConvertError(QStringLiteral("'%1' is not a valid boolean value").arg(text));
+    throw EConvertError(QStringLiteral("\"%1\" не является логическим значением").arg(text));
 }

@@ -6,16 +6,12 @@
 #include "app/Fjournal.h"
 #include "app/Main.h"
 #include "document/ChannelCsv.h"
+#include "document/FileRead.h"
+#include "document/ProblemList.h"
 #include "editors/EditorState.h"
 #include "editors/Fsettings.h"
 #include <QComboBox>
-#include <QFile>
 #include <QSaveFile>
-
-namespace {
-// How many bad rows the message names.
-constexpr int NamedRows = 5;
-} // namespace
 
 void Tf_main::ExportCsvClick()
 {
@@ -50,9 +46,13 @@ bool Tf_main::ExportChannelCsv(const QString& path)
 
 bool Tf_main::ImportChannelCsv(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file of a table's size is read: a FIFO, a device or a
+    // huge file is refused at once instead of stopping the window.
+    QByteArray bytes;
+    const QString unreadable = ReadRegularFile(path, MaxChannelCsvSize, bytes);
+    if (!unreadable.isEmpty()) {
         f_journal->AddEvent(6, QStringLiteral("Ошибка чтения файла: ") + path);
+        ShowErrorBox(QStringLiteral("Каналы не загружены из файла %1: %2.").arg(path, unreadable));
         return false;
     }
     // The rows are checked against the band the list shows (a list without
@@ -60,14 +60,11 @@ bool Tf_main::ImportChannelCsv(const QString& path)
     const TBandLimits band = f_settings->ReadBand(f_settings->ComboBox1->currentIndex() + 1,
                                                   QStringLiteral("Каналы не загружены."));
     TEditorState state = CaptureEditors();
-    const TChannelCsvImport in = ReadChannelCsv(file.readAll(), band, ChannelValues(state));
+    const TChannelCsvImport in = ReadChannelCsv(bytes, band, ChannelValues(state));
     if (!in.errors.isEmpty()) {
         f_journal->AddEvent(6, QStringLiteral("Ошибка чтения файла: ") + path);
-        QStringList named = in.errors.mid(0, NamedRows);
-        if (in.errors.size() > NamedRows)
-            named << QStringLiteral("... всего ошибок: %1").arg(in.errors.size());
         ShowErrorBox(QStringLiteral("Каналы не загружены из файла %1, ничего не изменено:\n").arg(path)
-                     + named.join(QLatin1Char('\n')));
+                     + ProblemListText(in.errors));
         return false;
     }
     SetChannelValues(state, in.channels);

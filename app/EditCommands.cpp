@@ -1,5 +1,5 @@
-// Unsaved work and the undo history of the editors, as the main window's
-// commands see them.
+// Unsaved work, the document's name and the undo history of the editors, as
+// the main window's commands see them.
 #include "app/EditHistory.h"
 #include "app/Main.h"
 #include "app/ProgramTitle.h"
@@ -21,32 +21,29 @@ void Tf_main::StartHistory()
     UpdateTitle();
 }
 
+QString Tf_main::CurrentFile() const { return history->Document().file; }
+
 void Tf_main::UpdateTitle()
 {
     QString title = ProgramTitle();
-    if (!documentFile.isEmpty())
-        title += QStringLiteral(" — ") + QFileInfo(documentFile).fileName();
+    const QString file = CurrentFile();
+    if (!file.isEmpty())
+        title += QStringLiteral(" — ") + QFileInfo(file).fileName();
     if (history->Unsaved())
         title += QLatin1Char('*');
     setWindowTitle(title);
 }
 
-void Tf_main::EditsKept(const QString& file)
-{
-    documentFile = file;
-    history->Kept();
-    UpdateTitle();
-}
-
-void Tf_main::ReadIntoEditors(const TTarnikPlus& record)
+void Tf_main::ReadIntoEditors(const TTarnikPlus& record, const QString& step)
 {
     // The settings first (their band change puts every row on the band
-    // minimum), then the channels.
-    history->Step(QStringLiteral("чтение"), [&] {
+    // minimum), then the channels. What was read or restored is no file's
+    // content: the document is unnamed, and "Сохранить" asks for a name.
+    history->Replace(step, [&] {
         f_settings->LoadFromRecord(record);
         f_channels->LoadFromRecord(record);
-    });
-    EditsKept();
+    }, QString());
+    history->InStation();
 }
 
 bool Tf_main::MaySetAsideEdits()
@@ -54,7 +51,7 @@ bool Tf_main::MaySetAsideEdits()
     history->Capture();   // a value typed but not yet committed counts too
     if (!history->Unsaved())
         return true;
-    switch (AskSetAside(this)) {
+    switch (AskSetAside(this, CurrentFile())) {
     case TSetAsideAnswer::Save: return SaveCommand();
     case TSetAsideAnswer::Discard: return true;
     case TSetAsideAnswer::Cancel: break;

@@ -3,7 +3,7 @@
 #include "app/Convert.h"
 #include <QApplication>
 #include <QMessageBox>
-#include <exception>
+#include <new>
 
 namespace {
 std::function<void(const QString&)>& Handler()
@@ -34,12 +34,14 @@ bool Guarded(const std::function<void()>& handler)
     try {
         handler();
         return true;
-    } catch (const EConvertError& e) {
+    } catch (const EProgramError& e) {
         ShowErrorBox(e.Message());
-    } catch (const std::exception& e) {
-        ShowErrorBox(QString::fromLocal8Bit(e.what()));
+    } catch (const std::bad_alloc&) {
+        ShowErrorBox(QStringLiteral("Не хватило памяти. Действие прервано, программа продолжает работу."));
     } catch (...) {
-        ShowErrorBox(QString());
+        // Anything else comes from a library, in its own words (English,
+        // technical): the user is told in the program's words instead.
+        ShowErrorBox(QStringLiteral("Внутренняя ошибка программы. Действие прервано, программа продолжает работу."));
     }
     return false;
 }

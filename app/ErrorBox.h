@@ -13,6 +13,8 @@ void ShowErrorBox(const QString& message);
 void SetErrorBoxHandler(std::function<void(const QString&)> handler);
 
 // Runs an event handler and shows any exception that escapes it in the
-// error box, as the message loop of the program does for every event.
-// Returns false when an exception was caught.
+// error box, as the message loop of the program does for every event: the
+// program's own errors with their message, a lack of memory and anything
+// else (a library's technical text) in the program's own words. Returns
+// false when an exception was caught.
 bool Guarded(const std::function<void()>& handler);

@@ -111,7 +111,7 @@ bool Tf_main::SaveProgrammerFile(const QString& path)
         return false;
     }
     f_journal->AddEvent(3, QStringLiteral("Сохранен: ") + path);
-    EditsKept(path);
+    history->Saved(path);
     return true;
 }
 
@@ -126,7 +126,9 @@ bool Tf_main::LoadProgrammerFile(const QString& path)
             // The band the file selects must be in the list and have limits
             // in the catalogue, or the band change could not run.
             f_settings->ReadBand(file.lists[0] + 1);
-            history->Step(QStringLiteral("загрузка файла"), [&] { ApplyToEditors(file, this); });
+            // The loaded file is the document from now on: the title names
+            // it and "Сохранить" writes to it.
+            history->Replace(QStringLiteral("загрузка файла"), [&] { ApplyToEditors(file, this); }, path);
         }
     } catch (const EConvertError&) {
         ok = false;
@@ -136,7 +138,6 @@ bool Tf_main::LoadProgrammerFile(const QString& path)
         return false;
     }
     f_journal->AddEvent(8, QStringLiteral("Загружен: ") + path);
-    EditsKept(path);
     return true;
 }
 
@@ -157,11 +158,16 @@ void Tf_main::fr_button5PClick(QObject*)
 
 bool Tf_main::SaveCommand()
 {
-    if (CurrentFile.isEmpty()) {
-        const QString path = ChosenFile(sd);
-        if (path.isEmpty())
-            return false;
-        CurrentFile = path;
-    }
-    return SaveProgrammerFile(CurrentFile);
+    const QString file = CurrentFile();
+    return file.isEmpty() ? SaveAsCommand() : SaveProgrammerFile(file);
+}
+
+bool Tf_main::SaveAsCommand()
+{
+    // The dialog starts at the document's own file, when it has one.
+    const QString file = CurrentFile();
+    if (!file.isEmpty())
+        sd->selectFile(file);
+    const QString path = ChosenFile(sd);
+    return !path.isEmpty() && SaveProgrammerFile(path);
 }

@@ -1,6 +1,9 @@
 #include "app/Fjournal.h"
 #include "app/JournalIcons.h"
 #include "app/LocaleFormats.h"
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -21,6 +24,14 @@ Tf_journal::Tf_journal(QWidget* panel)
     ListView1->setFrameShape(QFrame::NoFrame);
     ListView1->setFocusPolicy(Qt::NoFocus);   // read-only: no focus frame on an entry
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // A line is there to be copied: a backup's path, an error to pass on.
+    auto* copy = new QAction(QStringLiteral("Копировать"), ListView1);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, &Tf_journal::CopySelected);
+    ListView1->addAction(copy);
+    ListView1->setContextMenuPolicy(Qt::ActionsContextMenu);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setIconSize(QSize(16, 16));
     ListView1->setUniformRowHeights(true);
@@ -43,5 +54,18 @@ void Tf_journal::AddEvent(int icon, const QString& text)
     item->setData(0, Qt::UserRole, icon);
     item->setText(1, LongTimeText(QTime::currentTime()));
     item->setText(2, text);
+    item->setToolTip(2, text);
     ListView1->scrollToItem(item);
+}
+
+void Tf_journal::CopySelected()
+{
+    QStringList lines;
+    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = ListView1->topLevelItem(i);
+        if (item->isSelected())
+            lines << item->text(2);
+    }
+    if (!lines.isEmpty())
+        QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
 }

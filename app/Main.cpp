@@ -35,7 +35,6 @@
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QUndoStack>
 
 Tf_main* f_main = nullptr;
 TXMLFile* XmlFile = nullptr;
@@ -60,9 +59,11 @@ QFileDialog* ProgrammerFileDialog(QWidget* parent, QFileDialog::AcceptMode mode)
     return NewFileDialog(parent, mode, QStringLiteral("Файл программатора (*.vtr)"), QStringLiteral("vtr"));
 }
 
-QFileDialog* CsvFileDialog(QWidget* parent, QFileDialog::AcceptMode mode)
+QFileDialog* CsvFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title)
 {
-    return NewFileDialog(parent, mode, QStringLiteral("Таблица каналов CSV (*.csv)"), QStringLiteral("csv"));
+    QFileDialog* d = NewFileDialog(parent, mode, QStringLiteral("Таблица каналов CSV (*.csv)"), QStringLiteral("csv"));
+    d->setWindowTitle(title);
+    return d;
 }
 
 // The restore's open dialog: station images, the backups first.
@@ -112,8 +113,8 @@ Tf_main::Tf_main()
     mmclick = new QAction(this);
     od = ProgrammerFileDialog(this, QFileDialog::AcceptOpen);
     sd = ProgrammerFileDialog(this, QFileDialog::AcceptSave);
-    odCsv = CsvFileDialog(this, QFileDialog::AcceptOpen);
-    sdCsv = CsvFileDialog(this, QFileDialog::AcceptSave);
+    odCsv = CsvFileDialog(this, QFileDialog::AcceptOpen, QStringLiteral("Импорт каналов из CSV"));
+    sdCsv = CsvFileDialog(this, QFileDialog::AcceptSave, QStringLiteral("Экспорт каналов в CSV"));
     rd = StationImageDialog(this);
 
     Panel1 = new QFrame(this);
@@ -190,14 +191,14 @@ Tf_main::Tf_main()
         if (!stationBusy)
             Guarded([this] { history->Redo(); });
     });
-    connect(history->Stack(), &QUndoStack::cleanChanged, this, &Tf_main::UpdateTitle);
+    connect(history, &TEditHistory::Changed, this, &Tf_main::UpdateTitle);
 }
 
 Tf_main::~Tf_main()
 {
-    // The undo stack says "clean" as it is destroyed; by then this window's
-    // own members are gone, so the title must no longer listen.
-    disconnect(history->Stack(), nullptr, this, nullptr);
+    // The history is destroyed after this window's own members are gone,
+    // so the title must no longer listen to it.
+    disconnect(history, nullptr, this, nullptr);
     delete XmlFile;
     XmlFile = nullptr;
 }

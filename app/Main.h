@@ -57,8 +57,10 @@ public:
     QShortcut* stopKey;       // Escape does what "Стоп" does
     QFileDialog* rd;          // the restore's choice of a station image
 
-    // The path of the programmer file last chosen for saving.
-    QString CurrentFile;
+    // The programmer file the editors' document was loaded from or last
+    // saved to: where "Сохранить" writes, and what the title names. Empty
+    // when the document has no file (read from a station, restored, or new).
+    QString CurrentFile() const;
 
     void FormShow();
     void FormClose();
@@ -82,6 +84,11 @@ public:
     // the station by the safe write.
     void RestoreFromBackup(QObject* sender);
     void RestoreImageFile(const QString& path);
+    // The restore of an image read from the file at path: checked as a
+    // programmer file's load checks (reasons listed, "Записать всё равно"
+    // offered), the station's changes shown and asked for, the safe write,
+    // then the editors show the restored configuration as one undo step.
+    void RestoreImage(const QByteArray& image, const QString& path);
 
     // Each reports its outcome in the journal; true on success.
     bool SaveProgrammerFile(const QString& path);
@@ -90,6 +97,9 @@ public:
     // The save command: to CurrentFile, or to a file chosen in the save
     // dialog when there is none. False when cancelled or failed.
     bool SaveCommand();
+    // Save as: always to a file chosen in the save dialog; a cancelled
+    // dialog leaves the document's name as it was.
+    bool SaveAsCommand();
 
     // The channel table as CSV (Файл menu). The import applies nothing
     // unless every row of the file is good; the error box then names the
@@ -104,21 +114,20 @@ public:
     QAction* undoAction;   // Ctrl+Z
     QAction* redoAction;   // Ctrl+Y, Ctrl+Shift+Z
 
-    // Asks, when the editors hold unsaved work, whether to save it first:
-    // "Сохранить" saves (a cancelled or failed save answers false), "Не
-    // сохранять" goes on, "Отмена" answers false. Every command that is
-    // about to replace the editors' content or end the program asks this
-    // and stops on false.
+    // Asks, when the editors hold unsaved work, whether to save it first
+    // (naming the file "Сохранить" writes to): "Сохранить" saves (a
+    // cancelled or failed save answers false), "Не сохранять" goes on,
+    // "Отмена" answers false. Every command that is about to replace the
+    // editors' content or end the program asks this and stops on false.
     bool MaySetAsideEdits();
 
-    // Shows the station's configuration just read in the editors, as one
-    // undo step; the editors then count as kept.
-    void ReadIntoEditors(const TTarnikPlus& record);
-    // The editors count as kept: saved to or loaded from file (named), or
-    // read from or written into the station (file empty: none named).
-    void EditsKept(const QString& file = QString());
-    // "Программатор Tarnik", " — " and the file's name when the editors
-    // came from or went to a file, and "*" while there is unsaved work.
+    // Shows the station's configuration just read (or restored) in the
+    // editors, as one undo step of the given name; the document is then
+    // unnamed and counts as kept.
+    void ReadIntoEditors(const TTarnikPlus& record, const QString& step = QStringLiteral("чтение"));
+    // "Программатор Tarnik", " — " and the name of CurrentFile when there
+    // is one, and "*" while there is unsaved work. Follows the document
+    // through every step, undo and redo.
     void UpdateTitle();
 
     // True while a station exchange runs. The exchange processes window
@@ -156,7 +165,6 @@ private:
     void StartHistory();
 
     TEditHistory* history = nullptr;
-    QString documentFile;   // the file the editors were last loaded from or saved to
     bool shown = false;
     bool stationBusy = false;
     bool stopRequested = false;

@@ -46,9 +46,8 @@ void Tf_main::mmclickExecute(QObject* sender)
     case 0: fr_button4PClick(sender); break;
     case 1: fr_button5PClick(sender); break;
     case 2:
-        // Save as: forget the file name, so the save dialog is shown.
-        CurrentFile.clear();
-        fr_button5PClick(sender);
+        // Save as: the save dialog is always shown.
+        SaveAsCommand();
         break;
     case 3: ExportCsvClick(); break;
     case 4: ImportCsvClick(); break;

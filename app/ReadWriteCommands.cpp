@@ -1,4 +1,5 @@
 // The read and write commands of the action row.
+#include "app/EditHistory.h"
 #include "app/ErrorBox.h"
 #include "app/Main.h"
 #include "editors/Fchannels.h"
@@ -45,6 +46,8 @@ void Tf_main::write_btnPClick(QObject*)
     const bool written = f_config->CheckBox2->isChecked()
         ? f_port->SafeWrite(fr_progress1, TSafeWrite::FromRecord(record)).Succeeded()
         : f_port->WriteStation(fr_progress1, record);
+    // The station holds what the editors show: no unsaved work, and the
+    // document keeps its name ("Сохранить" still writes to its file).
     if (written)
-        EditsKept();
+        history->InStation();
 }

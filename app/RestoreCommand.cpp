@@ -1,14 +1,34 @@
 // "Восстановить из резервной копии...": a station image file, a backup or
 // any other 1024-byte image, written into the station by the safe write
 // exactly as it stands.
+#include "app/EditHistory.h"
 #include "app/ErrorBox.h"
 #include "app/Main.h"
+#include "document/FileRead.h"
 #include "link/Backups.h"
 #include "link/Fportcheck.h"
 #include "link/ImageCodec.h"
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
+
+namespace {
+// The station image in the chosen file, through the bounded reader: only a
+// regular file of exactly one image is taken, and a FIFO, a device or a
+// larger file is refused at once. Empty when read, else the message.
+QString ReadStationImageFile(const QString& path, QByteArray& image)
+{
+    bool tooLarge = false;
+    const QString unreadable = ReadRegularFile(path, StationImageSize, image, &tooLarge);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!unreadable.isEmpty() && !tooLarge)
+        return QStringLiteral("Файл %1 не прочитан: %2.").arg(shown, unreadable);
+    if (tooLarge || image.size() != StationImageSize)
+        return QStringLiteral("Файл %1 не является образом станции: в нём должно быть ровно %2 байта.")
+            .arg(shown)
+            .arg(StationImageSize);
+    return QString();
+}
+} // namespace
 
 void Tf_main::RestoreFromBackup(QObject*)
 {
@@ -26,19 +46,11 @@ void Tf_main::RestoreImageFile(const QString& path)
 {
     if (stationBusy)
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowErrorBox(QStringLiteral("Не удалось открыть файл %1.").arg(QDir::toNativeSeparators(path)));
+    QByteArray image;
+    const QString problem = ReadStationImageFile(path, image);
+    if (!problem.isEmpty()) {
+        ShowErrorBox(problem);
         return;
     }
-    // One byte more than an image, so that a longer file is noticed.
-    const QByteArray image = file.read(StationImageSize + 1);
-    if (image.size() != StationImageSize) {
-        ShowErrorBox(QStringLiteral("Файл %1 не является образом станции: в нём должно быть ровно %2 байта.")
-                         .arg(QDir::toNativeSeparators(path))
-                         .arg(StationImageSize));
-        return;
-    }
-    StationCommand exchange(this);
-    f_port->SafeWrite(fr_progress1, TSafeWrite::FixedImage(image));
+    RestoreImage(image, path);
 }

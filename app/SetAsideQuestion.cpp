@@ -1,5 +1,6 @@
 #include "app/SetAsideQuestion.h"
 #include "app/ProgramTitle.h"
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -13,13 +14,15 @@ std::function<TSetAsideAnswer()>& Handler()
 
 void SetSetAsideHandler(std::function<TSetAsideAnswer()> handler) { Handler() = std::move(handler); }
 
-TSetAsideAnswer AskSetAside(QWidget* parent)
+TSetAsideAnswer AskSetAside(QWidget* parent, const QString& file)
 {
     if (Handler())
         return Handler()();
-    QMessageBox box(QMessageBox::Question, ProgramTitle(),
-                    QStringLiteral("Конфигурация изменена и не сохранена. Сохранить изменения?"), QMessageBox::NoButton,
-                    parent);
+    const QString question = file.isEmpty()
+        ? QStringLiteral("Конфигурация изменена и не сохранена. Сохранить изменения?")
+        : QStringLiteral("Конфигурация изменена и не сохранена. Сохранить изменения в файл %1?")
+              .arg(QFileInfo(file).fileName());
+    QMessageBox box(QMessageBox::Question, ProgramTitle(), question, QMessageBox::NoButton, parent);
     QPushButton* save = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
     QPushButton* discard = box.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
     QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);

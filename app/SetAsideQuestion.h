@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <functional>
 
 class QWidget;
@@ -7,8 +8,9 @@ class QWidget;
 enum class TSetAsideAnswer { Save, Discard, Cancel };
 
 // Asks the user whether to save the unsaved work before it is replaced or
-// the program ends: Сохранить / Не сохранять / Отмена (Escape).
-TSetAsideAnswer AskSetAside(QWidget* parent);
+// the program ends: Сохранить / Не сохранять / Отмена (Escape). The
+// question names the file "Сохранить" will write to, when there is one.
+TSetAsideAnswer AskSetAside(QWidget* parent, const QString& file);
 
 // Replaces the question box by a function (tests that run commands
 // unattended); an empty function restores the box.

@@ -3,8 +3,8 @@
 // and one port each), every station paced at the line rate, and prints the
 // wall time of the fleet divided by the time of the single station; once
 // with the safe write (backup read, changed bytes, verify) and once with
-// --full (all 1024 bytes, verify). Ideally the stations overlap completely
-// and the ratio is 1.
+// --full (backup read, all 1024 bytes, verify). Ideally the stations
+// overlap completely and the ratio is 1.
 //
 //   tarnik-fleet-bench [BAUD] [STATIONS]     (default: 4800 8)
 #include "tests/support/StationTestSupport.h"

@@ -27,6 +27,34 @@ bool Load(TCliContext& cx, const QString& path, TConfig& config, int& code)
     return true;
 }
 
+// What an older .vtr does not carry (the PWM power, the shutdown flags) is
+// never made up: it comes from the image given with --base, or the
+// conversion stops and says so.
+bool TakeMissingFromBase(TCliContext& cx, const QString& in, TConfig& config, int& code)
+{
+    const QStringList missing = config.MissingKeys();
+    const QString basePath = cx.args.Value(QStringLiteral("--base"));
+    if (missing.isEmpty())
+        return true;
+    if (basePath.isEmpty()) {
+        code = cx.InputError(QStringLiteral("%1: в файле нет значений %2 (файл прежней версии); "
+                                            "их нужно взять из образа станции: --base ОБРАЗ.bin")
+                                 .arg(in, missing.join(QStringLiteral(", "))));
+        return false;
+    }
+    TConfig base;
+    if (FormatOfPath(basePath) != TConfigFormat::Bin) {
+        code = cx.InputError(QStringLiteral("--base %1: нужен образ станции .bin").arg(basePath));
+        return false;
+    }
+    if (!Load(cx, basePath, base, code))
+        return false;
+    config.record = RecordOverBase(config, base.record);
+    config.lacksExtras = false;
+    config.vtr.reset();
+    return true;
+}
+
 // decode and encode: one file to another.
 int Convert(TCliContext& cx, TConfigFormat inputFormat, TConfigFormat outputFormat)
 {
@@ -49,7 +77,7 @@ int Convert(TCliContext& cx, TConfigFormat inputFormat, TConfigFormat outputForm
     }
     int code = ExitOk;
     TConfig config;
-    if (!Load(cx, in, config, code))
+    if (!Load(cx, in, config, code) || !TakeMissingFromBase(cx, in, config, code))
         return code;
     if (FormatOfPath(out) == TConfigFormat::Vtr) {
         // The window program shows no selection for a value its catalogue
@@ -96,11 +124,11 @@ int Show(TCliContext& cx)
     if (!Load(cx, cx.args.positional.first(), config, code))
         return code;
     if (format == QLatin1String("json"))
-        PrintOut(QString::fromUtf8(RecordToJson(config.record)).trimmed());
+        PrintOut(QString::fromUtf8(RecordToJson(config.record, config.MissingKeys())).trimmed());
     else if (format == QLatin1String("csv"))
         PrintOut(ChannelsCsv(config.record));
     else
-        PrintOut(ConfigText(config.record, cx.Catalogue(false)));
+        PrintOut(ConfigText(config.record, cx.Catalogue(false), config.MissingKeys()));
     return ExitOk;
 }
 
@@ -112,7 +140,11 @@ QList<TCommand> FileCommands()
         {QStringLiteral("decode"), QStringLiteral("образ .bin в файл .vtr или .json (или .bin)"),
          QStringLiteral("decode IMAGE.bin -o FILE"), {OutputSpec}, Decode},
         {QStringLiteral("encode"), QStringLiteral("файл .vtr, .json или .bin в образ .bin"),
-         QStringLiteral("encode FILE -o IMAGE.bin"), {OutputSpec}, Encode},
+         QStringLiteral("encode FILE -o IMAGE.bin [--base STATION.bin]"),
+         {OutputSpec,
+          {QStringLiteral("--base"), QStringLiteral("IMAGE"),
+           QStringLiteral("образ станции, из которого берутся значения, которых нет в старом файле .vtr")}},
+         Encode},
         {QStringLiteral("diff"), QStringLiteral("различия двух конфигураций; 0, если равны, 1, если различаются"),
          QStringLiteral("diff A B"), {}, Diff},
         {QStringLiteral("show"), QStringLiteral("конфигурация таблицей"),

@@ -7,6 +7,8 @@
 #include "cli/Fleet.h"
 #include "cli/Output.h"
 #include "cli/Progress.h"
+#include "cli/StopSignals.h"
+#include "editors/StationCatalogue.h"
 #include <QDir>
 #include <QFileInfo>
 
@@ -66,11 +68,43 @@ bool ReadTargetAndInput(TCliContext& cx, Target& target, TConfig& config, int& e
     return ReadTarget(cx, target, exitCode) && ReadInput(cx, config, exitCode);
 }
 
+// A .bin or .json about to be written: checked as a programmer file's
+// load checks it (the catalogue's bands, lists and tones; for an image also
+// the bits no setting uses). Refused, with every reason, unless --force.
+bool CheckBeforeWrite(TCliContext& cx, const QString& path, const TConfig& config, int& exitCode)
+{
+    if (config.vtr)
+        return true;   // checked whole by its reader
+    const bool force = cx.args.Has(QStringLiteral("--force"));
+    const TStationCatalogue* catalogue = cx.Catalogue(!force);
+    QStringList problems;
+    if (!catalogue)
+        problems << QStringLiteral("нет каталога, проверить не по чему");
+    else
+        problems = config.image.isEmpty() ? CatalogueProblems(config.record, *catalogue)
+                                          : ImageProblems(config.image, *catalogue);
+    if (problems.isEmpty())
+        return true;
+    const QString list = QStringLiteral("  ") + ProblemListText(problems, 20).replace(QLatin1Char('\n'), QStringLiteral("\n  "));
+    if (force) {
+        PrintErr(QStringLiteral("tarnik-cli: предупреждение: %1 не прошёл проверку, записывается (--force):\n%2")
+                     .arg(path, list));
+        return true;
+    }
+    exitCode = cx.InputError(QStringLiteral("%1: не прошёл проверку, на станцию ничего не отправлено:\n%2\n"
+                                            "Записать всё равно: --force")
+                                 .arg(path, list));
+    return false;
+}
+
 // Runs the job on every port, prints the summary (for a fleet, or with
-// --json) and gives the exit code.
+// --json) and gives the exit code. A stop signal stops every station after
+// the byte in progress; each says what became of it, and the exit code is
+// 128 + the signal.
 int RunAndReport(TCliContext& cx, const Target& target,
                  const std::function<TStationResult(const QString&, TProgressBoard&)>& job)
 {
+    StopSignals::Install();
     QList<TStationResult> results;
     {
         TProgressBoard board(target.ports, ErrIsTerminal());
@@ -81,6 +115,8 @@ int RunAndReport(TCliContext& cx, const Target& target,
         PrintOut(QString::fromUtf8(SummaryJson(results)));
     else if (fleet)
         PrintOut(SummaryTable(results));
+    if (const int signal = StopSignals::Caught())
+        return ExitSignalBase + signal;
     if (fleet) {
         for (const TStationResult& r : results) {
             if (!r.Ok())
@@ -161,9 +197,17 @@ int Write(TCliContext& cx)
         return code;
     TWriteOptions options;
     options.full = cx.args.Has(QStringLiteral("--full"));
+    options.blind = cx.args.Has(QStringLiteral("--blind"));
     options.verify = !cx.args.Has(QStringLiteral("--no-verify"));
-    if (!options.verify && !options.full)
-        return cx.InputError(QStringLiteral("--no-verify допускается только вместе с --full"));
+    if (!options.verify && !options.blind)
+        return cx.InputError(QStringLiteral("--no-verify допускается только вместе с --blind"));
+    if (options.blind && options.full)
+        return cx.InputError(QStringLiteral("--blind и --full вместе не указываются: --blind уже пишет все байты"));
+    const QString path = cx.args.positional.first();
+    if (options.blind && config.image.isEmpty())
+        return cx.InputError(QStringLiteral("%1: --blind пишет только полный образ .bin").arg(path));
+    if (!CheckBeforeWrite(cx, path, config, code))
+        return code;
     return RunAndReport(cx, target, [&](const QString& port, TProgressBoard& board) {
         return WriteJob(port, target.baud, config, options, board);
     });
@@ -196,11 +240,17 @@ QList<TCommand> StationCommands()
          Read},
         {QStringLiteral("write"),
          QStringLiteral("записывает конфигурацию из файла в станцию: резервная копия, изменённые байты, проверка"),
-         QStringLiteral("write --port P [--baud B] [--full [--no-verify]] FILE"),
+         QStringLiteral("write --port P [--baud B] [--full | --blind [--no-verify]] [--force] FILE"),
          ports + QList<TOptionRule>{{QStringLiteral("--full"), QString(),
-                                     QStringLiteral("запись всех 1024 байт, как в оконной программе (без резервной копии)")},
+                                     QStringLiteral("запись всех 1024 байт поверх образа станции "
+                                                    "(резервная копия и проверка остаются)")},
+                                    {QStringLiteral("--blind"), QString(),
+                                     QStringLiteral("запись всех 1024 байт образа .bin без чтения станции "
+                                                    "(без резервной копии)")},
                                     {QStringLiteral("--no-verify"), QString(),
-                                     QStringLiteral("без проверки чтением (только с --full)")}},
+                                     QStringLiteral("без проверки чтением (только с --blind)")},
+                                    {QStringLiteral("--force"), QString(),
+                                     QStringLiteral("записать .bin или .json, не прошедший проверку по каталогу")}},
          Write},
         {QStringLiteral("verify"), QStringLiteral("сравнивает станцию с файлом; 0, если совпадает"),
          QStringLiteral("verify --port P [--baud B] FILE"), ports, Verify},

@@ -1,5 +1,6 @@
 #include "cli/ConfigFormats.h"
 #include "cli/JsonConfig.h"
+#include "document/FileRead.h"
 #include "document/ProgrammerFile.h"
 #include "document/RecordMapping.h"
 #include "document/U_xml.h"
@@ -14,6 +15,10 @@
 
 namespace {
 constexpr int ChannelCount = 100;
+// A .bin holds 1024 bytes and a .json a few kilobytes: anything near these
+// caps is no configuration, and is refused without being read whole.
+constexpr qint64 MaxBinFile = 64 * 1024;
+constexpr qint64 MaxJsonFile = 1024 * 1024;
 
 bool Fail(QString* reason, const QString& why)
 {
@@ -122,14 +127,15 @@ bool ReadConfigFile(const QString& path, const TStationCatalogue* catalogue, TCo
     if (format == TConfigFormat::Vtr) {
         if (!catalogue)
             return Fail(reason, QStringLiteral("для файла .vtr нужен каталог Settings.xml"));
-        if (!QFileInfo(path).isFile())
-            return Fail(reason, QStringLiteral("файл не найден"));
+        // The XML loader reads through the bounded reader too.
         return ReadVtr(path, *catalogue, base, config, reason);
     }
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return Fail(reason, f.errorString());
-    const QByteArray bytes = f.readAll();
+    // Regular files only, read with a cap: a FIFO or a device is refused at
+    // once instead of being waited on or read without end.
+    QByteArray bytes;
+    const QString error = ReadRegularFile(path, format == TConfigFormat::Bin ? MaxBinFile : MaxJsonFile, bytes);
+    if (!error.isEmpty())
+        return Fail(reason, error);
     return format == TConfigFormat::Bin ? ReadBinBytes(bytes, config, reason) : ReadJsonBytes(bytes, config, reason);
 }
 
@@ -165,6 +171,20 @@ bool WriteImageFile(const QString& path, const QByteArray& image, QString* reaso
         break;
     }
     return Fail(reason, QStringLiteral("неизвестный формат: нужен файл .bin, .vtr или .json"));
+}
+
+QStringList TConfig::MissingKeys() const
+{
+    QStringList keys;
+    if (!vtr)
+        return keys;
+    if (!vtr->pwmPower)
+        keys << QStringLiteral("pwmPower");
+    if (!vtr->normalPowerOff)
+        keys << QStringLiteral("normalPowerOff");
+    if (!vtr->normalTxEnd)
+        keys << QStringLiteral("normalTxEnd");
+    return keys;
 }
 
 TTarnikPlus RecordOverBase(const TConfig& config, const TTarnikPlus& base)

@@ -3,6 +3,7 @@
 #include "link/StationRecord.h"
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 struct TStationCatalogue;
 
@@ -21,6 +22,10 @@ struct TConfig {
     // A .vtr's own values, so that what it lacks can be taken from a base
     // (the station) later.
     std::optional<TProgrammerFile> vtr;
+
+    // The settings (by their .json keys) a .vtr of an earlier version does
+    // not carry: the record holds no value of theirs, only a stand-in.
+    QStringList MissingKeys() const;
 };
 
 // The record with what a .vtr lacks taken from base.
@@ -34,8 +39,9 @@ bool ReadJsonBytes(const QByteArray& bytes, TConfig& config, QString* reason);
 bool ReadVtrFile(const QString& path, const TStationCatalogue& catalogue, TConfig& config, QString* reason);
 bool ReadVtrBytes(const QByteArray& bytes, const TStationCatalogue& catalogue, TConfig& config, QString* reason);
 
-// Reads the file by its extension. catalogue may be null unless the file is
-// a .vtr. base gives a .vtr's missing PWM power and shutdown flags.
+// Reads the file by its extension, through the bounded reader: regular
+// files only, sizes capped. catalogue may be null unless the file is a
+// .vtr. base gives a .vtr's missing PWM power and shutdown flags.
 bool ReadConfigFile(const QString& path, const TStationCatalogue* catalogue, TConfig& config, QString* reason,
                     const TTarnikPlus* base = nullptr);
 

@@ -1,5 +1,5 @@
 #include "cli/ConfigTable.h"
-#include "cli/ConfigFields.h"
+#include "document/ConfigFields.h"
 #include "editors/CtcssTones.h"
 #include "link/StationRecord.h"
 #include <QStringList>
@@ -15,14 +15,16 @@ QString ToneHz(int index)
 }
 } // namespace
 
-QString ConfigText(const TTarnikPlus& record, const TStationCatalogue* catalogue)
+QString ConfigText(const TTarnikPlus& record, const TStationCatalogue* catalogue, const QStringList& missing)
 {
     QStringList lines;
     int width = 0;
     for (const TSettingField& f : SettingFields())
         width = std::max(width, static_cast<int>(f.caption.size()));
     for (const TSettingField& f : SettingFields())
-        lines << QStringLiteral("%1  %2").arg(f.caption.leftJustified(width), SettingText(f, f.get(record), catalogue));
+        lines << QStringLiteral("%1  %2").arg(f.caption.leftJustified(width), missing.contains(f.key)
+                                                                               ? QStringLiteral("нет в файле")
+                                                                               : SettingText(f, f.get(record), catalogue));
     lines << QString()
           << QStringLiteral("Канал  RX, кГц  TX, кГц  CTCSS RX  CTCSS TX");
     for (int i = 0; i < static_cast<int>(record.channels.size()) && i < ChannelCount; ++i) {

@@ -7,4 +7,5 @@ enum ExitCode {
     ExitUsage = 2,         // usage or input error: nothing was sent
     ExitStation = 3,       // port or station error
     ExitFleetFailed = 4,   // some stations of a fleet failed
+    ExitSignalBase = 128,  // plus the number of the signal that stopped the command
 };

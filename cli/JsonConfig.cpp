@@ -1,5 +1,5 @@
 #include "cli/JsonConfig.h"
-#include "cli/ConfigFields.h"
+#include "document/ConfigFields.h"
 #include "link/StationRecord.h"
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -28,11 +28,13 @@ QString Bad(const QString& key, int low, int high)
 }
 } // namespace
 
-QByteArray RecordToJson(const TTarnikPlus& r)
+QByteArray RecordToJson(const TTarnikPlus& r, const QStringList& missing)
 {
     QJsonObject settings;
     QJsonArray noise;
     for (const TSettingField& f : SettingFields()) {
+        if (missing.contains(f.key))
+            continue;
         if (f.key.startsWith(QStringLiteral("noiseLevel")))
             noise.append(f.get(r));
         else if (f.truth)

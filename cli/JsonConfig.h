@@ -1,13 +1,16 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 struct TTarnikPlus;
 
 // The decoded record as JSON: every setting under "settings" by its key
 // (the noise levels as the array "noiseLevels"), the enabled channels under
 // "channels" with their number, frequencies in kHz and tone item indexes.
-QByteArray RecordToJson(const TTarnikPlus& record);
+// Settings named (by key) among missing are left out: the file they came
+// from does not carry them.
+QByteArray RecordToJson(const TTarnikPlus& record, const QStringList& missing = {});
 
 // Reads such a text. Every setting must be there as a whole number in its
 // range; channels not listed are disabled. False, with the reason naming

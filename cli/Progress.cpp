@@ -66,6 +66,17 @@ void TProgressBoard::Done(const QString& port, const QString& text)
 {
     std::lock_guard<std::mutex> guard(mutex);
     stations[port].done = true;
+    Line(port, text);
+}
+
+void TProgressBoard::Note(const QString& port, const QString& text)
+{
+    std::lock_guard<std::mutex> guard(mutex);
+    Line(port, text);
+}
+
+void TProgressBoard::Line(const QString& port, const QString& text)
+{
     if (terminal) {
         if (drawn)
             PrintErrRaw(QStringLiteral("\r\033[K"));

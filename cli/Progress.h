@@ -20,6 +20,9 @@ public:
     void Position(const QString& port, int percent);
     // The station is done; the text ends its line.
     void Done(const QString& port, const QString& text);
+    // A line about the station that must be read now (a backup's path),
+    // while it goes on.
+    void Note(const QString& port, const QString& text);
     // Clears the redrawn line.
     void Finish();
 
@@ -35,6 +38,8 @@ private:
     };
     int PercentLocked() const;
     void Redraw(bool force);
+    // Prints a line above the redrawn one.
+    void Line(const QString& port, const QString& text);
 
     mutable std::mutex mutex;
     QStringList order;

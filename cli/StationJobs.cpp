@@ -4,15 +4,11 @@
 #include "cli/ImageCompare.h"
 #include "cli/Progress.h"
 #include "cli/StationSession.h"
+#include "cli/StopSignals.h"
 #include "link/ImageCodec.h"
 #include <QElapsedTimer>
 
 namespace {
-
-QString StationError(TStationSession& session)
-{
-    return session.LastError().isEmpty() ? QStringLiteral("Ошибка обмена со станцией.") : session.LastError();
-}
 
 // One station's job: its own line and protocol, its progress on the board,
 // its time, and how it ended.
@@ -23,6 +19,12 @@ public:
     {
         result.port = port;
         timer.start();
+        // The backup's path is printed the moment it is on the disk: the
+        // one thing a technician needs if the program is killed next.
+        session.SafeWrite().OnBackupSaved([this](const QString& path) {
+            result.backup = path;
+            this->board.Note(result.port, QStringLiteral("резервная копия: ") + path);
+        });
     }
 
     // Starts step index of steps.
@@ -31,7 +33,25 @@ public:
     // Reads the station's image; false when it did not arrive.
     bool ReadStation(QByteArray& image) { return session.Link().ReadStationImage(&progress, image); }
 
-    TStationResult StationFailed() { return Fail(ExitStation, StationError(session)); }
+    // The exchange failed: a stop signal, or the station's error with its
+    // reason (and the backup, where the journal names one).
+    TStationResult StationFailed()
+    {
+        if (session.Stopped())
+            return Interrupted();
+        const QString errors = session.Errors();
+        return Fail(ExitStation, errors.isEmpty() ? QStringLiteral("Ошибка обмена со станцией.") : errors);
+    }
+
+    TStationResult Interrupted()
+    {
+        QString text = session.StopText();
+        if (text.isEmpty())
+            text = TStationLink::TextStopped();
+        if (!result.backup.isEmpty() && !text.contains(result.backup))
+            text += QStringLiteral(" Резервная копия: ") + result.backup;
+        return Fail(ExitSignalBase + StopSignals::Caught(), text);
+    }
 
     TStationResult Fail(int code, const QString& why)
     {
@@ -84,47 +104,37 @@ bool VerifyAgainst(const QByteArray& expected, JobRun& run)
     return true;
 }
 
-// The write of all 1024 bytes, each confirmed, as the window program
-// writes, then (unless told otherwise) a read-back that must match.
-TStationResult WriteFull(const TConfig& config, const TWriteOptions& options, JobRun& run)
+// The blind write: all 1024 bytes of a complete image, each confirmed,
+// without reading the station first (no backup), then (unless told
+// otherwise) a read-back that must match.
+TStationResult WriteBlind(const TConfig& config, const TWriteOptions& options, JobRun& run)
 {
-    const bool needsBase = config.lacksExtras;
-    const int steps = (needsBase ? 1 : 0) + 1 + (options.verify ? 1 : 0);
-    int step = 0;
-    QByteArray image = ConfigImage(config);
-    if (needsBase) {
-        // A programmer file of an earlier version has no PWM power and no
-        // shutdown flags: the station keeps its own.
-        run.Step(step++, steps, QStringLiteral("чтение значений, которых нет в файле"));
-        QByteArray stationImage;
-        TTarnikPlus base;
-        if (!run.ReadStation(stationImage) || !DecodeImage(stationImage, base))
-            return run.StationFailed();
-        image.clear();
-        EncodeImage(RecordOverBase(config, base), image);
-    }
-    run.Step(step++, steps, QStringLiteral("запись всех байт"));
+    const int steps = 1 + (options.verify ? 1 : 0);
+    const QByteArray image = ConfigImage(config);
+    run.Step(0, steps, QStringLiteral("запись всех байт без чтения станции"));
     int confirmed = 0;
     const bool written = run.session.Link().WriteImage(&run.progress, image, &confirmed);
     run.result.bytesWritten = confirmed;
     if (!written)
         return run.StationFailed();
     if (options.verify) {
-        run.Step(step++, steps, QStringLiteral("проверка"));
+        run.Step(1, steps, QStringLiteral("проверка"));
         if (!VerifyAgainst(image, run))
             return run.StationFailed();
         if (run.result.verify != Matches)
-            return run.Fail(ExitDiffers, QStringLiteral("записано, проверка не прошла"));
+            return run.Fail(ExitDiffers, QStringLiteral("записано, проверка не прошла: ") + run.result.verify);
     }
     return run.Succeed(QStringLiteral("записано"));
 }
 
-// The safe write of the window program: backup, the changed bytes only,
-// verify. What the file does not say (the bytes no setting uses, and a
-// .vtr's missing PWM power and shutdown flags) stays as the station has it.
-TStationResult WriteSafely(const TConfig& config, JobRun& run)
+// The safe write of the window program: backup, the changed bytes (or with
+// --full every byte), verify. What the file does not say (the bytes no
+// setting uses, and a .vtr's missing PWM power and shutdown flags) stays as
+// the station has it; a .bin goes in as it stands.
+TStationResult WriteSafely(const TConfig& config, const TWriteOptions& options, JobRun& run)
 {
-    run.Step(0, 1, QStringLiteral("резервная копия, запись изменённых байт, проверка"));
+    run.Step(0, 1, options.full ? QStringLiteral("резервная копия, запись всех байт, проверка")
+                                : QStringLiteral("резервная копия, запись изменённых байт, проверка"));
     const TSafeWrite::BuildImage build = !config.image.isEmpty()
         ? TSafeWrite::FixedImage(config.image)
         : TSafeWrite::BuildImage([config](const QByteArray& station) {
@@ -132,6 +142,7 @@ TStationResult WriteSafely(const TConfig& config, JobRun& run)
               DecodeImage(station, base);
               return EncodeOverImage(RecordOverBase(config, base), station);
           });
+    run.session.SafeWrite().SetWriteEveryByte(options.full);
     const TSafeWriteResult r = run.session.SafeWrite().Run(build, &run.progress);
     run.result.bytesWritten = r.bytesWritten;
     run.result.backup = r.backupPath;
@@ -139,7 +150,10 @@ TStationResult WriteSafely(const TConfig& config, JobRun& run)
     case TSafeWriteResult::Verify::NotRun: break;
     case TSafeWriteResult::Verify::Passed: run.result.verify = Matches; break;
     case TSafeWriteResult::Verify::PassedAfterFullWrite: run.result.verify = Matches + QStringLiteral(" (после полной записи)"); break;
-    case TSafeWriteResult::Verify::Failed: run.result.verify = QStringLiteral("%1 байт отличаются").arg(r.differences); break;
+    case TSafeWriteResult::Verify::Failed:
+        run.result.verify = r.differences > 0 ? QStringLiteral("%1 байт отличаются").arg(r.differences)
+                                              : QStringLiteral("не прочитано");
+        break;
     }
     switch (r.outcome) {
     case TSafeWriteResult::Outcome::Written:
@@ -148,7 +162,8 @@ TStationResult WriteSafely(const TConfig& config, JobRun& run)
         run.result.verify = Matches;
         return run.Succeed(QStringLiteral("без изменений"));
     case TSafeWriteResult::Outcome::VerifyFailed:
-        return run.Fail(ExitDiffers, QStringLiteral("записано, проверка не прошла"));
+    case TSafeWriteResult::Outcome::BaseMismatch:
+        return run.Fail(ExitDiffers, QStringLiteral("записано, проверка не прошла: ") + run.session.Errors());
     case TSafeWriteResult::Outcome::BadImage:
         return run.Fail(ExitUsage, QStringLiteral("образ не 1024 байта"));
     default:
@@ -176,7 +191,7 @@ TStationResult WriteJob(const QString& port, int baud, const TConfig& config, co
                         TProgressBoard& board)
 {
     JobRun run(port, baud, board);
-    return options.full ? WriteFull(config, options, run) : WriteSafely(config, run);
+    return options.blind ? WriteBlind(config, options, run) : WriteSafely(config, options, run);
 }
 
 TStationResult VerifyJob(const QString& port, int baud, const TConfig& config, TProgressBoard& board)

@@ -7,7 +7,8 @@ struct TConfig;
 // What became of one station: the line of the summary table.
 struct TStationResult {
     QString port;
-    int code = 0;            // an ExitCode: ExitOk, ExitDiffers or ExitStation
+    int code = 0;            // an ExitCode: ExitOk, ExitDiffers or ExitStation;
+                             // 128 + the signal when a stop signal stopped it
     QString result;          // in words
     int bytesWritten = -1;   // -1: nothing was to be written
     QString verify;          // "совпадает", "N байт отличаются", or empty
@@ -19,8 +20,9 @@ struct TStationResult {
 };
 
 struct TWriteOptions {
-    bool full = false;     // all 1024 bytes, as the window program writes
-    bool verify = true;    // read back and compare afterwards
+    bool full = false;     // all 1024 bytes, still over the station's own image (backup, verify)
+    bool blind = false;    // all 1024 bytes of a .bin without reading the station first
+    bool verify = true;    // read back and compare afterwards (the blind write only)
 };
 
 // The station jobs; each opens its own port and line, so the fleet runs

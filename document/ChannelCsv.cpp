@@ -21,12 +21,13 @@ QString ToneField(int index)
 
 // The tone list item of a field: 0 for an empty field, the tone's item for
 // a number that rounds to one of the tones at one decimal, -1 otherwise.
-int ToneIndex(QString field, bool decimalComma)
+// The decimal separator may be a point or a comma, whatever separates the
+// fields: a comma inside a field can only have come quoted.
+int ToneIndex(QString field)
 {
     if (field.isEmpty())
         return 0;
-    if (decimalComma)
-        field.replace(QLatin1Char(','), QLatin1Char('.'));
+    field.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double hz = field.toDouble(&ok);
     if (!ok || !std::isfinite(hz))
@@ -177,11 +178,10 @@ TChannelCsvImport ReadChannelCsv(const QByteArray& bytes, const TBandLimits& ban
         for (const QString& p : {rx, tx})
             if (!p.isEmpty())
                 problems << p;
-        const bool comma = separator == QLatin1Char(';');
         // An empty field is "Нет"; a channel whose list shows no tone of the
         // list at all (a record's index beyond it) keeps that as it is.
         auto tone = [&](const QString& name, const QString& field, int held, int& index) {
-            const int k = ToneIndex(field, comma);
+            const int k = ToneIndex(field);
             if (k < 0)
                 problems << QStringLiteral("тон %1 \"%2\" не из списка").arg(name, field);
             else

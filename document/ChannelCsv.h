@@ -11,6 +11,11 @@
 // frequencies in hertz and the two tones as "67.0" (empty for none). UTF-8,
 // lines ended by "\n". Works on plain data, so any front end can use it.
 
+// The largest CSV file read. The table of 100 channels is about 3 KB; a
+// spreadsheet may add quotes, blanks and line ends, but a file many times
+// this size is no channel table.
+constexpr qint64 MaxChannelCsvSize = 64 * 1024;
+
 // The header line's columns.
 extern const QStringList ChannelCsvColumns;
 
@@ -36,7 +41,8 @@ struct TChannelCsvImport {
 // band minimum (a frequency equal to the one the channel already holds is
 // always taken: importing what was exported changes nothing), and both
 // tones from the tone list. Accepts a byte order mark, "\r\n" line ends,
-// blank lines, quoted fields, and the ";" separator with decimal commas
-// that spreadsheets of a Russian locale write back.
+// blank lines, quoted fields, the ";" separator that spreadsheets of a
+// Russian locale write back, and tones with a decimal comma (quoted, with
+// the "," separator).
 TChannelCsvImport ReadChannelCsv(const QByteArray& text, const TBandLimits& band,
                                  const QVector<TProgrammerChannel>& current);

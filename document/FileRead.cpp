@@ -7,7 +7,9 @@
 
 namespace {
 
-QString OpenError(int error)
+// The system's reason in the program's own words: strerror() speaks the
+// locale's language, or English.
+QString SystemReason(int error)
 {
     switch (error) {
     case ENOENT:
@@ -16,8 +18,35 @@ QString OpenError(int error)
     case EACCES:
     case EPERM:
         return QStringLiteral("нет прав на чтение файла");
+    case EISDIR:
+        return QStringLiteral("это папка, а не файл");
+    case ELOOP:
+        return QStringLiteral("слишком много символических ссылок в пути");
+    case ENAMETOOLONG:
+        return QStringLiteral("слишком длинное имя файла");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("открыто слишком много файлов");
+    case ENOMEM:
+        return QStringLiteral("не хватило памяти");
+    case EIO:
+        return QStringLiteral("ошибка ввода-вывода на диске");
     default:
-        return QStringLiteral("файл не открывается: %1").arg(QString::fromLocal8Bit(strerror(error)));
+        return QStringLiteral("системная ошибка %1").arg(error);
+    }
+}
+
+QString OpenError(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+        return SystemReason(error);
+    default:
+        return QStringLiteral("файл не открывается: %1").arg(SystemReason(error));
     }
 }
 
@@ -33,9 +62,21 @@ struct Descriptor {
 
 } // namespace
 
-QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes)
+QString SizeText(qint64 bytes)
+{
+    constexpr qint64 KB = 1024, MB = 1024 * 1024;
+    if (bytes >= MB && bytes % MB == 0)
+        return QStringLiteral("%1 МБ").arg(bytes / MB);
+    if (bytes >= KB && bytes % KB == 0 && bytes != KB)
+        return QStringLiteral("%1 КБ").arg(bytes / KB);
+    return QStringLiteral("%1 байт").arg(bytes);
+}
+
+QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes, bool* tooLarge)
 {
     bytes.clear();
+    if (tooLarge)
+        *tooLarge = false;
     Descriptor file{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     if (file.fd < 0)
         return OpenError(errno);
@@ -46,9 +87,14 @@ QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes)
         return QStringLiteral("это папка, а не файл");
     if (!S_ISREG(st.st_mode))
         return QStringLiteral("это не обычный файл");
-    const QString tooLarge = QStringLiteral("файл больше %1 МБ").arg(maxSize / (1024 * 1024));
+    auto refuseSize = [&] {
+        bytes.clear();
+        if (tooLarge)
+            *tooLarge = true;
+        return QStringLiteral("файл больше %1").arg(SizeText(maxSize));
+    };
     if (st.st_size > maxSize)
-        return tooLarge;
+        return refuseSize();
 
     // The size is only a hint: the file may grow or shrink while it is read.
     bytes.reserve(qsizetype(st.st_size));
@@ -60,15 +106,13 @@ QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes)
         if (n < 0) {
             const int error = errno;
             bytes.clear();
-            return error == EISDIR ? QStringLiteral("это папка, а не файл")
-                                   : QStringLiteral("ошибка чтения файла: %1").arg(QString::fromLocal8Bit(strerror(error)));
+            return error == EISDIR ? SystemReason(error)
+                                   : QStringLiteral("ошибка чтения файла: %1").arg(SystemReason(error));
         }
         if (n == 0)
             return QString();
-        if (bytes.size() + n > maxSize) {
-            bytes.clear();
-            return tooLarge;
-        }
+        if (bytes.size() + n > maxSize)
+            return refuseSize();
         bytes.append(chunk, n);
     }
 }

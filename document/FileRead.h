@@ -7,5 +7,9 @@
 // so a FIFO, a device or a directory is refused at once instead of being
 // waited on, and a file swapped between the check and the read cannot slip
 // through. Returns an empty text on success, else the reason, short and in
-// the program's language, for a log or an error message.
-QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes);
+// the program's language, for a log or an error message; tooLarge, when
+// given, tells whether the file was refused for its size alone.
+QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes, bool* tooLarge = nullptr);
+
+// A size cap as the messages give it: "64 КБ", "16 МБ", "1024 байт".
+QString SizeText(qint64 bytes);

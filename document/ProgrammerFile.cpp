@@ -104,7 +104,7 @@ bool ReadProgrammerFile(TXMLFile& xml, const QString& path, int maxChannels, TPr
         r.Optional(Settings, ValueName(28), read.normalTxEnd, StrToBool);
         read.declaredCount = r.Int(Channels, QStringLiteral("count"));
         if (read.declaredCount < 0)
-            return fail(QStringLiteral("negative channel count %1").arg(read.declaredCount));
+            return fail(QStringLiteral("отрицательное число каналов %1").arg(read.declaredCount));
         // Channel elements beyond the rows that exist are not read: nothing
         // could show them.
         const int used = std::min(read.declaredCount, std::max(0, maxChannels));

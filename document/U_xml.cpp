@@ -174,13 +174,14 @@ bool TXMLFile::LoadFromFile(const QString& path)
         loadError = QStringLiteral("вложенность элементов больше %1").arg(MaxNesting);
         return false;
     }
-    QString message;
     int line = 0, column = 0;
-    const bool parsed = cp1251 ? doc->setContent(text, &message, &line, &column)
-                               : doc->setContent(bytes, &message, &line, &column);
+    const bool parsed = cp1251 ? doc->setContent(text, nullptr, &line, &column)
+                               : doc->setContent(bytes, nullptr, &line, &column);
     if (!parsed) {
         *doc = QDomDocument();
-        loadError = QStringLiteral("не XML (строка %1, столбец %2): %3").arg(line).arg(column).arg(message);
+        // The parser's own message is English and technical; the place of
+        // the fault is what helps.
+        loadError = QStringLiteral("не XML (ошибка в строке %1, столбец %2)").arg(line).arg(column);
         return false;
     }
     if (doc->documentElement().isNull()) {

@@ -8,7 +8,7 @@ int KHzToHz(const QString& text)
 {
     const int kHz = StrToInt(text);
     if (kHz > std::numeric_limits<int>::max() / 1000 || kHz < std::numeric_limits<int>::min() / 1000)
-        throw EConvertError(QStringLiteral("'%1' is not a valid frequency in kHz").arg(text));
+        throw EConvertError(QStringLiteral("\"%1\" не является частотой в кГц").arg(text));
     return kHz * 1000;
 }
 } // namespace
@@ -25,7 +25,7 @@ TBandLimits ReadBandLimits(TXMLFile& xml, const QString& catalogue, int band)
     // The frequency entry divides by the step: a step of zero or below is as
     // unusable as one that is not a number.
     if (limits.stepHz <= 0)
-        throw EConvertError(QStringLiteral("'%1' is not a valid frequency step").arg(step));
+        throw EConvertError(QStringLiteral("\"%1\" не является шагом частоты").arg(step));
     return limits;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 struct TTarnikPlus;
 
@@ -12,5 +13,10 @@ struct TTarnikPlus;
 // - receive and transmit frequency must not both be 57 000 kHz or above:
 //   the channel's first slot byte would then be 0xFF, the mark of an empty
 //   slot, and the station would drop the channel.
-// The message names the first offending channel.
+// The message names the first offending channel and ends with the write
+// not being done.
 QString StationFrequencyProblem(const TTarnikPlus& record);
+
+// Every such problem, one text per offending channel and frequency, without
+// the closing words about the write.
+QStringList StationFrequencyProblems(const TTarnikPlus& record);

@@ -5,9 +5,11 @@
 #include "widgets/DialogParts.h"
 #include "widgets/Frbutton.h"
 #include "widgets/Frpanel.h"
+#include <QColor>
 #include <QComboBox>
 #include <QLabel>
 #include <algorithm>
+#include <limits>
 
 Tf_com* f_com = nullptr;
 
@@ -24,6 +26,18 @@ constexpr int ButtonsTop = 212;
 QString ListedPort(const QComboBox* box)
 {
     return box->currentIndex() >= 0 ? box->currentText() : QString();
+}
+
+// Marks an entry as a chosen port the survey did not find.
+constexpr int UnavailableRole = Qt::UserRole + 1;
+
+// The COM number of an entry text, for the order of the list; device paths
+// go last.
+int EntryNumber(const QString& text)
+{
+    bool ok = false;
+    const int n = text.mid(3).toInt(&ok);
+    return ok ? n : std::numeric_limits<int>::max();
 }
 
 } // namespace
@@ -87,16 +101,35 @@ void Tf_com::ShowSurvey(const TPortSurvey& survey)
         fr_combobox1->addItem(e.Text(), e.device);
         fr_combobox1->setItemData(fr_combobox1->count() - 1, e.ToolTip(), Qt::ToolTipRole);
     }
-    const int same = selected.isEmpty() ? -1 : fr_combobox1->findText(selected);
-    if (same >= 0) {
-        fr_combobox1->setCurrentIndex(same);
-    } else {
+    if (!selected.isEmpty())
+        SelectPort(selected);
+    else
         fr_combobox1->setCurrentIndex(fr_combobox1->count() > 0 ? 0 : -1);
-        if (!selected.isEmpty())
-            vanishedPort = selected;
-    }
     surveyNotice = SurveyNotice(survey);
     ShowCurrentDevice();
+}
+
+void Tf_com::SelectPort(const QString& portText)
+{
+    const QSignalBlocker quiet(fr_combobox1);
+    int at = fr_combobox1->findText(portText);
+    if (at < 0) {
+        at = 0;
+        while (at < fr_combobox1->count() && EntryNumber(fr_combobox1->itemText(at)) < EntryNumber(portText))
+            ++at;
+        const QString device = PortLabel(portText);
+        fr_combobox1->insertItem(at, portText, portText.startsWith(QLatin1Char('/')) ? portText : QString());
+        fr_combobox1->setItemData(at, true, UnavailableRole);
+        fr_combobox1->setItemData(at, QColor(128, 128, 128), Qt::ForegroundRole);
+        fr_combobox1->setItemData(at, QStringLiteral("%1 сейчас не найден в системе").arg(device), Qt::ToolTipRole);
+    }
+    fr_combobox1->setCurrentIndex(at);
+    ShowCurrentDevice();
+}
+
+bool Tf_com::PortUnavailable(int index) const
+{
+    return fr_combobox1->itemData(index, UnavailableRole).toBool();
 }
 
 void Tf_com::ShowNotice(const QString& text)
@@ -127,7 +160,9 @@ void Tf_com::ShowCurrentDevice()
 {
     fr_combobox1->setToolTip(PortToolTip(fr_combobox1->currentIndex()));
     QStringList paragraphs;
-    for (const QString& p : {VanishedNotice(vanishedPort), surveyNotice}) {
+    const int current = fr_combobox1->currentIndex();
+    const QString unavailable = current >= 0 && PortUnavailable(current) ? fr_combobox1->itemText(current) : QString();
+    for (const QString& p : {VanishedNotice(unavailable), surveyNotice}) {
         if (!p.isEmpty())
             paragraphs << p;
     }
@@ -143,14 +178,13 @@ void Tf_com::showEvent(QShowEvent* e)
 
 void Tf_com::hideEvent(QHideEvent* e)
 {
-    vanishedPort.clear();
     ShowCurrentDevice();
     QDialog::hideEvent(e);
 }
 
 void Tf_com::FormShow()
 {
-    rememberedPort = fr_combobox1->currentIndex();
+    rememberedPort = ListedPort(fr_combobox1);
     rememberedSpeed = fr_combobox2->currentIndex();
 }
 
@@ -158,7 +192,11 @@ void Tf_com::fr_button1PClick() { close(); }
 
 void Tf_com::fr_button2PClick()
 {
-    fr_combobox1->setCurrentIndex(rememberedPort);
+    // The port by its name: the list may have changed under the position.
+    if (!rememberedPort.isEmpty())
+        SelectPort(rememberedPort);
+    else
+        fr_combobox1->setCurrentIndex(-1);
     fr_combobox2->setCurrentIndex(rememberedSpeed);
     close();
 }

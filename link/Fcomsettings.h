@@ -13,6 +13,12 @@ class Tfr_panel;
 // opened, so adapters plugged in or pulled out meanwhile come and go. Each
 // entry carries the device behind it; its tooltip names the device and the
 // USB adapter's details.
+//
+// The chosen port changes only by the user's hand ("Принять" after picking
+// another). A survey that no longer finds it keeps it chosen, listed and
+// greyed, and the notice says so; reads and writes then fail on it rather
+// than go to another port. "Отмена" brings back the port and speed chosen
+// when the dialog opened.
 class Tf_com : public QDialog {
     Q_OBJECT
 public:
@@ -36,10 +42,12 @@ public:
     // Surveys the ports again and shows the result.
     void RefreshPorts();
     // Refills the port list from the survey. The selection stays on the
-    // same COM number while it is listed; when it is gone, entry 0 is
-    // selected and the notice says which port disappeared (until the
-    // dialog is next closed).
+    // same port: when the survey does not find it, it stays in the list as
+    // unavailable and the notice says so.
     void ShowSurvey(const TPortSurvey& survey);
+    // Whether the entry at the index is a chosen port the last survey did
+    // not find.
+    bool PortUnavailable(int index) const;
 
     void FormShow();
     void fr_button1PClick();
@@ -52,11 +60,13 @@ protected:
 private:
     void ShowCurrentDevice();
     void ShowNotice(const QString& text);
+    // Selects the entry of the port text; a port not in the list is added
+    // as unavailable, in the order of the numbers.
+    void SelectPort(const QString& portText);
 
-    int rememberedPort = -1;
+    QString rememberedPort;
     int rememberedSpeed = -1;
     QString surveyNotice;
-    QString vanishedPort;   // the selected port that went away, until the dialog closes
 };
 
 extern Tf_com* f_com;

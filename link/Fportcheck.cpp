@@ -136,10 +136,12 @@ bool Tf_port::WriteStation(Tfr_progress* progress, const TTarnikPlus& record)
     return link->WriteStation(progress ? &sink : nullptr, record);
 }
 
-TSafeWriteResult Tf_port::SafeWrite(Tfr_progress* progress, const TSafeWrite::BuildImage& build)
+TSafeWriteResult Tf_port::SafeWrite(Tfr_progress* progress, const TSafeWrite::BuildImage& build,
+                                    const TSafeWrite::Confirm& confirm)
 {
     TProgressBarSink sink(progress);
     TSafeWrite write(*line, ChosenConnection, Log);
+    write.SetConfirm(confirm);
     return write.Run(build, progress ? &sink : nullptr);
 }
 

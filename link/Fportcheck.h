@@ -50,8 +50,10 @@ public:
     bool ReadStation(Tfr_progress* progress, TTarnikPlus& record);
     bool WriteStation(Tfr_progress* progress, const TTarnikPlus& record);
     bool WritePwmPower(int power);
-    // The safe write of the image that build makes of the station's own.
-    TSafeWriteResult SafeWrite(Tfr_progress* progress, const TSafeWrite::BuildImage& build);
+    // The safe write of the image that build makes of the station's own;
+    // confirm, when given, is asked before the first byte is written.
+    TSafeWriteResult SafeWrite(Tfr_progress* progress, const TSafeWrite::BuildImage& build,
+                               const TSafeWrite::Confirm& confirm = {});
 
     // The serial link itself, for the station search.
     bool OpenPort(int port, int baud);

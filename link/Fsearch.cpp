@@ -23,6 +23,7 @@ const QString TextWaiting = QStringLiteral("Ожидание...");
 const QString TextFound = QStringLiteral("Станция подключена к порту.");
 const QString TextNoStation = QStringLiteral("Станция не подключена.");
 const QString TextOpenFailed = QStringLiteral("Ошибка открытия порта.");
+const QString TextUnavailable = QStringLiteral("Выбранный порт не найден в системе.");
 
 } // namespace
 
@@ -88,6 +89,11 @@ void Tf_search::fr_button1PClick()
         const QString tip = f_com->PortToolTip(i);
         for (int c = 0; c < 3; ++c)
             row->setToolTip(c, tip);
+        // The chosen port the survey did not find is listed, not tried.
+        if (f_com->PortUnavailable(i)) {
+            SetState(row, IconFailed, TextUnavailable);
+            continue;
+        }
         SetState(row, IconWaiting, TextWaiting);
         rows.append(row);
         QApplication::processEvents();

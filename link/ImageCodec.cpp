@@ -25,6 +25,19 @@ enum Offset {
     NoiseLevels = 520,
 };
 
+// The bits of the settings bytes that hold no setting (the five 5-bit
+// levels' top bits, the flags' spare bits, byte 503 whole): the codec
+// writes them fixed, and a write over a station's image keeps the
+// station's own.
+struct UnmodelledBits {
+    int offset;
+    uint8_t mask;
+};
+constexpr UnmodelledBits Unmodelled[] = {
+    {Unused503, 0xFF},    {Deviation, 0xE0},    {MicSensitivity, 0xE0}, {RxGain, 0xE0},
+    {CtcssTxLevel, 0xE0}, {CtcssRxLevel, 0xE0}, {Flags, 0xE0},          {ShutdownFlags, 0xFC},
+};
+
 constexpr int SlotSize = 5;
 constexpr int SlotCount = 100;
 constexpr uint8_t EmptySlot = 0xFF;
@@ -179,18 +192,40 @@ QByteArray EncodeOverImage(const TTarnikPlus& record, const QByteArray& stationI
     for (int i = 0; i < SlotCount; ++i) {
         const int o = ChannelSlots + SlotSize * i;
         const bool enabled = i < static_cast<int>(record.channels.size()) && record.channels[i].enable;
+        const bool stationSlot = stationImage.size() == StationImageSize;
         if (!enabled) {
-            image.replace(o, SlotSize, QByteArray(SlotSize, static_cast<char>(EmptySlot)));
+            // A slot the station already holds empty keeps whatever its
+            // other four bytes carry; a channel switched off empties its
+            // slot.
+            if (!stationSlot || !SlotEmpty(stationImage, i))
+                image.replace(o, SlotSize, QByteArray(SlotSize, static_cast<char>(EmptySlot)));
             continue;
         }
-        if (stationImage.size() != StationImageSize || SlotEmpty(stationImage, i))
+        if (!stationSlot || SlotEmpty(stationImage, i))
             continue;
         const TTarnikRec& ch = record.channels[i];
         PutSlot(image, i, KeptOrNewCode(ch.TX, SlotTxCode(stationImage, i)),
                 KeptOrNewCode(ch.RX, SlotRxCode(stationImage, i)), ch);
     }
-    // Byte 503 carries no setting: what the station keeps there stays.
-    if (stationImage.size() == StationImageSize)
-        image[Unused503] = stationImage[Unused503];
+    if (stationImage.size() == StationImageSize) {
+        for (const UnmodelledBits& kept : Unmodelled)
+            Put(image, kept.offset, (At(image, kept.offset) & ~kept.mask) | (At(stationImage, kept.offset) & kept.mask));
+    }
     return image;
+}
+
+QList<int> UnmodelledBitsChanged(const QByteArray& image)
+{
+    QList<int> offsets;
+    if (image.size() != StationImageSize)
+        return offsets;
+    TTarnikPlus record;
+    DecodeImage(image, record);
+    QByteArray fresh;
+    EncodeImage(record, fresh);
+    for (const UnmodelledBits& kept : Unmodelled) {
+        if ((At(image, kept.offset) & kept.mask) != (At(fresh, kept.offset) & kept.mask))
+            offsets << kept.offset;
+    }
+    return offsets;
 }

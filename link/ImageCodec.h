@@ -1,6 +1,7 @@
 #pragma once
 #include "link/StationRecord.h"
 #include <QByteArray>
+#include <QList>
 
 // Size of the station's memory image, and its four pages of 256 bytes.
 constexpr int StationImageSize = 1024;
@@ -25,6 +26,15 @@ void EncodeImage(const TTarnikPlus& record, QByteArray& image);
 // slot becomes empty (five 0xFF); an enabled channel keeps the station's
 // frequency code wherever that code already stands for the record's
 // kilohertz, so a frequency off the 25 kHz grid that nobody changed does not
-// move. Everything the record does not describe (the reserved areas and
-// byte 503) keeps what the station holds.
+// move. Everything the record does not describe keeps what the station
+// holds, bit by bit: the reserved areas, byte 503, the top three bits of the
+// five 5-bit levels (504-508), the spare flag bits of 511 and 514, and the
+// four other bytes of a slot the station holds empty. So an image decoded
+// and written back unchanged is the same image.
 QByteArray EncodeOverImage(const TTarnikPlus& record, const QByteArray& stationImage);
+
+// The offsets of the settings bytes whose bits that hold no setting differ
+// from what the codec writes there (0x60 over the deviation, 0x40 over the
+// receive gain, zero elsewhere, byte 503 0x00); empty for an image that is
+// not 1024 bytes.
+QList<int> UnmodelledBitsChanged(const QByteArray& image);

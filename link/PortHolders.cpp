@@ -23,8 +23,8 @@ QList<TPortHolder> ProcessesNamed(const QString&) { return {}; }
 
 #else
 
+#include "document/FileRead.h"
 #include "link/SystemRoots.h"
-#include <QFile>
 #include <algorithm>
 #include <dirent.h>
 #include <sys/stat.h>
@@ -52,10 +52,10 @@ long PtyIndex(dev_t device)
 // The pty index a master descriptor serves ("tty-index:" of its fdinfo).
 long MasterIndex(const QString& fdinfo)
 {
-    QFile f(fdinfo);
-    if (!f.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!ReadRegularFile(fdinfo, MaxSystemFileSize, bytes).isEmpty())
         return -1;
-    const QList<QByteArray> lines = f.readAll().split('\n');
+    const QList<QByteArray> lines = bytes.split('\n');
     for (const QByteArray& line : lines) {
         if (line.startsWith("tty-index:")) {
             bool ok = false;
@@ -95,10 +95,11 @@ QStringList ProcessIds()
 
 QString ProgramName(const QString& pid)
 {
-    QFile f(SystemRoots().proc + QLatin1Char('/') + pid + QStringLiteral("/comm"));
-    if (!f.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!ReadRegularFile(SystemRoots().proc + QLatin1Char('/') + pid + QStringLiteral("/comm"), MaxSystemFileSize,
+                         bytes).isEmpty())
         return QString();
-    return QString::fromLocal8Bit(f.readAll()).trimmed();
+    return QString::fromLocal8Bit(bytes).trimmed();
 }
 
 void SortByPid(QList<TPortHolder>& list)

@@ -1,4 +1,5 @@
 #include "link/PortNotices.h"
+#include "link/PortMap.h"
 #include <QFileInfo>
 #include <QStringList>
 
@@ -83,7 +84,10 @@ QString BrlttyNotice(const QList<TClaimedAdapter>& claimed)
 
 QString VanishedNotice(const QString& portText)
 {
-    return portText.isEmpty() ? QString() : QStringLiteral("Порт %1 больше не найден в системе.").arg(portText);
+    return portText.isEmpty() ? QString()
+                              : QStringLiteral("Порт %1 не найден в системе. Он остаётся выбранным: чтение и запись "
+                                               "не начнутся, пока он не появится или пока не выбран другой порт.")
+                                    .arg(portText);
 }
 
 QString HeldPortNotice(const QString& portText, const TSerialLine& line)
@@ -91,6 +95,34 @@ QString HeldPortNotice(const QString& portText, const TSerialLine& line)
     if (line.LastOpenResult() != TSerialLine::OpenResult::Busy)
         return QString();
     return HeldText(QStringLiteral("Порт ") + portText, line.LastHolders());
+}
+
+QString PortLabel(const QString& portText)
+{
+    if (portText.startsWith(QLatin1Char('/')))
+        return portText;
+    bool ok = false;
+    const int number = portText.mid(3).toInt(&ok);
+    const QString device = ok ? PortMap::DevicePath(number) : QString();
+    return device.isEmpty() ? portText : QStringLiteral("%1 (%2)").arg(portText, device);
+}
+
+QString UnavailableNotice(const QString& portText, const TSerialLine& line)
+{
+    const QString port = PortLabel(portText);
+    switch (line.LastOpenResult()) {
+    case TSerialLine::OpenResult::Opened:
+        return QString();
+    case TSerialLine::OpenResult::Busy:
+        return HeldPortNotice(portText, line);
+    case TSerialLine::OpenResult::Missing:
+        return QStringLiteral("%1 недоступен: устройства нет в системе.").arg(port);
+    case TSerialLine::OpenResult::NoPermission:
+        return QStringLiteral("%1 недоступен: нет прав на доступ к устройству.").arg(port);
+    case TSerialLine::OpenResult::Failed:
+        break;
+    }
+    return QStringLiteral("%1 недоступен: устройство не работает как последовательный порт.").arg(port);
 }
 
 QString SurveyNotice(const TPortSurvey& survey)

@@ -23,11 +23,20 @@ extern const QString ModemManagerRulesFile;
 // CH340 adapters that brltty took for a braille display.
 QString BrlttyNotice(const QList<TClaimedAdapter>& claimed);
 
-// The selected port is gone from the list.
+// The chosen port is not in the system any more; it stays chosen.
 QString VanishedNotice(const QString& portText);
 
 // For the journal after a failed open: who holds the port, when it is held.
 QString HeldPortNotice(const QString& portText, const TSerialLine& line);
+
+// A port entry's text with the device behind it, "COM4 (/dev/ttyUSB1)", as
+// the journal names the port of an exchange; a device path stays as it is.
+QString PortLabel(const QString& portText);
+
+// For the journal after a failed open: the port is unavailable, and why
+// (no such device, no permission, not a serial port); who holds it when it
+// is held (HeldPortNotice).
+QString UnavailableNotice(const QString& portText, const TSerialLine& line);
 
 // Everything the survey has to say, one paragraph each.
 QString SurveyNotice(const TPortSurvey& survey);

@@ -3,8 +3,10 @@
 #include "link/ExchangeGuards.h"
 #include "link/ImageCodec.h"
 #include "link/SerialLine.h"
+#include "link/SpanProgress.h"
 #include "link/StationRecord.h"
 #include <QDateTime>
+#include <algorithm>
 
 namespace {
 
@@ -60,6 +62,9 @@ QString TSafeWriteResult::OutcomeName(Outcome outcome)
     case Outcome::BadImage: return QStringLiteral("bad-image");
     case Outcome::WriteFailed: return QStringLiteral("write-failed");
     case Outcome::VerifyFailed: return QStringLiteral("verify-failed");
+    case Outcome::VerifyUnread: return QStringLiteral("verify-unread");
+    case Outcome::BaseMismatch: return QStringLiteral("base-mismatch");
+    case Outcome::Declined: return QStringLiteral("declined");
     case Outcome::Stopped: return QStringLiteral("stopped");
     }
     return QString();
@@ -76,38 +81,59 @@ QString TSafeWriteResult::VerifyName(Verify verify)
     return QString();
 }
 
+namespace {
+
+// Line time of the phases in characters, for the progress: an image read
+// (identify and the 1024 bytes) and a written byte (request and echo).
+constexpr int ReadWeight = 4 + 3 + StationImageSize;
+constexpr int ByteWeight = 5 + 1;
+
+QList<int> EveryOffset()
+{
+    QList<int> offsets;
+    for (int i = 0; i < StationImageSize; ++i)
+        offsets << i;
+    return offsets;
+}
+
+} // namespace
+
 // One run of the safe write: the open port, the link's steps and what has
 // happened so far.
 class TSafeWrite::Exchange {
 public:
     Exchange(TSafeWrite& owner, TTransferProgress* progress)
-        : owner(owner), link(owner.line, owner.choice, owner.journal), progress(progress)
+        : owner(owner), link(owner.line, owner.choice, owner.journal), span(progress), shown(progress)
     {
     }
 
     TSafeWriteResult Run(const BuildImage& build)
     {
+        const TConnectionChoice chosen = owner.choice();
         if (!link.OpenChosenPort())
             return Finish(Outcome::OpenFailed);
         TPortSession session(owner.line);
 
         Log(IconProgress, QStringLiteral("Чтение данных станции для резервной копии..."));
+        span.Start(ReadWeight, ByteWeight * StationImageSize + ReadWeight);
         QByteArray station;
-        if (!link.ReadImage(progress, station)) {
-            if (link.Stopped())
+        if (!link.ReadImage(&span, station)) {
+            if (link.LastReadFault() == TStationLink::ReadFault::Stopped)
                 return Stop(TStationLink::TextStopped());
-            Log(IconError, TStationLink::TextReadFailed());
+            Log(IconError, link.ReadFaultText(true));
             return Finish(Outcome::ReadFailed);
         }
 
         QString reason;
-        result.backupPath = Backups::Save(owner.backupFolder, station, QDateTime::currentDateTime(), &reason);
+        result.backupPath = Backups::Save(owner.backupFolder, station, QDateTime::currentDateTime(),
+                                          chosen.portText, &reason);
         if (result.backupPath.isEmpty()) {
-            Log(IconError, QStringLiteral("Ошибка сохранения резервной копии в папку %1. Запись не выполнялась.")
-                               .arg(owner.backupFolder));
+            Log(IconError, QStringLiteral("Резервная копия не сохранена: %1. Запись не выполнялась.").arg(reason));
             return Finish(Outcome::BackupFailed);
         }
         Log(IconSaved, QStringLiteral("Резервная копия: ") + result.backupPath);
+        if (owner.backupSaved)
+            owner.backupSaved(result.backupPath);
 
         intended = build(station);
         if (intended.size() != StationImageSize) {
@@ -115,26 +141,33 @@ public:
                                .arg(StationImageSize));
             return Finish(Outcome::BadImage);
         }
-        const QList<int> changed = Differences(station, intended);
+        const QList<int> changed = owner.everyByte ? EveryOffset() : Differences(station, intended);
         result.bytesToWrite = static_cast<int>(changed.size());
         if (changed.isEmpty()) {
             Log(IconProgress, QStringLiteral("Станция уже содержит эту конфигурацию. Запись не требуется."));
             return Finish(Outcome::AlreadyHeld);
         }
+        if (owner.confirm && !owner.confirm(station, intended))
+            return Stop(QStringLiteral("Запись отменена. В станцию ничего не записано."), Outcome::Declined);
         Log(IconProgress, QStringLiteral("Байт к записи: %1 из %2.").arg(changed.size()).arg(StationImageSize));
+        span.Start(ByteWeight * static_cast<int>(changed.size()), ReadWeight);
         if (!WriteAndFinish(changed))
             return result;
 
-        Readback back = Check(QStringLiteral("Проверка"));
+        span.Start(ReadWeight, 0);
+        QList<int> differ;
+        Readback back = Check(QStringLiteral("Проверка"), differ);
         Verify passed = Verify::Passed;
         if (back == Readback::Different) {
+            const QList<int> unwritten = Outside(differ, changed);
+            if (!unwritten.isEmpty())
+                return BaseWasWrong(unwritten);
             Log(IconProgress, QStringLiteral("Повторная запись всех %1 байт.").arg(StationImageSize));
-            QList<int> everyByte;
-            for (int i = 0; i < StationImageSize; ++i)
-                everyByte << i;
-            if (!WriteAndFinish(everyByte))
+            span.Start(ByteWeight * StationImageSize, ReadWeight);
+            if (!WriteAndFinish(EveryOffset()))
                 return result;
-            back = Check(QStringLiteral("Проверка после повторной записи"));
+            span.Start(ReadWeight, 0);
+            back = Check(QStringLiteral("Проверка после повторной записи"), differ);
             passed = Verify::PassedAfterFullWrite;
         }
         return Conclude(back, passed);
@@ -154,21 +187,28 @@ private:
         return result;
     }
 
-    TSafeWriteResult Stop(const QString& text)
+    TSafeWriteResult Stop(const QString& text, Outcome outcome = Outcome::Stopped)
     {
         Log(IconStopped, text);
-        return Finish(Outcome::Stopped);
+        return Finish(outcome);
     }
 
+    // A stop once bytes may have gone in: whether the station holds the
+    // new configuration depends on whether the finish went out.
     TSafeWriteResult StopWrite()
     {
+        if (result.finished)
+            return Stop(TStationLink::TextStopped()
+                        + QStringLiteral(" Все байты записаны, станция содержит новую конфигурацию; проверка не "
+                                         "выполнялась. Резервная копия: ")
+                        + result.backupPath);
         return Stop(TStationLink::TextWriteStopped() + QStringLiteral(" Резервная копия: ") + result.backupPath);
     }
 
-    TSafeWriteResult Fail(const QString& text)
+    TSafeWriteResult Fail(Outcome outcome, const QString& text)
     {
         Log(IconError, text + BackupNote());
-        return Finish(Outcome::VerifyFailed);
+        return Finish(outcome);
     }
 
     TSafeWriteResult Succeed()
@@ -177,23 +217,47 @@ private:
         return Finish(Outcome::Written);
     }
 
+    // The read-back differs where no byte was written: the station never
+    // held the image the write was built on (a shifted or stale read), so
+    // neither a full rewrite of it nor its backup can be trusted.
+    TSafeWriteResult BaseWasWrong(const QList<int>& unwritten)
+    {
+        result.verify = Verify::Failed;
+        result.backupSuspect = true;
+        result.backupPath = Backups::MarkSuspect(result.backupPath);
+        Log(IconError, QStringLiteral("Проверка: отличаются и байты, которые не записывались (смещения %1): образ, "
+                                      "прочитанный до записи, не был образом станции. Повторная запись не "
+                                      "выполнялась. Резервная копия ненадёжна, не восстанавливайте из неё: %2")
+                           .arg(OffsetList(unwritten.mid(0, NamedDifferences)), result.backupPath));
+        return Finish(Outcome::BaseMismatch);
+    }
+
+    static QList<int> Outside(const QList<int>& offsets, const QList<int>& written)
+    {
+        QList<int> outside;
+        for (int offset : offsets) {
+            if (!std::binary_search(written.begin(), written.end(), offset))
+                outside << offset;
+        }
+        return outside;
+    }
+
     // Writes the intended bytes at the offsets and sends the finish request.
     // False, with the result set, when the write did not get through.
     bool WriteAndFinish(const QList<int>& offsets)
     {
-        TProgressShown shown(progress);
-        const TStationLink::WriteEnd end = link.WriteBytes(intended, offsets, progress, &result.bytesWritten);
-        shown.Hide();
+        result.finished = false;
+        const TStationLink::WriteEnd end = link.WriteBytes(intended, offsets, &span, &result.bytesWritten);
         if (end == TStationLink::WriteEnd::Stopped) {
             StopWrite();
             return false;
         }
         if (end == TStationLink::WriteEnd::Retries) {
-            Log(IconError, TStationLink::TextWriteRetries() + BackupNote());
-            Finish(Outcome::WriteFailed);
+            Fail(Outcome::WriteFailed, TStationLink::TextWriteRetries());
             return false;
         }
         link.FinishWrite();
+        result.finished = true;
         return true;
     }
 
@@ -209,27 +273,40 @@ private:
             return result;
         case Readback::Missing:
             result.verify = Verify::Failed;
-            return Fail(QStringLiteral("Ошибка проверки: станция не ответила на чтение."));
+            return Fail(Outcome::VerifyUnread,
+                        QStringLiteral("Ошибка проверки: ") + VerifyReadFault());
         case Readback::Different:
             break;
         }
         result.verify = Verify::Failed;
-        return Fail(QStringLiteral("Станция записана с ошибками."));
+        return Fail(Outcome::VerifyFailed, QStringLiteral("Станция записана с ошибками."));
+    }
+
+    QString VerifyReadFault() const
+    {
+        switch (link.LastReadFault()) {
+        case TStationLink::ReadFault::LineBusy:
+            return TStationLink::TextLineBusy();
+        case TStationLink::ReadFault::Unreliable:
+            return TStationLink::TextUnreliable();
+        default:
+            return QStringLiteral("станция не ответила на чтение.");
+        }
     }
 
     // Reads the station back and compares it with the intended image; logs
     // the outcome of a comparison, with the number of differing bytes and
     // the first offsets.
-    Readback Check(const QString& step)
+    Readback Check(const QString& step, QList<int>& differ)
     {
         QByteArray back;
-        if (!link.ReadImage(progress, back, VerifyIdentifyMs)) {
-            if (!link.Stopped())
+        if (!link.ReadImage(&span, back, VerifyIdentifyMs)) {
+            if (link.LastReadFault() != TStationLink::ReadFault::Stopped)
                 return Readback::Missing;
             StopWrite();
             return Readback::Stopped;
         }
-        const QList<int> differ = Differences(back, intended);
+        differ = Differences(back, intended);
         result.differences = static_cast<int>(differ.size());
         result.firstDifferences = differ.mid(0, NamedDifferences);
         if (differ.isEmpty()) {
@@ -245,7 +322,8 @@ private:
 
     TSafeWrite& owner;
     TStationLink link;
-    TTransferProgress* progress;
+    TSpanProgress span;
+    TProgressShown shown;
     QByteArray intended;
     TSafeWriteResult result;
 };

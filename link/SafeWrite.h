@@ -21,6 +21,10 @@ struct TSafeWriteResult {
         BadImage,       // the intended image is not 1024 bytes: nothing written
         WriteFailed,    // a byte stayed unconfirmed: the station is partly written
         VerifyFailed,   // the station does not hold the intended image
+        VerifyUnread,   // written, but the station's image could not be read back
+        BaseMismatch,   // the read-back differs where nothing was written: the
+                        // image read before the write was not the station's
+        Declined,       // the user declined what the write would change: nothing written
         Stopped,        // stopped by the user
     };
     enum class Verify {
@@ -37,8 +41,12 @@ struct TSafeWriteResult {
     int differences = 0;           // bytes that differed at the last verify
     QList<int> firstDifferences;   // their first offsets
     QString backupPath;            // empty when no backup was saved
+    bool backupSuspect = false;    // the backup is not the station's image (BaseMismatch)
+    bool finished = false;         // every byte confirmed and the finish request sent
 
     bool Succeeded() const { return outcome == Outcome::Written || outcome == Outcome::AlreadyHeld; }
+    // The backup to restore the station from, when there is one to trust.
+    QString RestoreFrom() const { return backupSuspect ? QString() : backupPath; }
     // Whether a byte of the station may have been changed.
     bool StationTouched() const { return bytesWritten > 0 || outcome == Outcome::WriteFailed; }
     static QString OutcomeName(Outcome outcome);   // "written", "unchanged", ...
@@ -46,12 +54,17 @@ struct TSafeWriteResult {
 };
 
 // The safe write of a station, in one exchange on one open port: identify
-// and read the station's image; save it as a backup; build the intended
-// image from it; write only the bytes that differ, in ascending order, each
-// confirmed by its echo; finish; read the image back and compare. When the
-// verify finds a difference, the whole intended image is written once more
-// and verified again. Every step is logged in the journal; "Данные записаны
-// успешно." only after a verify that passed.
+// and read the station's image (on a quiet line, and only an image the line
+// stays quiet after); save it as a backup, on the disk before anything is
+// written; build the intended image from it; write only the bytes that
+// differ, in ascending order, each confirmed by its echo; finish; read the
+// image back and compare. When the verify finds a difference only where
+// bytes were written, the whole intended image is written once more and
+// verified again; a difference where nothing was written means the image
+// read first was not the station's, and the write stops there. Every step
+// is logged in the journal; "Данные записаны успешно." only after a verify
+// that passed. One progress position spans the read, the write and the
+// verify.
 //
 // Uses no window and no global state: a command line may run one per port,
 // each on its own thread with its own line. A stop asked for through the
@@ -74,6 +87,16 @@ public:
 
     // Backups go to Backups::Folder() unless another folder is set.
     void SetBackupFolder(const QString& folder) { backupFolder = folder; }
+    // Called with the backup's path as soon as it is saved.
+    void OnBackupSaved(std::function<void(const QString& path)> saved) { backupSaved = std::move(saved); }
+    // Writes all 1024 bytes of the intended image rather than those that
+    // differ (still over the station's own image, with backup and verify).
+    void SetWriteEveryByte(bool every) { everyByte = every; }
+    // Asked, once the backup is saved and before the first write request,
+    // with the station's image and the intended one when they differ; the
+    // write goes on only when it answers true.
+    using Confirm = std::function<bool(const QByteArray& stationImage, const QByteArray& intended)>;
+    void SetConfirm(Confirm ask) { confirm = std::move(ask); }
 
     TSafeWriteResult Run(const BuildImage& build, TTransferProgress* progress);
 
@@ -94,4 +117,7 @@ private:
     Journal journal;
     CancelCheck cancel;
     QString backupFolder;
+    std::function<void(const QString&)> backupSaved;
+    Confirm confirm;
+    bool everyByte = false;
 };

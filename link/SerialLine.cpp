@@ -2,7 +2,23 @@
 #include "link/PortMap.h"
 #include "link/TransferProgress.h"
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QThread>
+#include <algorithm>
+
+namespace {
+
+// A character on the line: start bit, 8 data bits, stop bit.
+constexpr int BitsPerChar = 10;
+// The longest answer a station gives (its image), and the time to spare
+// beyond it, for a station still sending one that nobody reads any more
+// (a slow one, or one that began before the port was opened).
+constexpr int LongestAnswerChars = 1024 + 16;
+constexpr int SettleSpareMs = 3000;
+// The rate assumed for timing before a port was ever opened.
+constexpr int SlowestBaud = 4800;
+
+} // namespace
 
 TSerialLine::TSerialLine() = default;
 
@@ -28,11 +44,14 @@ bool TSerialLine::OpenDevice(const QString& device, int baud)
     const bool opened = port.Open(device, baud);
     lastOpen = port.LastOpenResult();
     lastHolders = port.LastHolders();
+    if (opened)
+        this->baud = baud;
     return opened;
 }
 
 bool TSerialLine::ClosePort()
 {
+    pending.clear();
     if (!port.IsOpen())
         return false;
     port.Close();
@@ -55,13 +74,16 @@ int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigne
     unsigned received = 0;
     if (port.IsOpen() && !CancelRequested()) {
         port.ClearErrors();
+        pending.clear();
         port.Discard();
         // A request that does not go out shows as an answer that does not
         // come.
         port.Write(request);
         for (unsigned i = 0; i < count; ++i) {
+            if (!WaitForByte(ByteTimeoutMs))
+                break;
             char byte;
-            if (port.Read(&byte, 1, ByteTimeoutMs) != 1)
+            if (!TakeByte(byte))
                 break;
             answer[static_cast<qsizetype>(i)] = byte;
             ++received;
@@ -76,6 +98,125 @@ int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigne
     if (progress)
         progress->SetVisible(false);
     return static_cast<int>(received);
+}
+
+int TSerialLine::QuietMs() const
+{
+    const int rate = baud > 0 ? baud : SlowestBaud;
+    const int chars = (QuietChars * BitsPerChar * 1000 + rate - 1) / rate;
+    return std::max(QuietFloorMs, chars);
+}
+
+int TSerialLine::SettleLimitMs() const
+{
+    const int rate = baud > 0 ? baud : SlowestBaud;
+    return static_cast<int>(qint64(LongestAnswerChars) * BitsPerChar * 1000 / rate) + SettleSpareMs;
+}
+
+void TSerialLine::DiscardInput()
+{
+    pending.clear();
+    port.Discard();
+    port.ClearErrors();
+}
+
+qint64 TSerialLine::BytesAvailable()
+{
+    return pending.size() + port.BytesAvailable();
+}
+
+bool TSerialLine::WaitForBytes(int ms)
+{
+    if (!pending.isEmpty())
+        return true;
+    char buffer[256];
+    const int n = port.Read(buffer, int(sizeof buffer), std::max(ms, 0));
+    if (n <= 0)
+        return false;
+    pending.append(buffer, n);
+    return true;
+}
+
+bool TSerialLine::TakeByte(char& byte)
+{
+    if (pending.isEmpty() && !WaitForBytes(0))
+        return false;
+    byte = pending.at(0);
+    pending.remove(0, 1);
+    return true;
+}
+
+bool TSerialLine::WaitForByte(int timeoutMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const int left = timeoutMs - static_cast<int>(waited.elapsed());
+        if (WaitForBytes(std::clamp(left, 0, SliceMs)))
+            return true;
+        if (left <= SliceMs)
+            return false;
+        ProcessMessages();
+        if (CancelRequested())
+            return false;
+    }
+}
+
+TSerialLine::Quiet TSerialLine::WaitForQuiet(int limitMs)
+{
+    if (!port.IsOpen())
+        return Quiet::Quiet;
+    QElapsedTimer total, silent;
+    total.start();
+    silent.start();
+    DiscardInput();
+    const int quiet = QuietMs();
+    for (;;) {
+        if (CancelRequested())
+            return Quiet::Stopped;
+        const int stillToWait = quiet - static_cast<int>(silent.elapsed());
+        if (stillToWait <= 0)
+            return Quiet::Quiet;
+        if (total.elapsed() >= limitMs)
+            return Quiet::Busy;
+        if (WaitForBytes(std::min(stillToWait, SliceMs))) {
+            DiscardInput();
+            silent.restart();
+        }
+        ProcessMessages();
+    }
+}
+
+bool TSerialLine::StaysQuiet()
+{
+    if (!port.IsOpen())
+        return true;
+    QElapsedTimer silent;
+    silent.start();
+    const int quiet = QuietMs();
+    for (;;) {
+        const int stillToWait = quiet - static_cast<int>(silent.elapsed());
+        if (WaitForBytes(std::clamp(stillToWait, 0, SliceMs)))
+            return false;
+        if (stillToWait <= SliceMs)
+            return true;
+        ProcessMessages();
+    }
+}
+
+bool TSerialLine::Pause(int ms)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (CancelRequested())
+            return false;
+        const int left = ms - static_cast<int>(waited.elapsed());
+        if (left <= 0)
+            return true;
+        QThread::msleep(static_cast<unsigned long>(std::min(left, SliceMs)));
+        ProcessMessages();
+    }
 }
 
 void TSerialLine::SetCancelCheck(std::function<bool()> check)

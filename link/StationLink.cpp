@@ -7,7 +7,7 @@
 #include "link/StationRecord.h"
 #include "link/TransferProgress.h"
 #include <QElapsedTimer>
-#include <QThread>
+#include <algorithm>
 
 namespace {
 
@@ -60,6 +60,33 @@ QString TStationLink::TextWriteStopped()
 {
     return TextStopped() + QStringLiteral(" Станция может содержать частично записанную конфигурацию.");
 }
+QString TStationLink::TextLineBusy()
+{
+    return QStringLiteral("Линия не затихает: станция продолжает передачу. Подождите и повторите.");
+}
+QString TStationLink::TextUnreliable()
+{
+    return QStringLiteral("Образ станции ненадёжен: после 1024 байт станция продолжала передачу.");
+}
+
+QString TStationLink::ReadFaultText(bool writing) const
+{
+    const QString head = writing ? QStringLiteral("Ошибка записи данных. ") : QStringLiteral("Ошибка чтения данных. ");
+    const QString tail = writing ? QStringLiteral(" Запись не выполнялась.") : QString();
+    switch (readFault) {
+    case ReadFault::LineBusy:
+        return head + TextLineBusy() + tail;
+    case ReadFault::Unreliable:
+        return head + TextUnreliable() + tail;
+    case ReadFault::Stopped:
+        return TextStopped();
+    case ReadFault::None:
+    case ReadFault::NoAnswer:
+    case ReadFault::ShortImage:
+        break;
+    }
+    return TextReadFailed();
+}
 
 int TStationLink::PortNumber(const QString& portText)
 {
@@ -81,15 +108,22 @@ bool TStationLink::OpenChosenPort(const TConnectionChoice& c, const std::functio
     const int baud = StrToInt(c.speedText);
     const bool opened = IsDevicePath(c.portText) ? line.OpenDevice(c.portText, baud)
                                                  : line.OpenPort(PortNumber(c.portText), baud);
-    if (opened)
+    if (opened) {
+        journal(IconSuccess, QStringLiteral("Порт %1, %2 бод.").arg(PortLabel(c.portText), c.speedText));
         return true;
+    }
     if (beforeReport)
         beforeReport();
     journal(IconError, TextOpenFailed());
-    const QString held = HeldPortNotice(c.portText, line);
-    if (!held.isEmpty())
-        journal(IconError, held);
+    const QString why = UnavailableNotice(c.portText, line);
+    if (!why.isEmpty())
+        journal(IconError, why);
     return false;
+}
+
+QString TStationLink::WriteIdentifyFailure() const
+{
+    return readFault == ReadFault::LineBusy ? ReadFaultText(true) : TextWriteNoStation;
 }
 
 bool TStationLink::Stopped() const
@@ -107,23 +141,81 @@ void TStationLink::LogFailure(const QString& error, const QString& stopped)
 
 bool TStationLink::Identify()
 {
-    QByteArray answer;
-    const int received = line.Transfer(Request({CommandIdentify}), answer, 1);
-    return received == 1 && answer.at(0) == IdentifyAnswer;
+    QElapsedTimer settling;
+    settling.start();
+    const int limit = line.SettleLimitMs();
+    for (;;) {
+        switch (line.WaitForQuiet(std::max(0, limit - static_cast<int>(settling.elapsed())))) {
+        case TSerialLine::Quiet::Quiet:
+            break;
+        case TSerialLine::Quiet::Busy:
+            readFault = ReadFault::LineBusy;
+            return false;
+        case TSerialLine::Quiet::Stopped:
+            readFault = ReadFault::Stopped;
+            return false;
+        }
+        QByteArray answer;
+        const int received = line.Transfer(Request({CommandIdentify}), answer, 1);
+        if (received == 1 && answer.at(0) == IdentifyAnswer) {
+            readFault = ReadFault::None;
+            return true;
+        }
+        if (Stopped()) {
+            readFault = ReadFault::Stopped;
+            return false;
+        }
+        // A wrong answer that more bytes follow was a byte of something the
+        // station is still sending: wait for the line to go quiet again.
+        if (received == 0 || line.StaysQuiet()) {
+            readFault = ReadFault::NoAnswer;
+            return false;
+        }
+    }
 }
 
-bool TStationLink::ReadImage(TTransferProgress* progress, QByteArray& image, int identifyForMs)
+bool TStationLink::IdentifyWithin(int identifyForMs)
 {
     QElapsedTimer waited;
     waited.start();
     while (!Identify()) {
-        if (Stopped() || waited.elapsed() >= identifyForMs)
+        if (readFault != ReadFault::NoAnswer || waited.elapsed() >= identifyForMs)
             return false;
-        QThread::msleep(IdentifyRetryPauseMs);
+        if (!line.Pause(IdentifyRetryPauseMs)) {
+            readFault = ReadFault::Stopped;
+            return false;
+        }
     }
-    const int received = line.Transfer(Request({CommandReadImage}), image, StationImageSize, progress);
-    // An answer that stops short is no image of the station.
-    return received == StationImageSize;
+    return true;
+}
+
+bool TStationLink::ReadImage(TTransferProgress* progress, QByteArray& image, int identifyForMs)
+{
+    // A second read only after bytes followed the first image.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!IdentifyWithin(identifyForMs))
+            return false;
+        QByteArray read;
+        const int received = line.Transfer(Request({CommandReadImage}), read, StationImageSize, progress);
+        if (Stopped()) {
+            readFault = ReadFault::Stopped;
+            return false;
+        }
+        // An answer that stops short is no image of the station.
+        if (received != StationImageSize) {
+            readFault = ReadFault::ShortImage;
+            return false;
+        }
+        // Bytes after the image: the answer was shifted by something the
+        // station was still sending, or is not the station's image at all.
+        if (line.StaysQuiet()) {
+            image = read;
+            readFault = ReadFault::None;
+            return true;
+        }
+        readFault = ReadFault::Unreliable;
+    }
+    return false;
 }
 
 bool TStationLink::ReadStationImage(TTransferProgress* progress, QByteArray& image)
@@ -133,7 +225,7 @@ bool TStationLink::ReadStationImage(TTransferProgress* progress, QByteArray& ima
     TPortSession session(line);
     QByteArray read;
     if (!ReadImage(progress, read)) {
-        LogFailure(TextReadFailed(), TextStopped());
+        LogFailure(ReadFaultText(false), TextStopped());
         return false;
     }
     image = read;
@@ -169,7 +261,9 @@ bool TStationLink::FinishWrite()
 {
     QByteArray answer;
     line.Transfer(Request({CommandFinish}), answer, 0);
-    QThread::msleep(FinishPauseMs);
+    // The windows keep painting through the station's pause, and a stop
+    // cuts it short: the finish has gone out either way.
+    line.Pause(FinishPauseMs);
     return true;
 }
 
@@ -191,7 +285,7 @@ bool TStationLink::WriteImage(TTransferProgress* progress, const QByteArray& ima
     TPortSession session(line);
     if (!Identify()) {
         shown.Hide();
-        LogFailure(TextWriteNoStation, TextStopped());
+        LogFailure(WriteIdentifyFailure(), TextStopped());
         return false;
     }
     QList<int> everyByte;
@@ -238,7 +332,7 @@ bool TStationLink::WritePwmPower(int power)
         return false;
     TPortSession session(line);
     if (!Identify()) {
-        LogFailure(TextWriteNoStation, TextStopped());
+        LogFailure(WriteIdentifyFailure(), TextStopped());
         return false;
     }
     if (!WriteConfirmed(static_cast<quint8>(power), PwmPowerAddress, PwmPowerPage)) {

@@ -31,6 +31,16 @@ public:
     static constexpr int WriteAttempts = 4;
     static constexpr int FinishPauseMs = 500;
 
+    // Why the last identification or image read came to nothing.
+    enum class ReadFault {
+        None,
+        NoAnswer,     // no station, or not the identify answer
+        ShortImage,   // the image stopped short
+        LineBusy,     // the line never went quiet before the request
+        Unreliable,   // twice, more bytes came after the image than it has
+        Stopped,      // the line's cancel check stopped it
+    };
+
     // How a run of byte writes ended.
     enum class WriteEnd {
         Written,    // every byte confirmed
@@ -41,7 +51,9 @@ public:
     // The choice is asked for anew when each operation starts.
     TStationLink(TSerialLine& line, ChoiceSource choice, Journal journal);
 
-    // The port must be open. True when the station answered 0x01.
+    // The port must be open. Waits for a quiet line first (discarding
+    // what a station still sends of an earlier answer), then sends the
+    // request. True when the station answered 0x01.
     bool Identify();
 
     // Reads the image and decodes it into the record; the record is left
@@ -78,9 +90,16 @@ public:
 
     // Identifies the station and reads its whole image. When identifyForMs
     // is given, a failed identification is tried again until that much time
-    // has passed (a station busy after a write). False when the station did
-    // not identify, the image stopped short or the transfer was stopped.
+    // has passed (a station busy after a write). The line must stay quiet
+    // after the 1024 bytes: more bytes make the image unreliable, and the
+    // line is drained and the image read once more. False (LastReadFault()
+    // says why) when the station did not identify, the image stopped short
+    // or was unreliable twice, or the transfer was stopped.
     bool ReadImage(TTransferProgress* progress, QByteArray& image, int identifyForMs = 0);
+    ReadFault LastReadFault() const { return readFault; }
+    // The journal text of the last read fault, for a read (writing false)
+    // or the read before a write.
+    QString ReadFaultText(bool writing) const;
 
     // Writes the image's bytes at the offsets, in the given order, each with
     // up to WriteAttempts attempts; the progress position runs over the
@@ -99,6 +118,8 @@ public:
     static QString TextWriteDone();
     static QString TextStopped();        // a read or anything before a write
     static QString TextWriteStopped();   // a write: the station may be partly written
+    static QString TextLineBusy();       // the line never went quiet
+    static QString TextUnreliable();     // bytes after the image
 
     // The port number of an entry text: the text from its fourth character
     // on. Throws EConvertError for a text without a number (no port).
@@ -114,8 +135,13 @@ private:
     bool WriteConfirmed(quint8 data, int address, int page);
     // Logs the error, or the stop when the user asked for one.
     void LogFailure(const QString& error, const QString& stopped);
+    // Identifies the station, trying again until identifyForMs has passed.
+    bool IdentifyWithin(int identifyForMs);
+    // The journal text of a failed identification before a plain write.
+    QString WriteIdentifyFailure() const;
 
     TSerialLine& line;
+    ReadFault readFault = ReadFault::None;
     ChoiceSource choice;
     Journal journal;
 };

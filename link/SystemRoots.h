@@ -12,3 +12,8 @@ struct TSystemRoots {
 
 const TSystemRoots& SystemRoots();
 void SetSystemRoots(const TSystemRoots& roots);
+
+// The largest of the kernel's small text files read from these trees (a
+// process's name, a descriptor's details, a device attribute): a page or
+// two at most. They are read through the bounded reader like any file.
+constexpr qint64 MaxSystemFileSize = 64 * 1024;

@@ -1,7 +1,7 @@
 #include "link/UsbAdapters.h"
+#include "document/FileRead.h"
 #include "link/SystemRoots.h"
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
@@ -20,11 +20,11 @@ QString IdsText(quint16 vendor, quint16 product)
 // A sysfs attribute holding a hexadecimal id; -1 when absent.
 int HexAttribute(const QString& path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!ReadRegularFile(path, MaxSystemFileSize, bytes).isEmpty())
         return -1;
     bool ok = false;
-    const int value = f.readAll().trimmed().toInt(&ok, 16);
+    const int value = bytes.trimmed().toInt(&ok, 16);
     return ok ? value : -1;
 }
 

@@ -1,14 +1,14 @@
 #include "widgets/LogoPicture.h"
+#include "app/Convert.h"
 #include "app/StartDir.h"
 #include "widgets/TransparentBitmap.h"
 #include <QImage>
-#include <stdexcept>
 
 QPixmap LoadLogo()
 {
     const QString path = StartPath(QStringLiteral("Source/logo.bmp"));
     QImage logo;
     if (!LoadTransparentBitmap(path, logo))
-        throw std::runtime_error(QStringLiteral("Cannot open file \"%1\".").arg(path).toLocal8Bit().toStdString());
+        throw EProgramError(QStringLiteral("Не удаётся открыть файл \"%1\".").arg(path));
     return QPixmap::fromImage(logo);
 }

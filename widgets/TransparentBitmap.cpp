@@ -1,4 +1,5 @@
 #include "widgets/TransparentBitmap.h"
+#include "document/FileRead.h"
 
 QImage MakeTransparent(const QImage& image)
 {
@@ -18,10 +19,22 @@ QImage MakeTransparent(const QImage& image)
     return result;
 }
 
+namespace {
+// The largest picture file read. The button pictures are under 2 KB and the
+// logo about 33 KB; a 24-bit bitmap of 1 MB is already far larger than any
+// place in the windows that shows one.
+constexpr qint64 MaxPictureSize = 1024 * 1024;
+} // namespace
+
 bool LoadTransparentBitmap(const QString& path, QImage& picture)
 {
+    // Through the bounded reader: a FIFO or a device in place of a picture
+    // is refused at once instead of holding up the start.
+    QByteArray bytes;
+    if (!ReadRegularFile(path, MaxPictureSize, bytes).isEmpty())
+        return false;
     QImage image;
-    if (!image.load(path, "BMP") || image.isNull())
+    if (!image.loadFromData(bytes, "BMP") || image.isNull())
         return false;
     picture = MakeTransparent(image);
     return true;

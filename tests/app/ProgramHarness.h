@@ -49,9 +49,11 @@ inline QString LastText() { return JournalCount() ? JournalText(JournalCount() -
 
 inline int LastIcon() { return JournalCount() ? JournalIcon(JournalCount() - 1) : -1; }
 
-// Creates the windows, shows the main window and waits until the catalogue
-// has been read. Error boxes are recorded instead of shown; the question
-// about unsaved work is answered "Не сохранять".
+// Creates the windows, shows the main window and waits until the start-up
+// has ended ("Можно начинать к работу", a second after the catalogue, so no
+// start-up entry comes into the journal during a test). Error boxes are
+// recorded instead of shown; the question about unsaved work is answered
+// "Не сохранять".
 inline bool StartProgram()
 {
     ErrorBoxes().clear();
@@ -63,7 +65,7 @@ inline bool StartProgram()
     f_main->show();
     return QTest::qWaitFor([] {
         for (int i = 0; i < JournalCount(); ++i)
-            if (JournalText(i) == QStringLiteral("Настройки загружены"))
+            if (JournalText(i) == QStringLiteral("Можно начинать к работу"))
                 return true;
         return false;
     }, 10000);

@@ -357,12 +357,17 @@ private slots:
         TXMLFile xml(&doc);
         QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), {0, 0, true, true}));
         QCOMPARE(run.ReadSettings(), ShippedSettings());
-        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), {2, -1, false, false}));
+        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), {2, 1, false, false}));
         QString expected = Shipped();
         expected.replace("<number>0</number>", "<number>2</number>");
-        expected.replace("<speed>0</speed>", "<speed>-1</speed>");
+        expected.replace("<speed>0</speed>", "<speed>1</speed>");
         expected.replace("<onefreq>1</onefreq>", "<onefreq>0</onefreq>");
         expected.replace("<safewrite>1</safewrite>", "<safewrite>0</safewrite>");
+        QCOMPARE(run.ReadSettings(), Cp1251(expected));
+
+        // Nothing selected (no port listed at this start): the remembered
+        // entries stay.
+        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), {-1, -1, false, false}));
         QCOMPARE(run.ReadSettings(), Cp1251(expected));
     }
 

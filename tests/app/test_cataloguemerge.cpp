@@ -4,7 +4,9 @@
 #include "app/CatalogueMerge.h"
 #include "document/Cp1251.h"
 #include "document/U_xml.h"
+#include "tests/editors/ProgramWindows.h"
 #include "tests/support/TestRunDir.h"
+#include "widgets/Frmainmenu.h"
 #include <QDomDocument>
 #include <QtTest>
 
@@ -157,6 +159,88 @@ private slots:
         QCOMPARE(MergeCatalogueFile(userPath, shippedPath, &added), TMergeResult::Unchanged);
         QCOMPARE(added, 0);
         QCOMPARE(ReadFile(userPath), before);
+    }
+
+    // A catalogue kept from 1.0: "Файл" without the CSV entries, "Станция"
+    // without the restore, one entry renamed by the user. After the merge
+    // the user sees every command at the place the program picks it from,
+    // with his own texts, and the program shows that menu.
+    void anEarlierMenuGetsTheNewEntriesAtTheirPlaces()
+    {
+        QTemporaryDir dir;
+        const QString shippedPath = dir.filePath("shipped.xml");
+        const QString userPath = dir.filePath("Settings.xml");
+        QVERIFY(WriteFile(shippedPath, ShippedSettings()));
+        QDomDocument shippedDoc;
+        TXMLFile shipped(&shippedDoc);
+        QVERIFY(shipped.LoadFromFile(shippedPath));
+        auto entry = [&](int item, int sub) {
+            return shipped.ReadValue("mainmenu", QStringLiteral("item%1").arg(item), QStringLiteral("subitem%1").arg(sub));
+        };
+        QCOMPARE(shipped.ReadValue("mainmenu", "item1", "count"), QStringLiteral("7"));
+
+        QString old = FromCp1251(ShippedSettings());
+        // The menu's own item elements come first in the file.
+        auto replaceFirst = [&old](const QString& name, const QString& by) {
+            const int from = old.indexOf("<" + name + ">");
+            const QString end = "</" + name + ">";
+            old.replace(from, old.indexOf(end, from) + end.size() - from, by);
+        };
+        replaceFirst("item1", QStringLiteral("<item1><name>Файл</name><count>5</count>"
+                                             "<subitem1>%1</subitem1><subitem2>%2</subitem2><subitem3>%3</subitem3>"
+                                             "<subitem4>-</subitem4><subitem5>Закрыть программу</subitem5></item1>")
+                                  .arg(entry(1, 1), entry(1, 2), entry(1, 3)));
+        replaceFirst("item2", QStringLiteral("<item2><name>Станция</name><count>1</count>"
+                                             "<subitem1>Найти станцию</subitem1></item2>"));
+        QVERIFY(WriteFile(userPath, ToCp1251(old)));
+
+        int added = -1;
+        QCOMPARE(MergeCatalogueFile(userPath, shippedPath, &added), TMergeResult::Merged);
+        QCOMPARE(added, 3);   // two file entries, one station entry
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        QVERIFY(xml.LoadFromFile(userPath));
+        TmmitemList menu;
+        TCatalogueReceivers to;
+        to.menu = [&](const TmmitemList& items) { menu = items; };
+        ReadCatalogue(xml, userPath, to);
+        QCOMPARE(menu.size(), 4);
+        const QStringList file{entry(1, 1), entry(1, 2), entry(1, 3), entry(1, 4), entry(1, 5), "-",
+                               "Закрыть программу"};
+        QCOMPARE(menu[0].SubItems, file);
+        QCOMPARE(menu[1].SubItems, (QStringList{"Найти станцию", entry(2, 2)}));
+        QCOMPARE(menu[2].SubItems, (QStringList{entry(3, 1), entry(3, 2)}));
+
+        // Up to date now.
+        QCOMPARE(MergeCatalogueFile(userPath, shippedPath, &added), TMergeResult::Unchanged);
+
+        // The program shows the merged menu.
+        ProgramWindows p(ReadFile(userPath));
+        QVERIFY(p.started);
+        QCOMPARE(f_main->fr_mainmenu1->Items()[0].SubItems, file);
+        QCOMPARE(f_main->fr_mainmenu1->Items()[1].SubItems.size(), 2);
+    }
+
+    // A menu of no earlier layout is the user's own: its entries stay; a
+    // catalogue with fewer top-level items gets the count raised and the
+    // items copied in.
+    void aMenuOfItsOwnIsLeftAlone()
+    {
+        QDomDocument user = Parse(
+            "<settings><mainmenu><count>1</count><item1><name>Ф</name><count>6</count>"
+            "<subitem1>a</subitem1><subitem2>b</subitem2><subitem3>c</subitem3><subitem4>d</subitem4>"
+            "<subitem5>e</subitem5><subitem6>f</subitem6></item1></mainmenu></settings>");
+        const QDomDocument shipped = Parse(
+            "<settings><mainmenu><count>2</count><item1><name>Файл</name><count>7</count>"
+            "<subitem1>1</subitem1><subitem2>2</subitem2><subitem3>3</subitem3><subitem4>4</subitem4>"
+            "<subitem5>5</subitem5><subitem6>6</subitem6><subitem7>7</subitem7></item1>"
+            "<item2><name>Станция</name><count>1</count><subitem1>поиск</subitem1></item2></mainmenu></settings>");
+        QCOMPARE(MergeCatalogue(user, shipped), 1 + 1 + 1);   // the item count, subitem7, item2
+        const QStringList leaves = Leaves(user.documentElement());
+        QVERIFY(leaves.contains("mainmenu/count=2"));
+        QVERIFY(leaves.contains("mainmenu/item1/count=6"));
+        QVERIFY(leaves.contains("mainmenu/item1/subitem6=f"));
+        QVERIFY(leaves.contains("mainmenu/item2/subitem1=поиск"));
     }
 
     void unreadableFilesAreLeftAlone()

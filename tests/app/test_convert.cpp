@@ -44,7 +44,7 @@ private slots:
             StrToInt(QStringLiteral("x1"));
             QFAIL("no exception");
         } catch (const EConvertError& e) {
-            QCOMPARE(e.Message(), QStringLiteral("'x1' is not a valid integer value"));
+            QCOMPARE(e.Message(), QStringLiteral("\"x1\" не является целым числом"));
         }
     }
 

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -33,6 +34,12 @@ QByteArray Image()
 }
 
 QUndoStack* Stack() { return f_main->History()->Stack(); }
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 void Settle()
 {
@@ -154,8 +161,8 @@ private slots:
         QVERIFY(p.started);
         f_main->od->setOption(QFileDialog::DontUseNativeDialog);
         const QString path = tmp.filePath("asked-" + command + ".vtr");
-        QFile::remove(path);
-        f_main->CurrentFile = path;
+        QVERIFY(f_main->SaveProgrammerFile(path));
+        const QByteArray savedBefore = ReadAll(path);
         channelRows[5]->CheckBox1->setChecked(true);
         Settle();
         const QByteArray edited = Image();
@@ -168,9 +175,11 @@ private slots:
             f_main->fr_button4->clicked();
         else
             f_main->close();
-        QVERIFY(answers.question.contains(QStringLiteral("Сохранить изменения?")));
+        // The question names the file "Сохранить" writes to.
+        QVERIFY2(answers.question.contains(QStringLiteral("Сохранить изменения в файл asked-%1.vtr?").arg(command)),
+                 qPrintable(answers.question));
 
-        const bool saved = QFile::exists(path);
+        const bool saved = ReadAll(path) != savedBefore;
         QCOMPARE(saved, answer == "Сохранить");
         const bool went = answer != "Отмена";
         if (command == "read")   // no station: the read runs and fails
@@ -190,11 +199,12 @@ private slots:
         ProgramWindows p;
         QVERIFY(p.started);
         f_main->sd->setOption(QFileDialog::DontUseNativeDialog);
-        f_main->CurrentFile.clear();
+        QVERIFY(f_main->CurrentFile().isEmpty());
         f_settings->CheckBox1->setChecked(true);
         Settle();
         Answers answers(QStringLiteral("Сохранить"));
         f_main->close();
+        QCOMPARE(answers.question, QStringLiteral("Конфигурация изменена и не сохранена. Сохранить изменения?"));
         QVERIFY(answers.fileDialog);
         QVERIFY(f_main->isVisible());
         QVERIFY(f_main->windowTitle().endsWith('*'));
@@ -296,6 +306,117 @@ private slots:
         QCOMPARE(row->CSpinEdit2->Value(), start);
     }
 
+    // A key held down on a spin edit, a list or a track bar: the first
+    // press and its auto-repeats (with the release/press pairs X11 sends
+    // between them) are one step, as a held mouse button is; two separate
+    // presses are two.
+    void heldKeysAreOneStepEach_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("spin edit") << "spin edit";
+        QTest::newRow("list") << "list";
+        QTest::newRow("track bar") << "track bar";
+    }
+    void heldKeysAreOneStepEach()
+    {
+        QFETCH(QString, control);
+        ProgramWindows p;
+        QVERIFY(p.started);
+        QApplication::setActiveWindow(f_main);
+        Tfr_reccord* row = channelRows[0];
+        row->CheckBox1->setChecked(true);
+        Settle();
+        QWidget* target = nullptr;
+        int key = 0;
+        std::function<int()> value;
+        if (control == "spin edit") {
+            f_main->PageControl1->setCurrentIndex(0);
+            target = row->CSpinEdit1->Editor();
+            key = Qt::Key_Up;
+            value = [row] { return row->CSpinEdit1->Value(); };
+        } else if (control == "list") {
+            f_main->PageControl1->setCurrentIndex(1);
+            f_settings->ComboBox5->setCurrentIndex(0);
+            target = f_settings->ComboBox5;
+            key = Qt::Key_Down;
+            value = [] { return f_settings->ComboBox5->currentIndex(); };
+        } else {
+            f_main->PageControl1->setCurrentIndex(1);
+            target = f_settings->TrackBar1;
+            key = Qt::Key_Right;
+            value = [] { return f_settings->TrackBar1->value(); };
+        }
+        target->setFocus();
+        Settle();
+        const int start = value();
+        const int steps = Stack()->count();
+
+        auto send = [&](QEvent::Type type, bool repeat) {
+            QKeyEvent e(type, key, Qt::NoModifier, QString(), repeat);
+            QApplication::sendEvent(target, &e);
+            Settle();   // the history looks between the repeats
+        };
+        send(QEvent::KeyPress, false);
+        for (int i = 0; i < 3; ++i) {
+            send(QEvent::KeyRelease, true);
+            send(QEvent::KeyPress, true);
+        }
+        send(QEvent::KeyRelease, false);
+        QVERIFY2(value() != start, "the key changed nothing");
+        const int held = value();
+        QCOMPARE(Stack()->count(), steps + 1);
+        f_main->undoAction->trigger();
+        QCOMPARE(value(), start);
+        f_main->redoAction->trigger();
+        QCOMPARE(value(), held);
+
+        // Two presses, each released: two steps.
+        send(QEvent::KeyPress, false);
+        send(QEvent::KeyRelease, false);
+        send(QEvent::KeyPress, false);
+        send(QEvent::KeyRelease, false);
+        QCOMPARE(Stack()->count(), steps + 3);
+        f_main->undoAction->trigger();
+        f_main->undoAction->trigger();
+        QCOMPARE(value(), held);
+    }
+
+    // A burst of more repeats than the history holds steps (a 15 s hold
+    // makes about 450) keeps every earlier step.
+    void aLongHoldKeepsTheHistory()
+    {
+        ProgramWindows p;
+        QVERIFY(p.started);
+        Tfr_reccord* row = channelRows[0];
+        row->CheckBox1->setChecked(true);
+        row->CheckBox1->setChecked(false);
+        row->CheckBox1->setChecked(true);
+        Settle();
+        channelRows[1]->CheckBox1->setChecked(true);
+        Settle();
+        const int steps = Stack()->count();
+        QLineEdit* edit = row->CSpinEdit1->Editor();
+        edit->setFocus();
+        const int start = row->CSpinEdit1->Value();
+        QKeyEvent first(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+        QApplication::sendEvent(edit, &first);
+        Settle();
+        for (int i = 0; i < 310; ++i) {
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(edit, &repeat);
+            Settle();
+        }
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
+        QApplication::sendEvent(edit, &release);
+        Settle();
+        QCOMPARE(Stack()->count(), steps + 1);
+        QCOMPARE(row->CSpinEdit1->Value(), start + 311 * row->CSpinEdit1->Increment());
+        f_main->undoAction->trigger();
+        QCOMPARE(row->CSpinEdit1->Value(), start);
+        f_main->undoAction->trigger();
+        QVERIFY(!channelRows[1]->CheckBox1->isChecked());
+    }
+
     void undoOfAReadFromTheStation()
     {
         TestPorts ports;
@@ -313,8 +434,7 @@ private slots:
         channelRows[1]->CheckBox1->setChecked(true);
         channelRows[1]->CSpinEdit1->SetValue(34000000);
         f_settings->TrackBar2->setValue(17);
-        f_main->CurrentFile = tmp.filePath("before-read.vtr");
-        QVERIFY(f_main->SaveProgrammerFile(f_main->CurrentFile));
+        QVERIFY(f_main->SaveProgrammerFile(tmp.filePath("before-read.vtr")));
         const QByteArray before = Image();
         const QStringList shownBefore = EditorSnapshot();
 
@@ -324,13 +444,17 @@ private slots:
         QCOMPARE(read, stationImage);
         QCOMPARE(f_main->windowTitle(), QStringLiteral("Программатор Tarnik"));
 
+        // Undo gives back the saved file's document, named as it was; redo
+        // the unnamed one that was read.
         f_main->undoAction->trigger();
         QCOMPARE(Image(), before);
         QCOMPARE(EditorSnapshot(), shownBefore);
-        QVERIFY(f_main->windowTitle().endsWith('*'));   // not what was read
+        QCOMPARE(f_main->windowTitle(), QStringLiteral("Программатор Tarnik — before-read.vtr"));
+        QCOMPARE(f_main->CurrentFile(), tmp.filePath("before-read.vtr"));
         f_main->redoAction->trigger();
         QCOMPARE(Image(), read);
-        QVERIFY(!f_main->windowTitle().endsWith('*'));
+        QCOMPARE(f_main->windowTitle(), QStringLiteral("Программатор Tarnik"));
+        QVERIFY(f_main->CurrentFile().isEmpty());
     }
 
     void undoOfAFileLoad()

@@ -2,6 +2,7 @@
 // editors, the all-or-nothing load, failed saves, and the open, save and
 // save-as commands with their dialogs.
 #include "document/U_xml.h"
+#include "link/StationRecord.h"
 #include "tests/app/ProgramHarness.h"
 #include "tests/support/TestRunDir.h"
 #include <QAbstractButton>
@@ -154,7 +155,17 @@ private slots:
             row->commonFrequency = true;
     }
     void cleanupTestCase() { StopProgram(); }
-    void init() { f_main->CurrentFile.clear(); ErrorBoxes().clear(); }
+    // Every case starts with an unnamed document: what the editors hold,
+    // as if just read from a station.
+    void init()
+    {
+        TTarnikPlus shown;
+        f_channels->SaveToRecord(shown);
+        f_settings->SaveToRecord(shown);
+        f_main->ReadIntoEditors(shown);
+        QVERIFY(f_main->CurrentFile().isEmpty());
+        ErrorBoxes().clear();
+    }
 
     void saveThenLoadGivesBackEverything()
     {
@@ -173,7 +184,10 @@ private slots:
         QCOMPARE(EditorSnapshot(), saved);
         // With the common frequency on, each row still has its own pair.
         QVERIFY(channelRows[1]->CSpinEdit1->Text() != channelRows[1]->CSpinEdit2->Text());
-        QVERIFY(f_main->CurrentFile.isEmpty());   // loading does not choose a file to save to
+        // The loaded file is the document: the title names it and saving
+        // writes to it.
+        QCOMPARE(f_main->CurrentFile(), path);
+        QCOMPARE(f_main->windowTitle(), QStringLiteral("Программатор Tarnik — all.vtr"));
     }
 
     // The PWM power and the station's two shutdown flags travel in the file
@@ -346,22 +360,30 @@ private slots:
     {
         const QString dir = Path("later");
         const QString path = dir + "/file.vtr";
-        f_main->CurrentFile = path;
+        QVERIFY(QDir().mkpath(dir));
+        QVERIFY(f_main->SaveProgrammerFile(path));
+        QVERIFY(QDir(dir).removeRecursively());
+        channelRows[3]->CheckBox1->toggle();
         const int entries = JournalCount();
         f_main->fr_button5PClick(f_main->fr_button5);
         QCOMPARE(JournalCount(), entries + 1);
         QCOMPARE(LastText(), QStringLiteral("Ошибка записи файла: ") + path);
         QCOMPARE(LastIcon(), 6);
-        QCOMPARE(f_main->CurrentFile, path);
+        QCOMPARE(f_main->CurrentFile(), path);
         QVERIFY(!QFile::exists(path));
 
-        // Once the directory is there, the same command saves without asking.
+        // Once the directory is there again, the same command saves without
+        // asking.
         QVERIFY(QDir().mkpath(dir));
         dialogs.Arm(tmp.path(), QString());
         f_main->fr_button5PClick(f_main->fr_button5);
         QVERIFY(!dialogs.Shown());
         QCOMPARE(LastText(), QStringLiteral("Сохранен: ") + path);
         QVERIFY(QFile::exists(path));
+
+        // A save to another name that fails keeps the name the document had.
+        QVERIFY(!f_main->SaveProgrammerFile(Path("gone/other.vtr")));
+        QCOMPARE(f_main->CurrentFile(), path);
     }
 
     void savingTwiceAsksOnce()
@@ -370,7 +392,7 @@ private slots:
         f_main->fr_button5PClick(f_main->fr_button5);
         QVERIFY(dialogs.Shown() == f_main->sd);
         const QString path = Path("twice.vtr");   // the default extension is added
-        QCOMPARE(f_main->CurrentFile, path);
+        QCOMPARE(f_main->CurrentFile(), path);
         QCOMPARE(LastText(), QStringLiteral("Сохранен: ") + path);
 
         dialogs.Arm(tmp.path(), QString());
@@ -414,7 +436,7 @@ private slots:
         dialogs.Arm(tmp.path(), QString());
         f_main->fr_button5PClick(f_main->fr_button5);
         QVERIFY(dialogs.Shown() == f_main->sd);
-        QVERIFY(f_main->CurrentFile.isEmpty());
+        QVERIFY(f_main->CurrentFile().isEmpty());
         dialogs.Arm(tmp.path(), QString());
         f_main->fr_button4PClick(f_main->fr_button4);
         QVERIFY(dialogs.Shown() == f_main->od);
@@ -422,31 +444,44 @@ private slots:
         QCOMPARE(EditorSnapshot(), before);
     }
 
-    void openingDoesNotChooseTheSaveTarget()
+    // Save as b.vtr, open a.vtr, edit, "Сохранить": a.vtr gets the edit and
+    // b.vtr stays as it was.
+    void openingMakesTheOpenedFileTheSaveTarget()
     {
         FillEditors(1);
-        const QString opened = Path("opened.vtr");
-        f_main->SaveProgrammerFile(opened);
-        f_main->CurrentFile.clear();
+        const QString a = Path("a.vtr"), b = Path("b.vtr");
+        QVERIFY(f_main->SaveProgrammerFile(a));
+        FillEditors(2);
+        dialogs.Arm(tmp.path(), "b.vtr");
+        QVERIFY(f_main->SaveAsCommand());
+        QCOMPARE(f_main->CurrentFile(), b);
+        const QByteArray bBefore = ReadAll(b);
 
-        dialogs.Arm(tmp.path(), "opened.vtr");
+        dialogs.Arm(tmp.path(), "a.vtr");
         f_main->fr_button4PClick(f_main->fr_button4);
         QVERIFY(dialogs.Shown() == f_main->od);
-        QCOMPARE(LastText(), QStringLiteral("Загружен: ") + opened);
-        QVERIFY(f_main->CurrentFile.isEmpty());
+        QCOMPARE(LastText(), QStringLiteral("Загружен: ") + a);
+        QCOMPARE(f_main->CurrentFile(), a);
+        QCOMPARE(f_main->windowTitle(), QStringLiteral("Программатор Tarnik — a.vtr"));
 
-        // Saving now asks; once a name is chosen, a later open leaves it.
-        dialogs.Arm(tmp.path(), "target");
-        f_main->fr_button5PClick(f_main->fr_button5);
-        QVERIFY(dialogs.Shown() == f_main->sd);
-        const QString target = Path("target.vtr");
-        QCOMPARE(f_main->CurrentFile, target);
-        dialogs.Arm(tmp.path(), "opened.vtr");
-        f_main->fr_button4PClick(f_main->fr_button4);
+        channelRows[7]->CheckBox1->toggle();
+        QTRY_COMPARE(f_main->windowTitle(), QStringLiteral("Программатор Tarnik — a.vtr*"));
+        const QStringList edited = EditorSnapshot();
         dialogs.Arm(tmp.path(), QString());
         f_main->fr_button5PClick(f_main->fr_button5);
         QVERIFY(!dialogs.Shown());
-        QCOMPARE(LastText(), QStringLiteral("Сохранен: ") + target);
+        QCOMPARE(LastText(), QStringLiteral("Сохранен: ") + a);
+        QCOMPARE(ReadAll(b), bBefore);
+        QCOMPARE(f_main->windowTitle(), QStringLiteral("Программатор Tarnik — a.vtr"));
+        FillEditors(3);
+        f_main->LoadProgrammerFile(a);
+        QCOMPARE(EditorSnapshot(), edited);
+
+        // A read names no file: "Сохранить" asks again.
+        init();
+        dialogs.Arm(tmp.path(), QString());
+        f_main->fr_button5PClick(f_main->fr_button5);
+        QVERIFY(dialogs.Shown() == f_main->sd);
     }
 
     void openDialogTakesAnyTypedName()

@@ -1,5 +1,8 @@
 // The journal: entries, icons, times and scrolling to the newest entry.
 #include "app/Fjournal.h"
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -27,6 +30,30 @@ private slots:
         // Long time format with seconds and without a time zone.
         const QRegularExpression time(QStringLiteral("^\\d{1,2}:\\d{2}:\\d{2}$"));
         QVERIFY2(time.match(list->topLevelItem(0)->text(1)).hasMatch(), qPrintable(list->topLevelItem(0)->text(1)));
+    }
+
+    void aLongLineIsReadWholeAndCopied()
+    {
+        QWidget panel;
+        Tf_journal journal(&panel);
+        const QString path = QStringLiteral("Резервная копия: /home/technician/.local/share/tarnik-programmer/backups/"
+                                            "station-COM4-20260304-050607.bin");
+        journal.AddEvent(3, QStringLiteral("Чтение данных станции для резервной копии..."));
+        journal.AddEvent(3, path);
+        QTreeWidget* list = journal.ListView1;
+        QCOMPARE(list->topLevelItem(1)->toolTip(2), path);
+        // The context menu copies the selected lines.
+        QCOMPARE(list->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(list->actions().size(), 1);
+        QCOMPARE(list->actions().first()->text(), QStringLiteral("Копировать"));
+        QGuiApplication::clipboard()->clear();
+        list->topLevelItem(1)->setSelected(true);
+        list->actions().first()->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), path);
+        list->topLevelItem(0)->setSelected(true);
+        journal.CopySelected();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("Чтение данных станции для резервной копии...\n") + path);
     }
 
     void columnsAndHeaders()

@@ -174,21 +174,29 @@ private slots:
 
     void saveAndSaveAs()
     {
-        f_main->CurrentFile.clear();
+        QVERIFY(f_main->CurrentFile().isEmpty());
         modal.Arm("first", tmp.path());
         Pick(0, 1);
         QCOMPARE(modal.Shown(), f_main->sd);
-        QCOMPARE(f_main->CurrentFile, tmp.filePath("first.vtr"));
+        QCOMPARE(f_main->CurrentFile(), tmp.filePath("first.vtr"));
 
         modal.Arm();
         Pick(0, 1);   // saving again asks nothing
         QVERIFY(!modal.Shown());
         QCOMPARE(LastText(), QStringLiteral("Сохранен: ") + tmp.filePath("first.vtr"));
 
+        // Save as, cancelled: the name and the save target stay.
+        modal.Arm();
+        Pick(0, 2);
+        QCOMPARE(modal.Shown(), f_main->sd);
+        QCOMPARE(f_main->CurrentFile(), tmp.filePath("first.vtr"));
+        QCOMPARE(f_main->windowTitle(), QStringLiteral("Программатор Tarnik — first.vtr"));
+
         modal.Arm("second", tmp.path());
         Pick(0, 2);   // save as always asks
         QCOMPARE(modal.Shown(), f_main->sd);
-        QCOMPARE(f_main->CurrentFile, tmp.filePath("second.vtr"));
+        QCOMPARE(f_main->CurrentFile(), tmp.filePath("second.vtr"));
+        QCOMPARE(f_main->windowTitle(), QStringLiteral("Программатор Tarnik — second.vtr"));
         modal.Arm();
         Pick(0, 1);
         QVERIFY(!modal.Shown());
@@ -205,18 +213,23 @@ private slots:
         Pick(0, 4);
         QCOMPARE(modal.Shown(), f_main->odCsv);
         QCOMPARE(LastText(), QStringLiteral("Каналы загружены из CSV: ") + tmp.filePath("channels.csv"));
+        // The dialogs say what they are for.
+        QCOMPARE(f_main->sdCsv->windowTitle(), QStringLiteral("Экспорт каналов в CSV"));
+        QCOMPARE(f_main->odCsv->windowTitle(), QStringLiteral("Импорт каналов из CSV"));
+        // An import is an edit of the document: it keeps its name.
+        QCOMPARE(f_main->CurrentFile(), tmp.filePath("second.vtr"));
     }
 
     void separatorDoesNothing()
     {
         const int entries = JournalCount();
-        const QString file = f_main->CurrentFile;
+        const QString file = f_main->CurrentFile();
         modal.Arm();
         Pick(0, 5);
         QCOMPARE(f_main->fr_mainmenu1->SubItemIndex(), 5);
         QVERIFY(!modal.Shown());
         QCOMPARE(JournalCount(), entries);
-        QCOMPARE(f_main->CurrentFile, file);
+        QCOMPARE(f_main->CurrentFile(), file);
         QVERIFY(f_main->isVisible());
     }
 

@@ -10,6 +10,7 @@
 #include "editors/Frreccord.h"
 #include "editors/Fsettings.h"
 #include "link/Fcomsettings.h"
+#include "tests/support/StationTestSupport.h"
 #include "tests/support/TestRunDir.h"
 #include "widgets/CSpinEdit.h"
 #include "widgets/Frbutton.h"
@@ -163,8 +164,9 @@ private slots:
     {
         TestRunDir run;
         QVERIFY(Start());
-        // With no port in the list (none found) the port position is -1.
-        const QString port = QStringLiteral("<number>%1</number>").arg(f_com->fr_combobox1->currentIndex());
+        // With no port in the list (none found) the remembered position stays.
+        const int listed = f_com->fr_combobox1->currentIndex();
+        const QString port = QStringLiteral("<number>%1</number>").arg(std::max(listed, 0));
         f_main->close();
         QCOMPARE(run.ReadSettings(), Replace(ShippedSettings(), "<number>0</number>", port));
         DestroyWindows();
@@ -178,6 +180,20 @@ private slots:
         expected.replace("<speed>0</speed>", "<speed>2</speed>");
         expected = Replace(expected, "<number>0</number>", port);
         QCOMPARE(run.ReadSettings(), expected);
+    }
+
+    // A start where no port can be opened keeps the port remembered from
+    // earlier runs for the next one.
+    void aStartWithoutPortsKeepsTheRememberedPort()
+    {
+        TestRunDir run;
+        TestPorts none;
+        QVERIFY(run.WriteSettings(ShippedSettings().replace("<number>0</number>", "<number>3</number>")));
+        QVERIFY(Start());
+        QCOMPARE(f_com->fr_combobox1->count(), 0);
+        f_main->close();
+        QVERIFY(!f_main->isVisible());
+        QVERIFY(run.ReadSettings().contains("<number>3</number>"));
     }
 
     void missingCatalogueIsReportedAndTheProgramGoesOn()

@@ -4,18 +4,24 @@
 // the PWM power alone; an unknown band is refused whole; nothing else
 // starts, nor does the window close, while a transfer runs; "Стоп" and
 // Escape stop a transfer; a backup image goes back into the station.
+#include "app/EditHistory.h"
+#include "app/ErrorBox.h"
+#include "app/RestoreQuestions.h"
 #include "editors/Fconfig.h"
 #include "link/ImageCodec.h"
 #include "link/StationLink.h"
 #include "link/Fcomsettings.h"
 #include "tests/editors/ProgramWindows.h"
+#include "tests/support/StationTestSupport.h"
 #include "tests/tools/StationProcess.h"
 #include "widgets/Frbutton.h"
 #include "widgets/Frprogress.h"
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <csignal>
 #include <functional>
 
@@ -388,14 +394,13 @@ private slots:
         QVERIFY(Write());
         QCOMPARE(EditorSnapshot(), beforeWrite);
 
-        // The settings as the editors hold them, channel 3 changed, the
-        // disabled channel 5 emptied; the reserved bytes, byte 503 and the
-        // other channels as the station had them.
+        // Channel 3 changed and the last enabled channel as the channel page
+        // counts it; everything else as the station had it, bit by bit: the
+        // reserved bytes, byte 503, the spare bits of the settings bytes,
+        // the leftovers of the empty channel 5.
         QByteArray expected = start;
-        expected.replace(500, 16, NormalisedImage(start).mid(500, 16));
-        expected[503] = start[503];
+        expected[500] = NormalisedImage(start)[500];
         PutSlot(expected, {3, 41025, 41025, 0, 50});
-        expected.replace(25, 5, QByteArray(5, char(0xFF)));
         const QByteArray end = b.StationImage();
         QVERIFY2(end == expected, qPrintable(Differences(end, expected)));
 
@@ -445,10 +450,18 @@ private slots:
         QVERIFY(!f_main->stop_btn->isVisible());
         QVERIFY(!f_main->StationBusy());
         QCOMPARE(b.Requests(), (QStringList{"11 39 01", "11 39 02"}));
-        // The next command is not stopped by the old request, once the
-        // station has finished sending the image it had begun.
-        QTest::qWait(4500);
+        // While the station still sends the rest of the image it had begun,
+        // the next read waits for the line to go quiet and then reads the
+        // image whole, not a shifted one.
+        QTest::qWait(500);
         QVERIFY2(Read(), qPrintable(ProgramWindows::Journal().join('\n') + b.Requests().join('\n')));
+        // Identified again (on a loaded machine the quiet may come early and
+        // the answer be one of the old image's bytes), then read once.
+        const QStringList requests = b.Requests();
+        QCOMPARE(requests.mid(0, 2), (QStringList{"11 39 01", "11 39 02"}));
+        QCOMPARE(requests.last(), QStringLiteral("11 39 02"));
+        QCOMPARE(requests.count(QStringLiteral("11 39 02")), 2);
+        QCOMPARE(f_settings->Edit2->text(), QStringLiteral("200"));
     }
 
     void escapeStopsASafeWriteAndNamesTheBackup()
@@ -481,6 +494,46 @@ private slots:
         QVERIFY(!f_main->stop_btn->isVisible());
     }
 
+    void escapeActsAtOnceWhileTheVerifyWaitsForAStation()
+    {
+        // The read, then the write's identify, read, two bytes (the power
+        // and the last channel) and finish: then the station is gone, and
+        // the verify tries to identify it again and again.
+        Bench b(StartImage(), {"--vanish-after", "7"});
+        QVERIFY(b.ready);
+        SetSafeWrite(true);
+        QVERIFY(Read());
+        f_settings->TrackBar2->setValue(17);
+        // Escape once the finish and its pause are over, while the verify
+        // tries to identify the station.
+        QElapsedTimer pressed;
+        WhenThen(f_main, [&] { return b.Requests().contains(QStringLiteral("11 39 04")); }, [&] {
+            QTimer::singleShot(700, f_main, [&] {
+                pressed.start();
+                QTest::keyClick(f_main, Qt::Key_Escape);
+            });
+        });
+        // The window keeps painting meanwhile: a timer of its thread ticks.
+        int ticks = 0;
+        QTimer ticker;
+        QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        ticker.start(20);
+        QElapsedTimer whole;
+        whole.start();
+        f_main->write_btn->clicked();
+        ticker.stop();
+        QVERIFY2(pressed.isValid(), qPrintable(ProgramWindows::Journal().join('\n') + '\n' + b.Requests().join('\n')
+                                               + QStringLiteral("\n%1 ms").arg(whole.elapsed())));
+        QVERIFY2(pressed.elapsed() < 200, qPrintable(QString::number(pressed.elapsed())));
+        QVERIFY2(ticks * 20 > whole.elapsed() / 2, qPrintable(QStringLiteral("%1 ticks in %2 ms").arg(ticks).arg(whole.elapsed())));
+        QVERIFY2(ProgramWindows::Journal().last().startsWith(
+                     TStationLink::TextStopped()
+                     + QStringLiteral(" Все байты записаны, станция содержит новую конфигурацию; проверка не выполнялась. "
+                                      "Резервная копия: ")),
+                 qPrintable(ProgramWindows::Journal().last()));
+        QVERIFY(!f_main->StationBusy());
+    }
+
     void aBackupGoesBackIntoTheStation()
     {
         const QByteArray start = StartImage();
@@ -492,13 +545,104 @@ private slots:
         QTRY_VERIFY(!f_main->StationBusy());
         const QString image = b.dir.filePath(QStringLiteral("saved.bin"));
         QVERIFY(WriteFile(image, start));
+        // The image's spare bits are not as the program writes them: the
+        // restore names them and asks first; then it shows what it changes.
+        QList<QPair<TRestoreQuestion, QString>> asked;
+        SetRestoreQuestionHandler([&](TRestoreQuestion q, const QString& text) {
+            asked << qMakePair(q, text);
+            return true;
+        });
         f_main->RestoreImageFile(image);
+        SetRestoreQuestionHandler({});
         QVERIFY(ProgramWindows::JournalHas(QStringLiteral("Данные записаны успешно.")));
+        QCOMPARE(asked.size(), 2);
+        QCOMPARE(asked[0].first, TRestoreQuestion::WriteAnyway);
+        QVERIFY2(asked[0].second.contains(QStringLiteral("в байтах 503 (0x5a), 504 (0x8a)")), qPrintable(asked[0].second));
+        QCOMPARE(asked[1].first, TRestoreQuestion::Restore);
+        QVERIFY2(asked[1].second.contains(QStringLiteral("Мощность ШИМ: 17 → 200")), qPrintable(asked[1].second));
         const QStringList requests = b.Requests();
         QCOMPARE(requests.mid(requests.size() - 6),
                  (QStringList{"11 39 01", "11 39 02", "11 39 23 03 C8", "11 39 04", "11 39 01", "11 39 02"}));
         QCOMPARE(b.StationImage(), start);
         QVERIFY(b.windows->errors.isEmpty());
+        // The editors show the restored configuration, as one undo step.
+        QCOMPARE(f_settings->Edit2->text(), QStringLiteral("200"));
+        QCOMPARE(f_main->History()->Stack()->undoText(), QStringLiteral("восстановление"));
+        f_main->undoAction->trigger();
+        QCOMPARE(f_settings->Edit2->text(), QStringLiteral("17"));
+    }
+
+    void aRestoreTheUserDeclinesWritesNothing()
+    {
+        const QByteArray start = StartImage();
+        Bench b(start);
+        QVERIFY(b.ready);
+        QByteArray other = start;
+        other[515] = char(99);
+        const QString image = b.dir.filePath(QStringLiteral("other.bin"));
+        QVERIFY(WriteFile(image, other));
+        const QStringList before = EditorSnapshot();
+        SetRestoreQuestionHandler([](TRestoreQuestion q, const QString&) { return q == TRestoreQuestion::WriteAnyway; });
+        f_main->RestoreImageFile(image);
+        SetRestoreQuestionHandler({});
+        QCOMPARE(ProgramWindows::Journal().last(), QStringLiteral("Запись отменена. В станцию ничего не записано."));
+        QCOMPARE(b.Requests(), (QStringList{"11 39 01", "11 39 02"}));
+        QCOMPARE(EditorSnapshot(), before);
+        QCOMPARE(b.StationImage(), start);
+    }
+
+    void anImageThatFailsTheChecksIsRefusedWithItsReasons()
+    {
+        const QByteArray start = StartImage();
+        Bench b(start);
+        QVERIFY(b.ready);
+        // Random bytes with band 113 and a volume beyond the list.
+        QByteArray random = RandomImage(99);
+        random[509] = char(113);
+        random[501] = char(80);
+        const QString image = b.dir.filePath(QStringLiteral("random.bin"));
+        QVERIFY(WriteFile(image, random));
+        const QStringList before = EditorSnapshot();
+
+        QString reasons;
+        SetRestoreQuestionHandler([&](TRestoreQuestion q, const QString& text) {
+            if (q == TRestoreQuestion::WriteAnyway)
+                reasons = text;
+            return false;
+        });
+        f_main->RestoreImageFile(image);
+        QVERIFY(reasons.contains(QStringLiteral("Частотный диапазон 113 не описан в каталоге")));
+        QVERIFY(reasons.contains(QStringLiteral("Уровень громкости: значение 80")));
+        QVERIFY(reasons.contains(QStringLiteral("Служебные биты не такие, какие записывает программа")));
+        QVERIFY(reasons.contains(QStringLiteral("… и ещё")));
+        QVERIFY(b.Requests().isEmpty());
+        QCOMPARE(ProgramWindows::Journal().last(), QStringLiteral("Восстановление отменено: образ не прошёл проверку."));
+
+        // "Записать всё равно": it goes in, and the editors, which cannot
+        // show band 113, stay as they were and the journal says so.
+        SetRestoreQuestionHandler([](TRestoreQuestion, const QString&) { return true; });
+        QVERIFY(Guarded([&] { f_main->RestoreImageFile(image); }));
+        SetRestoreQuestionHandler({});
+        QVERIFY(ProgramWindows::JournalHas(QStringLiteral("Данные записаны успешно.")));
+        QVERIFY(ProgramWindows::Journal().last().startsWith(QStringLiteral("Восстановленную конфигурацию нельзя показать")));
+        QCOMPARE(EditorSnapshot(), before);
+        QCOMPARE(b.StationImage(), random);
+    }
+
+    void aReadAndAWriteOfBitsNobodyModelsSendNoWrite()
+    {
+        // The start image with its last enabled channel right: the editors
+        // then hold everything that decides a byte the program owns.
+        QByteArray start = StartImage();
+        start[500] = NormalisedImage(start)[500];
+        Bench b(start);
+        QVERIFY(b.ready);
+        SetSafeWrite(true);
+        QVERIFY(Read());
+        f_main->write_btn->clicked();
+        QVERIFY(ProgramWindows::JournalHas(QStringLiteral("Станция уже содержит эту конфигурацию. Запись не требуется.")));
+        QCOMPARE(b.Requests(), (QStringList{"11 39 01", "11 39 02", "11 39 01", "11 39 02"}));
+        QCOMPARE(b.StationImage(), start);
     }
 
     void aFileThatIsNoImageIsRefused()

@@ -1,6 +1,9 @@
 #include "tests/cli/CliRun.h"
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <algorithm>
+#include <csignal>
 
 CliRun RunCli(const QStringList& args, const QString& workDir, int timeoutMs)
 {
@@ -18,6 +21,39 @@ CliRun RunCli(const QStringList& args, const QString& workDir, int timeoutMs)
     run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     run.out = QString::fromUtf8(p.readAllStandardOutput());
     run.err = QString::fromUtf8(p.readAllStandardError());
+    return run;
+}
+
+CliRun RunCliSignalled(const QStringList& args, const QStringList& after, int signal, int timeoutMs)
+{
+    QProcess p;
+    p.start(QStringLiteral(TARNIK_BIN_DIR "/tarnik-cli"), args);
+    CliRun run;
+    QByteArray err;
+    QElapsedTimer waited;
+    waited.start();
+    bool sent = false;
+    while (p.waitForStarted() && p.state() == QProcess::Running && waited.elapsed() < timeoutMs) {
+        p.waitForReadyRead(20);
+        err += p.readAllStandardError();
+        const QString text = QString::fromUtf8(err);
+        if (!sent && std::all_of(after.begin(), after.end(), [&](const QString& t) { return text.contains(t); })) {
+            ::kill(static_cast<pid_t>(p.processId()), signal);
+            sent = true;
+        }
+    }
+    if (p.state() == QProcess::Running) {
+        p.kill();
+        p.waitForFinished();
+        run.err = QStringLiteral("tarnik-cli did not finish");
+        return run;
+    }
+    p.waitForFinished();
+    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.out = QString::fromUtf8(p.readAllStandardOutput());
+    run.err = QString::fromUtf8(err + p.readAllStandardError());
+    if (!sent)
+        run.err += QStringLiteral("\n(the signal was never sent)");
     return run;
 }
 

@@ -14,6 +14,11 @@ struct CliRun {
 // empty); the environment is the test's own (TARNIK_PORTS included).
 CliRun RunCli(const QStringList& args, const QString& workDir = QString(), int timeoutMs = 120000);
 
+// Runs tarnik-cli and sends it the signal as soon as its standard error
+// holds every one of the texts; the run then goes on to its end. exitCode
+// is the code it ended with (-1 when the signal killed it).
+CliRun RunCliSignalled(const QStringList& args, const QStringList& after, int signal, int timeoutMs = 120000);
+
 // Whole files, for the tests' inputs and outputs.
 bool WriteFile(const QString& path, const QByteArray& bytes);
 QByteArray ReadFile(const QString& path);

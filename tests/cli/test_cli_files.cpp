@@ -62,7 +62,10 @@ private slots:
         QVERIFY(WriteFile(P("ok.bin"), CatalogueImage()));
         r = RunCli({"write", "--port", "COM1", "--no-verify", P("ok.bin")});
         QCOMPARE(r.exitCode, 2);
-        QVERIFY(r.err.contains(QStringLiteral("--full")));
+        QVERIFY(r.err.contains(QStringLiteral("--blind")));
+        r = RunCli({"write", "--port", "COM1", "--full", "--no-verify", P("ok.bin")});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains(QStringLiteral("--blind")));
     }
 
     // The man page and the bash completion know every command and every

@@ -140,6 +140,46 @@ private slots:
         QVERIFY(CatalogueProblem(r, c).isEmpty());
     }
 
+    void everyProblemIsListedAndAWholeImageAlsoByItsSpareBits()
+    {
+        const TStationCatalogue c = Catalogue();
+        TTarnikPlus r = Sample();
+        r.range = 3;                      // no band: the channels' band limits are not checked
+        r.volume = 8;
+        r.channels[60].CTCSSTX = 51;
+        r.channels[4].RX = 60000;         // beyond what the station holds
+        const QStringList problems = CatalogueProblems(r, c);
+        QCOMPARE(problems.size(), 4);
+        QVERIFY(problems[0].contains(QStringLiteral("диапазон 3")));
+        QVERIFY(problems[1].contains(QStringLiteral("Уровень громкости")));
+        QVERIFY(problems[2].contains(QStringLiteral("Канал 60: тон CTCSS")));
+        QVERIFY(problems[3].contains(QStringLiteral("Канал 4: частота приема 60000 кГц вне диапазона станции")));
+        QCOMPARE(CatalogueProblem(r, c), problems[0]);
+
+        // An image as the program writes it passes; its spare bits and
+        // byte 503 set otherwise are named, settings first, channels last.
+        QByteArray image;
+        EncodeImage(Sample(), image);
+        QVERIFY(ImageProblems(image, c).isEmpty());
+        image[503] = 0x01;
+        image[511] = char(quint8(image[511]) | 0x80);
+        r = Sample();
+        r.channels[60].TX = 52000;
+        QByteArray bad = image;
+        EncodeImage(r, bad);
+        bad[503] = 0x01;
+        bad[511] = char(quint8(bad[511]) | 0x80);
+        const QStringList imageProblems = ImageProblems(bad, c);
+        QCOMPARE(imageProblems.size(), 2);
+        QCOMPARE(imageProblems[0], QStringLiteral("Служебные биты не такие, какие записывает программа, в байтах "
+                                                  "503 (0x01), 511 (0x90)"));
+        QVERIFY(imageProblems[1].startsWith(QStringLiteral("Канал 60")));
+        QCOMPARE(ImageProblems(image.left(1000), c).size(), 1);
+
+        // The list for a message: at most so many, then how many more.
+        QCOMPARE(ProblemListText({"a", "b", "c"}, 2), QStringLiteral("a\nb\n… и ещё 1"));
+    }
+
     void jsonRoundTripAndRefusals()
     {
         TTarnikPlus back;

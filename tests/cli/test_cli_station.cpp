@@ -5,12 +5,15 @@
 #include "tests/cli/CliRun.h"
 #include "tests/support/StationTestSupport.h"
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <sys/stat.h>
 
 namespace {
 constexpr int Baud = 19200;
@@ -101,32 +104,50 @@ private slots:
         QVERIFY(station.Stop());
         QCOMPARE(station.Image(), ChangedImage(factory));
 
-        // --full writes all 1024 bytes, as the window program does, and
-        // reads them back unless --no-verify.
+        // --full writes all 1024 bytes, still over the station's own image:
+        // read, backup, verify.
         QVERIFY(station.Start(Baud, {}, &ports, 3));
         r = RunCli({"write", "--port", "COM3", "--baud", BaudText, "--full", "--json", P("r.bin")});
         QCOMPARE(r.exitCode, 0);
         summary = QJsonDocument::fromJson(r.out.toUtf8()).array().at(0).toObject();
         QCOMPARE(summary.value("bytesWritten").toInt(), 1024);
         QCOMPARE(summary.value("verify").toString(), QStringLiteral("совпадает"));
-        QVERIFY(!summary.contains("backup"));
+        QCOMPARE(ReadFile(summary.value("backup").toString()), ChangedImage(factory));
         QVERIFY(station.Stop());
         QCOMPARE(station.Image(), factory);
 
-        // A station that stops answering half-way through the write, in
-        // both ways of writing.
-        QVERIFY(station.Start(Baud, {"--never-echo", "501"}, &ports, 3));
-        r = RunCli({"write", "--port", "COM3", "--baud", BaudText, "--full", "--no-verify", P("changed.bin")});
-        QCOMPARE(r.exitCode, 3);
-        QVERIFY(r.err.contains(QStringLiteral("Превышен лимит повторений")));
-        r = RunCli({"write", "--port", "COM3", "--baud", BaudText, P("changed.bin")});
-        QCOMPARE(r.exitCode, 3);
-        QVERIFY(r.err.contains(QStringLiteral("Превышен лимит повторений")));
+        // The blind write, of a whole .bin only: no read, no backup.
+        QVERIFY(station.Start(Baud, {}, &ports, 3));
+        r = RunCli({"write", "--port", "COM3", "--baud", BaudText, "--blind", "--json", P("changed.bin")});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        summary = QJsonDocument::fromJson(r.out.toUtf8()).array().at(0).toObject();
+        QCOMPARE(summary.value("bytesWritten").toInt(), 1024);
+        QVERIFY(!summary.contains("backup"));
+        QCOMPARE(station.Log().first(), QStringLiteral("11 39 01"));
+        QCOMPARE(station.Log().at(1), WriteLogLine(0, quint8(factory.at(0))));
+        QCOMPARE(RunCli({"write", "--port", "COM3", "--baud", BaudText, "--blind", P("r.json")}).exitCode, 2);
         QVERIFY(station.Stop());
-        // A port with no device behind it.
+        QCOMPARE(station.Image(), ChangedImage(factory));
+
+        // A station that stops answering half-way through the write, in
+        // both ways of writing; the safe write's line names the backup.
+        QVERIFY(station.Start(Baud, {"--never-echo", "501"}, &ports, 3));
+        r = RunCli({"write", "--port", "COM3", "--baud", BaudText, "--blind", "--no-verify", P("r.bin")});
+        QCOMPARE(r.exitCode, 3);
+        QVERIFY(r.err.contains(QStringLiteral("COM3: Ошибка записи данных. Превышен лимит повторений.")));
+        // The station keeps the changed volume at 501: the file's differs.
+        r = RunCli({"write", "--port", "COM3", "--baud", BaudText, P("r.bin")});
+        QCOMPARE(r.exitCode, 3);
+        QVERIFY2(r.err.contains(QRegularExpression(QStringLiteral(
+                     "COM3: Ошибка записи данных. Превышен лимит повторений. "
+                     "Восстановите станцию из резервной копии: %1/station-COM3-\\d{8}-\\d{6}").arg(Backups()))),
+                 qPrintable(r.err));
+        QVERIFY(station.Stop());
+        // A port with no device behind it: the line says why.
         r = RunCli({"read", "--port", "COM4", "-o", P("none.bin")});
         QCOMPARE(r.exitCode, 3);
-        QVERIFY(r.err.contains(QStringLiteral("Ошибка открытия порта.")));
+        QVERIFY2(r.err.contains(QStringLiteral("COM4: Ошибка открытия порта. COM4 недоступен: устройства нет в системе.")),
+                 qPrintable(r.err));
     }
 
     // A file that cannot be written is refused before any port is opened:
@@ -168,14 +189,167 @@ private slots:
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
         QVERIFY(station.Stop());
         QCOMPARE(station.Image(), ChangedImage(factory));
-        // The full write reads them from the station first.
-        QVERIFY(station.SetImage(factory));
+        // The full write takes them from the station too.
+        QByteArray ownExtras = factory;
+        ownExtras[515] = char(123);
+        ownExtras[514] = 0x02;
+        QVERIFY(station.SetImage(ownExtras));
         QVERIFY(station.Start(Baud, {}, &ports, 5));
         r = RunCli({"write", "--port", "COM5", "--baud", BaudText, "--full", P("old.vtr")});
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
-        QVERIFY(r.err.contains(QStringLiteral("чтение значений, которых нет в файле")));
         QVERIFY(station.Stop());
-        QCOMPARE(station.Image(), ChangedImage(factory));
+        QByteArray expected = ChangedImage(factory);
+        expected[515] = char(123);
+        expected[514] = 0x02;
+        QCOMPARE(station.Image(), expected);
+
+        // Without a station the values are not made up: show and diff say
+        // they are not in the file, encode needs a base image.
+        r = RunCli({"show", P("old.vtr")});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("Мощность ШИМ\\s+нет в файле"))));
+        QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("Нормальное выключение\\s+нет в файле"))));
+        r = RunCli({"show", "--format", "json", P("old.vtr")});
+        QVERIFY(!r.out.contains(QStringLiteral("pwmPower")));
+        r = RunCli({"diff", P("o2.bin"), P("old.vtr")});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.out.contains(QStringLiteral("Мощность ШИМ: %1 → нет в файле").arg(uchar(factory.at(515)))), qPrintable(r.out));
+        r = RunCli({"encode", P("old.vtr"), "-o", P("old.bin")});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains(QStringLiteral("--base")));
+        QVERIFY(!QFile::exists(P("old.bin")));
+        QVERIFY(WriteFile(P("base.bin"), ownExtras));
+        r = RunCli({"encode", P("old.vtr"), "-o", P("old.bin"), "--base", P("base.bin")});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QCOMPARE(uchar(ReadFile(P("old.bin")).at(515)), uchar(123));
+    }
+
+    // The backup path is printed the moment it is saved, with or without
+    // --json; a station silent at the verify is a station error with its
+    // reason and the backup.
+    void aStationSilentAtTheVerify()
+    {
+        TestPorts ports;
+        SimStation station;
+        QVERIFY(station.Start(Baud, {}, &ports, 3));
+        QVERIFY(RunCli({"read", "--port", "COM3", "--baud", BaudText, "-o", P("v.bin")}).exitCode == 0);
+        QVERIFY(station.Stop());
+        QVERIFY(WriteFile(P("v2.bin"), ChangedImage(ReadFile(P("v.bin")))));
+        // Identify, read, the three changed bytes, the finish: then gone.
+        QVERIFY(station.Start(Baud, {"--vanish-after", "6"}, &ports, 3));
+        const CliRun r = RunCli({"write", "--port", "COM3", "--baud", BaudText, P("v2.bin")});
+        QCOMPARE(r.exitCode, 3);
+        const QRegularExpression backup(QStringLiteral("COM3: резервная копия: (%1/station-COM3-\\S+\\.bin)\n").arg(Backups()));
+        const QRegularExpressionMatch saved = backup.match(r.err);
+        QVERIFY2(saved.hasMatch(), qPrintable(r.err));
+        QVERIFY2(r.err.contains(QStringLiteral("COM3: Ошибка проверки: станция не ответила на чтение. "
+                                               "Восстановите станцию из резервной копии: ")
+                                + saved.captured(1)),
+                 qPrintable(r.err));
+        QCOMPARE(ReadFile(saved.captured(1)), ReadFile(P("v.bin")));
+    }
+
+    // A .bin or .json is checked against the catalogue before anything is
+    // sent; --force writes it all the same.
+    void anImageThatFailsTheChecksIsRefusedUnlessForced()
+    {
+        TestPorts ports;
+        SimStation station;
+        QVERIFY(station.Start(Baud, {}, &ports, 6));
+        QByteArray random = RandomImage(5);
+        random[509] = char(113);
+        QVERIFY(WriteFile(P("random.bin"), random));
+        CliRun r = RunCli({"write", "--port", "COM6", "--baud", BaudText, P("random.bin")});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(QStringLiteral("Частотный диапазон 113 не описан в каталоге")), qPrintable(r.err));
+        QVERIFY(r.err.contains(QStringLiteral("--force")));
+        QVERIFY(station.Log().isEmpty());
+        QVERIFY(WriteFile(P("loud.json"),
+                          QString::fromUtf8(ReadFile(P("r.json"))).replace(QRegularExpression(QStringLiteral("\"volume\": \\d+")),
+                                                                        QStringLiteral("\"volume\": 200")).toUtf8()));
+        r = RunCli({"write", "--port", "COM6", "--baud", BaudText, P("loud.json")});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(QStringLiteral("Уровень громкости: значение 200")), qPrintable(r.err));
+        QVERIFY(station.Log().isEmpty());
+
+        r = RunCli({"write", "--port", "COM6", "--baud", BaudText, "--force", P("random.bin")});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QVERIFY(r.err.contains(QStringLiteral("предупреждение")));
+        QVERIFY(station.Stop());
+        QCOMPARE(station.Image(), random);
+    }
+
+    // Only regular files of a sensible size are read: a FIFO or a device
+    // is refused at once.
+    void filesThatAreNoFilesAreRefusedAtOnce()
+    {
+        const QString fifo = P("fifo.bin");
+        QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QFile::link(fifo, P("fifo.json"));
+        QFile::link(fifo, P("fifo.vtr"));
+        QFile::link(QStringLiteral("/dev/zero"), P("zero.bin"));
+        QFile::link(QStringLiteral("/dev/zero"), P("zero.json"));
+        for (const QString& file : {fifo, P("fifo.json"), P("fifo.vtr"), P("zero.bin"), P("zero.json")}) {
+            QElapsedTimer t;
+            t.start();
+            const CliRun r = RunCli({"write", "--port", "COM1", file}, QString(), 20000);
+            QCOMPARE(r.exitCode, 2);
+            QVERIFY2(r.err.contains(QStringLiteral("это не обычный файл")), qPrintable(r.err));
+            QVERIFY(t.elapsed() < 10000);
+            QCOMPARE(RunCli({"show", file}, QString(), 20000).exitCode, 2);
+        }
+        QVERIFY(WriteFile(P("big.json"), QByteArray(2 * 1024 * 1024, ' ')));
+        const CliRun r = RunCli({"show", P("big.json")});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(QStringLiteral("файл больше")), qPrintable(r.err));
+    }
+
+    // SIGINT, SIGTERM, SIGHUP: every station stops after the byte in
+    // progress, without the finish; each line says what was done and names
+    // the backup; the exit code is 128 + the signal.
+    void aSignalStopsEveryStationAndSaysWhere_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+    void aSignalStopsEveryStationAndSaysWhere()
+    {
+        QFETCH(int, signal);
+        TestPorts ports;
+        SimStation stations[2];
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(stations[i].Start(Baud, {"--write-delay", "20"}, &ports, 10 + i));
+        QVERIFY(RunCli({"read", "--port", "COM10", "--baud", BaudText, "-o", P("s.bin")}).exitCode == 0);
+        // Every channel moved: hundreds of bytes at 20 ms each.
+        QByteArray changed = ReadFile(P("s.bin"));
+        for (int ch = 0; ch < 60; ++ch) {
+            const int c = (34000 + 100 * ch - 33000) * 4 / 25;
+            changed[5 * ch] = char(((c >> 8) << 4) | (c >> 8));
+            changed[5 * ch + 1] = char(c & 0xFF);
+            changed[5 * ch + 2] = char(c & 0xFF);
+            changed[5 * ch + 3] = 0;
+            changed[5 * ch + 4] = 0;
+        }
+        changed[500] = 59;
+        QVERIFY(WriteFile(P("s2.bin"), changed));
+        const CliRun r = RunCliSignalled({"write", "--port", "COM10", "--port", "COM11", "--baud", BaudText, P("s2.bin")},
+                                         {QStringLiteral("COM10: резервная копия: "), QStringLiteral("COM11: резервная копия: ")},
+                                         signal);
+        QCOMPARE(r.exitCode, 128 + signal);
+        for (const QString& port : {QStringLiteral("COM10"), QStringLiteral("COM11")}) {
+            QVERIFY2(r.err.contains(QRegularExpression(QStringLiteral(
+                         "%1: Обмен со станцией остановлен пользователем\\. Станция может содержать частично "
+                         "записанную конфигурацию\\. Резервная копия: %2/station-%1-").arg(port, Backups()))),
+                     qPrintable(r.err));
+            QVERIFY(r.out.contains(port));   // the fleet's table
+        }
+        for (SimStation& s : stations) {
+            QVERIFY(s.Stop());
+            QVERIFY(!s.Log().contains(QStringLiteral("11 39 04")));
+            QVERIFY(s.Log().size() > 2);
+        }
     }
 
     void portsAndSearch()

@@ -1,6 +1,7 @@
 // The channel table as CSV, without windows: what an export holds, that an
 // import of it changes nothing, and that one bad row refuses the whole file.
 #include "document/ChannelCsv.h"
+#include "document/ProblemList.h"
 #include <QtTest>
 
 namespace {
@@ -91,6 +92,44 @@ private slots:
         QCOMPARE(in.channels[3].ctcssRx, 3);
         QCOMPARE(in.channels[3].ctcssTx, 1);
         QCOMPARE(in.channels[3].enable, true);
+    }
+
+    // A quoted decimal comma is a tone whatever separates the fields; an
+    // unquoted one with the "," separator splits the row and is refused.
+    void DecimalCommaWhateverTheSeparator_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("comma separator") << QByteArray(Header + "3,1,33100000,33100000,\"71,9\",\" 67,0 \"\n");
+        QTest::newRow("semicolon separator")
+            << QByteArray("channel;enabled;rx_hz;tx_hz;ctcss_rx_hz;ctcss_tx_hz\n3;1;33100000;33100000;71,9;\"67,0\"\n");
+        QTest::newRow("points") << QByteArray(Header + "3,1,33100000,33100000,71.9,67.0\n");
+    }
+    void DecimalCommaWhateverTheSeparator()
+    {
+        QFETCH(QByteArray, text);
+        const TChannelCsvImport in = ReadChannelCsv(text, Band, Table());
+        QVERIFY2(in.errors.isEmpty(), qPrintable(in.errors.join('\n')));
+        QCOMPARE(in.channels[3].ctcssRx, 3);
+        QCOMPARE(in.channels[3].ctcssTx, 1);
+
+        const TChannelCsvImport unquoted = ReadChannelCsv(Header + "3,1,33100000,33100000,71,9,67.0\n", Band, Table());
+        QCOMPARE(unquoted.errors.size(), 1);
+        QVERIFY2(unquoted.errors[0].contains(QStringLiteral("7 полей")), qPrintable(unquoted.errors[0]));
+    }
+
+    // A message lists the first 20 problems and counts the rest.
+    void ProblemListsAreCut()
+    {
+        QStringList problems;
+        for (int i = 1; i <= 25; ++i)
+            problems << QStringLiteral("строка %1: плохо").arg(i);
+        const QStringList lines = ProblemListText(problems).split('\n');
+        QCOMPARE(lines.size(), 21);
+        QCOMPARE(lines[0], QStringLiteral("строка 1: плохо"));
+        QCOMPARE(lines[19], QStringLiteral("строка 20: плохо"));
+        QCOMPARE(lines[20], QStringLiteral("и ещё 5"));
+        QCOMPARE(ProblemListText(problems.mid(0, 20)).split('\n').size(), 20);
+        QCOMPARE(ProblemListText({QStringLiteral("одна")}), QStringLiteral("одна"));
     }
 
     void BadRowsAreNamedInFileOrder_data()

@@ -123,7 +123,7 @@ private slots:
         QTest::newRow("fifo") << "fifo" << "это не обычный файл";
         QTest::newRow("missing") << "missing" << "файл не найден";
         QTest::newRow("read error") << "read error" << "ошибка чтения файла";
-        QTest::newRow("100 MB of garbage") << "huge" << "файл больше 16 МБ";
+        QTest::newRow("100 MB of garbage") << "huge" << "файл больше 1 МБ";
         QTest::newRow("1 MB of garbage") << "garbage" << "не XML";
     }
     void filesThatAreNoDocumentsAreRefusedAtOnce()

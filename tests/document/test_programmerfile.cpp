@@ -184,7 +184,7 @@ private slots:
         QTest::newRow("missing noise level") << "settings" << "value25" << QString() << "settings/value25";
         QTest::newRow("time-out not a number") << "settings" << "value15" << "1.5" << "settings/value15";
         QTest::newRow("missing count") << "channels" << "count" << QString() << "channels/count";
-        QTest::newRow("negative count") << "channels" << "count" << "-1" << "negative";
+        QTest::newRow("negative count") << "channels" << "count" << "-1" << "отрицательное число каналов";
         QTest::newRow("missing last channel") << "channels" << "channel100" << QString() << "channel100/enable";
         QTest::newRow("enable as a word") << "channels/channel7" << "enable" << "True" << "channel7/enable";
         QTest::newRow("frequency not a number") << "channels/channel50" << "RX" << "33 MHz" << "channel50/RX";

@@ -5,6 +5,8 @@
 // program that took no lock, which the notice names. Then with a survey made
 // up by hand, as a machine with two FTDI adapters would give it (one of
 // them taken by ModemManager), with the tooltip of the selected adapter.
+// Last, that adapter pulled out while it is the chosen port: it stays
+// chosen, greyed, and the notice says so.
 #include "link/Fcomsettings.h"
 #include "link/PortSurvey.h"
 #include "tests/support/StationTestSupport.h"
@@ -53,5 +55,16 @@ int main(int argc, char** argv)
     QToolTip::showText(at, dialog.fr_combobox1->toolTip(), dialog.fr_combobox1);
     QTest::qWait(800);
     Save(out, QStringLiteral("com-adapter-tooltip.png"));
+
+    // The chosen adapter pulled out: it stays chosen, greyed, and the
+    // notice says so.
+    QToolTip::hideText();
+    dialog.fr_combobox1->setCurrentIndex(dialog.fr_combobox1->findText(QStringLiteral("COM9")));
+    TPortSurvey gone = AdapterSurvey();
+    gone.entries.removeIf([](const TPortEntry& e) { return e.number == 9; });
+    dialog.ShowSurvey(gone);
+    dialog.fr_combobox1->showPopup();
+    QTest::qWait(800);
+    Save(out, QStringLiteral("com-vanished-port.png"));
     return 0;
 }

@@ -1,5 +1,6 @@
 // The station image codec: layout, frequency codes, level offsets, flags.
 #include "link/ImageCodec.h"
+#include "tests/support/StationTestSupport.h"
 #include <QtTest>
 
 namespace {
@@ -332,12 +333,48 @@ private slots:
         QCOMPARE(B(img, 503), B(station, 503));
         QCOMPARE(img.mid(516, 4), station.mid(516, 4));
         QCOMPARE(img.mid(530), station.mid(530));
-        // The settings come from the record.
+        // The settings come from the record, in the bits they own; the
+        // bits no setting owns are the station's.
         QByteArray plain = station;
         EncodeImage(r, plain);
         QCOMPARE(img.mid(500, 3), plain.mid(500, 3));
-        QCOMPARE(img.mid(504, 12), plain.mid(504, 12));
+        const QList<QPair<int, int>> owned{{504, 0x1F}, {505, 0x1F}, {506, 0x1F}, {507, 0x1F}, {508, 0x1F},
+                                           {509, 0xFF}, {510, 0xFF}, {511, 0x1F}, {512, 0xFF}, {513, 0xFF},
+                                           {514, 0x03}, {515, 0xFF}};
+        for (const auto& [offset, mask] : owned) {
+            QCOMPARE(B(img, offset) & mask, B(plain, offset) & mask);
+            QCOMPARE(B(img, offset) & ~mask & 0xFF, B(station, offset) & ~mask & 0xFF);
+        }
         QCOMPARE(img.mid(520, 10), plain.mid(520, 10));
+    }
+
+    void anyImageDecodedAndEncodedOverItselfStaysTheSame()
+    {
+        // Random images, empty slots with leftovers and bits no setting
+        // uses included: a write of the decoded record changes nothing.
+        for (int round = 0; round < 200; ++round) {
+            QByteArray station = RandomImage(quint32(round));
+            // Some empty slots whose other four bytes are not 0xFF.
+            for (int slot = round % 7; slot < 100; slot += 7)
+                station[5 * slot] = char(0xFF);
+            TTarnikPlus r;
+            QVERIFY(DecodeImage(station, r));
+            QCOMPARE(EncodeOverImage(r, station), station);
+        }
+    }
+
+    void bitsNoSettingUsesAreFoundInAWholeImage()
+    {
+        TTarnikPlus r = HundredDisabled();
+        QByteArray img;
+        EncodeImage(r, img);
+        QVERIFY(UnmodelledBitsChanged(img).isEmpty());
+        img[503] = 0x01;
+        img[504] = char(B(img, 504) | 0x80);
+        img[506] = char(B(img, 506) & 0x1F);   // the fixed 0x40 missing
+        img[514] = char(B(img, 514) | 0x04);
+        QCOMPARE(UnmodelledBitsChanged(img), (QList<int>{503, 504, 506, 514}));
+        QVERIFY(UnmodelledBitsChanged(img.left(1000)).isEmpty());
     }
 };
 

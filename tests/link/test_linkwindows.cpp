@@ -272,16 +272,20 @@ private slots:
         QCOMPARE(f_search->ListView1->topLevelItem(0)->toolTip(1), f_com->PortToolTip(0));
         f_search->fr_button2PClick();
 
-        // The selected port goes away: the next opening of the connection
-        // dialog selects entry 0 and says which port disappeared.
+        // The chosen port goes away: the next opening of the connection
+        // dialog keeps it chosen, greyed, and says so.
         QVERIFY(unplug(early, 3));
         f_com->show();
-        QCOMPARE(Items(f_com->fr_combobox1), QStringList{"COM1"});
-        QCOMPARE(f_com->fr_combobox1->currentIndex(), 0);
+        QCOMPARE(Items(f_com->fr_combobox1), (QStringList{"COM1", "COM3"}));
+        QCOMPARE(f_com->fr_combobox1->currentText(), QStringLiteral("COM3"));
+        QVERIFY(f_com->PortUnavailable(1));
+        QVERIFY(!f_com->PortUnavailable(0));
         QVERIFY(!f_com->Label4->isHidden());
-        QCOMPARE(f_com->Label4->text(), QStringLiteral("Порт COM3 больше не найден в системе."));
-        f_com->fr_button1PClick();
+        QCOMPARE(f_com->Label4->text(), VanishedNotice(QStringLiteral("COM3")));
+        // The user picks the port there is.
+        f_com->fr_combobox1->setCurrentIndex(0);
         QVERIFY(f_com->Label4->isHidden());
+        f_com->fr_button1PClick();
 
         // Plugged in again and gone while the selection is elsewhere: the
         // selection stays, nothing is said.
@@ -298,17 +302,76 @@ private slots:
         QCOMPARE(f_com->fr_combobox1->currentText(), QStringLiteral("COM1"));
 
         // Gone while the connection dialog is closed and found at the
-        // search: the notice waits for the connection dialog.
+        // search: the search lists it as not found and tries no other port
+        // in its place; the connection dialog says so when it opens.
         f_com->show();
         QVERIFY(f_com->Label4->isHidden());
         f_com->fr_button1PClick();
         QVERIFY(unplug(late, 1));
         f_search->show();
-        QCOMPARE(f_com->fr_combobox1->count(), 0);
+        QCOMPARE(Items(f_com->fr_combobox1), QStringList{"COM1"});
+        QCOMPARE(f_com->fr_combobox1->currentText(), QStringLiteral("COM1"));
+        f_search->fr_button1PClick();
+        QCOMPARE(SearchRows(), (QList<Row>{{6, "COM1", QStringLiteral("Выбранный порт не найден в системе.")}}));
         f_search->fr_button2PClick();
         f_com->show();
-        QCOMPARE(f_com->Label4->text(), QStringLiteral("Порт COM1 больше не найден в системе."));
+        QCOMPARE(f_com->Label4->text(), VanishedNotice(QStringLiteral("COM1")));
         f_com->fr_button2PClick();
+        QCOMPARE(f_com->fr_combobox1->currentText(), QStringLiteral("COM1"));
+    }
+
+    // The whole program: the chosen port vanishes during the search's
+    // survey and comes back; nothing goes to another port meanwhile.
+
+    void aVanishedPortStaysChosenAndNothingReachesAnother()
+    {
+        TestRunDir run;
+        TestPorts ports;
+        SimStation other, chosen;
+        QVERIFY(other.Start(19200, {}, &ports, 1));
+        QVERIFY(chosen.Start(19200, {}, &ports, 3));
+        QVERIFY(StartProgram());
+        f_com->fr_combobox2->setCurrentIndex(2);
+        f_com->show();
+        f_com->fr_combobox1->setCurrentIndex(f_com->fr_combobox1->findText(QStringLiteral("COM3")));
+        f_com->fr_button1PClick();
+
+        // COM3 goes away while the search surveys the ports.
+        QVERIFY(chosen.Stop());
+        QVERIFY(ports.Link(3, ports.Dir() + QStringLiteral("/nothing")));
+        f_search->show();
+        QCOMPARE(Items(f_com->fr_combobox1), (QStringList{"COM1", "COM3"}));
+        QCOMPARE(f_com->fr_combobox1->currentText(), QStringLiteral("COM3"));
+        f_search->fr_button1PClick();
+        QCOMPARE(SearchRows(), (QList<Row>{{1, "COM1", Found}, {6, "COM3", QStringLiteral("Выбранный порт не найден в системе.")}}));
+        f_search->fr_button2PClick();
+        const QStringList otherAfterSearch = other.Log();
+
+        // "Чтение" and "Запись" fail on COM3 and send nothing anywhere.
+        TTarnikPlus record;
+        QVERIFY(!f_port->ReadStation(f_main->fr_progress1, record));
+        QCOMPARE(JournalTexts().mid(JournalTexts().size() - 2),
+                 (QStringList{OpenFailed, QStringLiteral("COM3 недоступен: устройства нет в системе.")}));
+        f_main->write_btn->clicked();
+        QCOMPARE(JournalTexts().last(), QStringLiteral("COM3 недоступен: устройства нет в системе."));
+        QCOMPARE(other.Log(), otherAfterSearch);
+
+        // "Отмена" in the connection dialog keeps COM3, whatever was picked
+        // meanwhile.
+        f_com->show();
+        f_com->fr_combobox1->setCurrentIndex(0);
+        f_com->fr_button2PClick();
+        QCOMPARE(f_com->fr_combobox1->currentText(), QStringLiteral("COM3"));
+
+        // Plugged in again: the next read goes to COM3, and the journal
+        // names it with its device.
+        QVERIFY(chosen.Start(19200, {}, &ports, 3));
+        QVERIFY(f_port->ReadStation(f_main->fr_progress1, record));
+        const QString device = QFileInfo(chosen.Device()).canonicalFilePath();
+        QVERIFY(JournalTexts().contains(QStringLiteral("Порт COM3 (%1), 19200 бод.").arg(device)));
+        QCOMPARE(JournalTexts().last(), QStringLiteral("Данные считаны успешно."));
+        QCOMPARE(chosen.Log(), (QStringList{"11 39 01", "11 39 02"}));
+        QCOMPARE(other.Log(), otherAfterSearch);
     }
 
     // The whole program: the choice is what the next read uses.
@@ -353,7 +416,7 @@ private slots:
         QVERIFY(f_main->fr_progress1->isHidden());
         QVERIFY(!Guarded([&] { f_port->WritePwmPower(5); }));
         QCOMPARE(errors.size(), 3);
-        QVERIFY(errors.first().contains(QStringLiteral("not a valid integer value")));
+        QVERIFY(errors.first().contains(QStringLiteral("не является целым числом")));
         QCOMPARE(f_journal->ListView1->topLevelItemCount(), entries);
     }
 

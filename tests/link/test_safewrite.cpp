@@ -12,8 +12,10 @@
 #include "tests/support/StationTestSupport.h"
 #include <QDir>
 #include <QFile>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 
@@ -74,6 +76,7 @@ class TestSafeWrite : public QObject {
     std::unique_ptr<TSerialLine> line;
     std::unique_ptr<QTemporaryDir> backups;
     QList<Entry> journal;
+    QString stationDevice;
 
     bool StartStation(const QStringList& faults = {}, const QByteArray& image = QByteArray())
     {
@@ -82,6 +85,7 @@ class TestSafeWrite : public QObject {
         const bool ok = station->Start(Baud, faults, ports.get(), StationCom);
         if (!ok)
             qWarning() << station->ErrorText();
+        stationDevice = QFileInfo(station->Device()).canonicalFilePath();
         return ok;
     }
 
@@ -124,6 +128,11 @@ class TestSafeWrite : public QObject {
         return -1;
     }
     bool Logged(const QString& start) const { return IconOf(start) >= 0; }
+    // The journal line that names the port of the exchange.
+    QString PortLine() const
+    {
+        return QStringLiteral("Порт COM3 (%1), %2 бод.").arg(stationDevice).arg(Baud);
+    }
     QStringList BackupFiles() const { return QDir(backups->path()).entryList(QDir::Files); }
 
 private slots:
@@ -193,20 +202,21 @@ private slots:
         // The backup holds the station's image before the write.
         QCOMPARE(BackupFiles().size(), 1);
         QCOMPARE(result.backupPath, QDir(backups->path()).filePath(BackupFiles().first()));
-        QVERIFY(QFileInfo(result.backupPath).fileName().startsWith(QStringLiteral("station-")));
+        QVERIFY(QFileInfo(result.backupPath).fileName().startsWith(QStringLiteral("station-COM3-")));
         QCOMPARE(FileBytes(result.backupPath), start);
 
-        QCOMPARE(Texts(), (QStringList{QStringLiteral("Чтение данных станции для резервной копии..."),
+        QCOMPARE(Texts(), (QStringList{PortLine(), QStringLiteral("Чтение данных станции для резервной копии..."),
                                        QStringLiteral("Резервная копия: ") + result.backupPath,
                                        QStringLiteral("Байт к записи: 1 из 1024."),
                                        QStringLiteral("Проверка: данные в станции совпадают с записанными."),
                                        TStationLink::TextWriteDone()}));
         QCOMPARE(IconOf(QStringLiteral("Резервная копия")), 3);
         QCOMPARE(journal.last().icon, 5);
-        // Read, write, read: each shown and hidden again; the write ran over
-        // its one byte.
-        QCOMPARE(progress.visibility, (QList<bool>{true, false, true, false, true, false}));
-        QVERIFY(progress.positions.contains(1));
+        // One position over the read, the write and the verify: shown once,
+        // never going back, full at the end.
+        QCOMPARE(progress.visibility, (QList<bool>{true, false}));
+        QVERIFY(std::is_sorted(progress.positions.begin(), progress.positions.end()));
+        QCOMPARE(progress.positions.last(), 100);
         QVERIFY(!line->IsOpen());
     }
 
@@ -274,6 +284,107 @@ private slots:
         QVERIFY(restored.backupPath != changed.backupPath);
         QCOMPARE(BackupFiles().size(), 2);   // the restore took its own backup
         QCOMPARE(StationImage(), original);
+    }
+
+    // Bits nobody models, and images the program would never write.
+
+    void bitsNoSettingUsesStayAsTheStationHasThem_data()
+    {
+        QTest::addColumn<QStringList>("image");
+        QTest::newRow("unmodelled bits") << QStringList{"--unmodelled-bits"};
+        QTest::newRow("random image") << QStringList{"--random-image", "7"};
+        QTest::newRow("another random image") << QStringList{"--random-image", "4242"};
+    }
+    void bitsNoSettingUsesStayAsTheStationHasThem()
+    {
+        QFETCH(QStringList, image);
+        QVERIFY(StartStation(image));
+        station->Stop();
+        const QByteArray start = station->Image();
+        QVERIFY(StartStation({}, start));
+
+        // Decoded and written back unchanged: not one write request.
+        const TSafeWriteResult same = Run(TSafeWrite::FromRecord(Decoded(start)));
+        QCOMPARE(same.outcome, Outcome::AlreadyHeld);
+        QCOMPARE(station->Log(), (QStringList{Identify, ReadImage}));
+
+        // One setting changed: its byte alone, with the station's other bits.
+        TTarnikPlus record = Decoded(start);
+        record.deviation = (record.deviation + 1) % 32;
+        const TSafeWriteResult changed = Run(TSafeWrite::FromRecord(record));
+        QCOMPARE(changed.outcome, Outcome::Written);
+        QCOMPARE(changed.bytesToWrite, 1);
+        const quint8 expected = (quint8(start.at(504)) & 0xE0) | record.deviation;
+        QCOMPARE(station->Log().mid(2), (QStringList{Identify, ReadImage, WriteLogLine(504, expected), Finish,
+                                                     Identify, ReadImage}));
+        QByteArray intended = start;
+        intended[504] = char(expected);
+        QCOMPARE(StationImage(), intended);
+    }
+
+    void aStationStillSendingDoesNotShiftTheBackup()
+    {
+        // The factory image with the reserved pattern, so the tail the
+        // station is still sending when the port opens is no run of 0xFF.
+        QVERIFY(StartStation({"--reserved-pattern"}));
+        station->Stop();
+        const QByteArray start = station->Image();
+        QVERIFY(StartStation({"--stale", "800"}, start));
+        TTarnikPlus record = Decoded(start);
+        record.pwmPower = 42;
+        const TSafeWriteResult result = Run(TSafeWrite::FromRecord(record));
+        QCOMPARE(result.outcome, Outcome::Written);
+        QCOMPARE(FileBytes(result.backupPath), start);
+        QCOMPARE(station->Log(), (QStringList{Identify, ReadImage, WriteLogLine(515, 42), Finish, Identify, ReadImage}));
+        QByteArray intended = start;
+        intended[515] = 42;
+        QCOMPARE(StationImage(), intended);
+    }
+
+    void aVerifyThatDiffersWhereNothingWasWrittenStops()
+    {
+        // The first image answer carries a wrong byte in the reserved area:
+        // the base of the write is not the station's memory.
+        QVERIFY(StartStation({"--read-wrong", "700:1"}));
+        const QByteArray start = station->Image();
+        TTarnikPlus record = Decoded(start);
+        record.pwmPower = 42;
+        const TSafeWriteResult result = Run(TSafeWrite::FromRecord(record));
+        QCOMPARE(result.outcome, Outcome::BaseMismatch);
+        QVERIFY(!result.Succeeded());
+        QVERIFY(result.backupSuspect);
+        QVERIFY(result.RestoreFrom().isEmpty());
+        // No full rewrite of the wrong base.
+        QCOMPARE(station->Log(), (QStringList{Identify, ReadImage, WriteLogLine(515, 42), Finish, Identify, ReadImage}));
+        // The backup is renamed so that nobody restores from it, and no
+        // journal line offers it for that.
+        QVERIFY(result.backupPath.endsWith(QStringLiteral(".bin.suspect")));
+        QVERIFY(QFileInfo::exists(result.backupPath));
+        QVERIFY(BackupFiles().filter(QStringLiteral(".bin")).size() == 1);
+        QVERIFY(!Texts().join('\n').contains(QStringLiteral("Восстановите станцию")));
+        QCOMPARE(journal.last().icon, 6);
+        QVERIFY(journal.last().text.contains(QStringLiteral("смещения 700")));
+        QVERIFY(journal.last().text.endsWith(result.backupPath));
+        QByteArray intended = start;
+        intended[515] = 42;
+        QCOMPARE(StationImage(), intended);
+    }
+
+    void aStationSilentAtTheVerifyIsNoSuccess()
+    {
+        // Identify, read, the one byte, the finish: then the station is gone.
+        QVERIFY(StartStation({"--vanish-after", "4"}));
+        TTarnikPlus record = Decoded(station->Image());
+        record.pwmPower = 42;
+        const TSafeWriteResult result = Run(TSafeWrite::FromRecord(record));
+        QCOMPARE(result.outcome, Outcome::VerifyUnread);
+        QCOMPARE(result.verify, Verify::Failed);
+        QVERIFY(result.finished);
+        QCOMPARE(journal.last().icon, 6);
+        QCOMPARE(journal.last().text, QStringLiteral("Ошибка проверки: станция не ответила на чтение. "
+                                                     "Восстановите станцию из резервной копии: ")
+                                          + result.backupPath);
+        QVERIFY(!Logged(TStationLink::TextWriteDone()));
     }
 
     // The verify.
@@ -367,7 +478,9 @@ private slots:
         const TSafeWriteResult result = write.Run(TSafeWrite::FromRecord(record), nullptr);
         QCOMPARE(result.outcome, Outcome::BackupFailed);
         QCOMPARE(journal.last().icon, 6);
-        QVERIFY(journal.last().text.contains(blocked));
+        // The reason says what is wrong with the folder.
+        QCOMPARE(journal.last().text, QStringLiteral("Резервная копия не сохранена: %1 не папка, а файл. "
+                                                     "Запись не выполнялась.").arg(blocked));
         QCOMPARE(station->Log(), (QStringList{Identify, ReadImage}));
     }
 
@@ -407,18 +520,19 @@ private slots:
     {
         const QDateTime when(QDate(2026, 3, 4), QTime(5, 6, 7));
         QCOMPARE(Backups::FileName(when), QStringLiteral("station-20260304-050607.bin"));
+        QCOMPARE(Backups::FileName(when, QStringLiteral("/dev/ttyUSB1")), QStringLiteral("station-ttyUSB1-20260304-050607.bin"));
         const QString folder = backups->filePath(QStringLiteral("new/folder"));
         QStringList names;
         for (int k = 0; k < 3; ++k) {
             const QByteArray image(1024, char(k));
             QString error;
-            const QString path = Backups::Save(folder, image, when, &error);
+            const QString path = Backups::Save(folder, image, when, QStringLiteral("COM4"), &error);
             QVERIFY2(!path.isEmpty(), qPrintable(error));
             QCOMPARE(FileBytes(path), image);
             names << QFileInfo(path).fileName();
         }
-        QCOMPARE(names, (QStringList{"station-20260304-050607.bin", "station-20260304-050607-2.bin",
-                                     "station-20260304-050607-3.bin"}));
+        QCOMPARE(names, (QStringList{"station-COM4-20260304-050607.bin", "station-COM4-20260304-050607-2.bin",
+                                     "station-COM4-20260304-050607-3.bin"}));
         QCOMPARE(FileBytes(QDir(folder).filePath(names.first())), QByteArray(1024, char(0)));
     }
 
@@ -466,11 +580,36 @@ private slots:
         // The read stopped after the byte in progress: no more positions.
         QCOMPARE(progress.positions.size(), 200);
         QCOMPARE(progress.visibility, (QList<bool>{true, false}));
+        QVERIFY(progress.positions.last() < 50);
         QVERIFY(!line->IsOpen());
         QVERIFY(BackupFiles().isEmpty());
         QCOMPARE(station->Log(), (QStringList{Identify, ReadImage}));
         // The line's own cancel check is back in place (none).
         QVERIFY(!line->CancelRequested());
+    }
+
+    void aStopAfterTheFinishSaysTheStationHoldsTheWrite()
+    {
+        QVERIFY(StartStation());
+        TTarnikPlus record = Decoded(station->Image());
+        record.pwmPower = 42;
+        QElapsedTimer t;
+        const TSafeWriteResult result = Run(TSafeWrite::FromRecord(record), nullptr, [&] {
+            if (!t.isValid() && station->Log().contains(Finish))
+                t.start();
+            return t.isValid();
+        });
+        QVERIFY2(t.elapsed() < 200, qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(result.outcome, Outcome::Stopped);
+        QVERIFY(result.finished);
+        QCOMPARE(result.verify, Verify::NotRun);
+        QCOMPARE(journal.last().icon, 0);
+        QCOMPARE(journal.last().text, TStationLink::TextStopped()
+                                          + QStringLiteral(" Все байты записаны, станция содержит новую конфигурацию; "
+                                                           "проверка не выполнялась. Резервная копия: ")
+                                          + result.backupPath);
+        QCOMPARE(station->Log().last(), Finish);
+        QCOMPARE(quint8(StationImage().at(515)), quint8(42));
     }
 
     void aStopDuringTheWriteSendsNoFinish()
@@ -484,11 +623,16 @@ private slots:
         const QByteArray intended = EncodeOverImage(record, start);
         const QList<int> changed = TSafeWrite::Differences(start, intended);
         QVERIFY(changed.size() > 100);
-        // Stop before the eleventh byte of the write: its progress was shown
-        // third (after the read's show and hide), at 0 and then once per byte.
+        // Stop before the eleventh byte of the write: once the write has
+        // begun, the position moves once before every byte.
         Recorder progress;
+        qsizetype writeBegan = -1;
         const TSafeWriteResult result = Run(TSafeWrite::FromRecord(record), &progress, [&] {
-            return progress.visibility.size() == 3 && progress.positions.size() > 1025 + 11;
+            if (!Logged(QStringLiteral("Байт к записи")))
+                return false;
+            if (writeBegan < 0)
+                writeBegan = progress.positions.size();
+            return progress.positions.size() - writeBegan >= 10;
         });
         QCOMPARE(result.outcome, Outcome::Stopped);
         QCOMPARE(result.bytesWritten, 10);
@@ -497,7 +641,7 @@ private slots:
         QCOMPARE(journal.last().icon, 0);
         QCOMPARE(journal.last().text, TStationLink::TextWriteStopped() + QStringLiteral(" Резервная копия: ")
                                           + result.backupPath);
-        QCOMPARE(progress.visibility, (QList<bool>{true, false, true, false}));
+        QCOMPARE(progress.visibility, (QList<bool>{true, false}));
         QVERIFY(!line->IsOpen());
         QByteArray partly = start;
         for (int offset : changed.mid(0, 10))

@@ -10,6 +10,7 @@
 #include "link/TransferProgress.h"
 #include "tests/support/StationTestSupport.h"
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QtTest>
 
 namespace {
@@ -104,16 +105,26 @@ class TestStationLink : public QObject {
     std::unique_ptr<TStationLink> link;
     TConnectionChoice choice;
     QList<Entry> journal;
+    QString stationDevice;   // the device behind the station's port
 
     bool StartStation(const QStringList& faults = {}, int baud = Baud)
     {
         const bool ok = station->Start(baud, faults, ports.get(), StationCom);
         if (!ok)
             qWarning() << station->ErrorText();
+        stationDevice = QFileInfo(station->Device()).canonicalFilePath();
         return ok;
     }
 
-    QList<Entry> Only(int icon, const QString& text) { return {Entry{icon, text}}; }
+    // The journal line that names the port of an exchange.
+    Entry PortLine() const
+    {
+        return {5, QStringLiteral("Порт %1 (%2), %3 бод.").arg(choice.portText, stationDevice, choice.speedText)};
+    }
+    // An exchange that opened the port and ended with the entry.
+    QList<Entry> Only(int icon, const QString& text) { return {PortLine(), Entry{icon, text}}; }
+    // An exchange whose port could not be opened.
+    QList<Entry> Unopened(const QString& why) { return {Entry{6, OpenFailed}, Entry{6, why}}; }
     QString HeldBy(const PortHolder& holder) { return HeldByText(choice.portText, holder); }
 
 private slots:
@@ -172,7 +183,7 @@ private slots:
         choice.portText = QStringLiteral("COM4");
         TTarnikPlus record = Untouched();
         QVERIFY(!link->ReadStation(nullptr, record));
-        QCOMPARE(journal, Only(6, OpenFailed));
+        QCOMPARE(journal, Unopened(QStringLiteral("COM4 недоступен: устройства нет в системе.")));
         QVERIFY(IsUntouched(record));
         QVERIFY(station->Log().isEmpty());
     }
@@ -427,8 +438,92 @@ private slots:
         TTarnikPlus record = Untouched();
         QVERIFY(!link->ReadStation(nullptr, record));
         QVERIFY(!link->WriteStation(nullptr, WriteRecord()));
-        QCOMPARE(journal, (QList<Entry>{{0, Stopped}, {0, Stopped}}));
+        QCOMPARE(journal, (QList<Entry>{PortLine(), {0, Stopped}, PortLine(), {0, Stopped}}));
         QVERIFY(station->Log().isEmpty());
+    }
+
+    // A line still busy with an earlier answer.
+
+    void aStationStillSendingIsWaitedOutBeforeTheIdentify()
+    {
+        // When the port opens, the station is still sending the tail of an
+        // image answer that nobody reads any more: the identify answer
+        // queues behind it.
+        QVERIFY(StartStation({"--stale", "700", "--reserved-pattern"}));
+        QByteArray image;
+        QVERIFY(link->ReadStationImage(nullptr, image));
+        QCOMPARE(journal, Only(5, ReadDone));
+        QCOMPARE(station->Log(), (QStringList{"11 39 01", "11 39 02"}));
+        QVERIFY(station->Stop());
+        QCOMPARE(image, station->Image());
+    }
+
+    void aLineThatNeverGoesQuietSendsNothing()
+    {
+        QVERIFY(StartStation({"--stale", "200000"}));
+        TTarnikPlus record = Untouched();
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(!link->ReadStation(nullptr, record));
+        QVERIFY2(t.elapsed() < line->SettleLimitMs() + 1000, qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(journal, Only(6, QStringLiteral("Ошибка чтения данных. ") + TStationLink::TextLineBusy()));
+        QVERIFY(IsUntouched(record));
+        journal.clear();
+        QVERIFY(!link->WriteStation(nullptr, WriteRecord()));
+        QCOMPARE(journal, Only(6, QStringLiteral("Ошибка записи данных. ") + TStationLink::TextLineBusy()
+                                      + QStringLiteral(" Запись не выполнялась.")));
+        QVERIFY(station->Log().isEmpty());
+    }
+
+    void bytesAfterTheImageMakeItReadOnceMore()
+    {
+        QVERIFY(StartStation({"--image-extra", "5:1"}));
+        QByteArray image;
+        QVERIFY(link->ReadStationImage(nullptr, image));
+        QCOMPARE(journal, Only(5, ReadDone));
+        QCOMPARE(station->Log(), (QStringList{"11 39 01", "11 39 02", "11 39 01", "11 39 02"}));
+        QCOMPARE(image, station->Image());
+    }
+
+    void bytesAfterEveryImageFailTheRead()
+    {
+        QVERIFY(StartStation({"--image-extra", "1"}));
+        TTarnikPlus record = Untouched();
+        QVERIFY(!link->ReadStation(nullptr, record));
+        QCOMPARE(journal, Only(6, QStringLiteral("Ошибка чтения данных. ") + TStationLink::TextUnreliable()));
+        QVERIFY(IsUntouched(record));
+        QCOMPARE(station->Log(), (QStringList{"11 39 01", "11 39 02", "11 39 01", "11 39 02"}));
+    }
+
+    // A stop acts within a fifth of a second in the waits, and the windows
+    // paint meanwhile.
+
+    void aStopEndsTheWaitForAnAnswer()
+    {
+        QVERIFY(StartStation({"--silent"}));
+        int painted = 0;
+        line->SetMessageHook([&] { ++painted; });
+        QElapsedTimer t;
+        t.start();
+        line->SetCancelCheck([&] { return t.elapsed() > 100; });
+        TTarnikPlus record = Untouched();
+        QVERIFY(!link->ReadStation(nullptr, record));
+        QVERIFY2(t.elapsed() < 300, qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(journal, Only(0, Stopped));
+        QVERIFY(painted >= 2);
+    }
+
+    void aStopCutsTheFinishPauseShort()
+    {
+        QVERIFY(StartStation());
+        QElapsedTimer t;
+        t.start();
+        line->SetCancelCheck([&] { return station->Log().contains(QStringLiteral("11 39 04")); });
+        QVERIFY(link->WritePwmPower(99));
+        QVERIFY2(t.elapsed() < TStationLink::FinishPauseMs, qPrintable(QString::number(t.elapsed())));
+        // The finish went out: the byte is in.
+        QCOMPARE(journal, Only(5, WriteDone));
+        QTRY_COMPARE(quint8(station->Image().at(515)), quint8(99));
     }
 
     // The PWM power alone.
@@ -477,7 +572,7 @@ private slots:
     {
         choice.portText = QStringLiteral("COM9");
         QVERIFY(!link->WritePwmPower(1));
-        QCOMPARE(journal, Only(6, OpenFailed));
+        QCOMPARE(journal, Unopened(QStringLiteral("COM9 недоступен: устройства нет в системе.")));
     }
 };
 

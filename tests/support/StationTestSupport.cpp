@@ -132,3 +132,12 @@ QByteArray OffGridImage()
     return image;
 }
 
+QByteArray RandomImage(quint32 seed)
+{
+    QByteArray image(1024, 0);
+    for (char& c : image) {
+        seed = seed * 1103515245u + 12345u;
+        c = char(seed >> 16);
+    }
+    return image;
+}

@@ -135,6 +135,10 @@ QString WriteLogLine(int offset, quint8 data);
 // Puts a channel slot with the given 12-bit frequency codes into an image.
 void PutSlotCodes(QByteArray& image, int channel, int txCode, int rxCode, int toneRx = 0, int toneTx = 0);
 
+// 1024 bytes of a simple generator from the seed: an image no programmer
+// would write, the same for the same seed.
+QByteArray RandomImage(quint32 seed);
+
 // A station image in band 1 with channels off the 25 kHz grid: channels 0,
 // 1 and 2 at codes 1, 2 and 3 (33 006.25, 33 012.5 and 33 018.75 kHz, read
 // as 33 006, 33 012 and 33 018), channel 4 split between codes 6 and 10;

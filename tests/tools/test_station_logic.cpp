@@ -213,6 +213,47 @@ private slots:
         QCOMPARE(image.At(8), 0x42);
     }
 
+    void readAnswersCarryTheirFaults()
+    {
+        // Five bytes more than the image in the first answer only; a wrong
+        // byte at 700 in the first two.
+        FaultSettings s;
+        s.imageExtra = 5;
+        s.imageExtraTimes = 1;
+        s.readWrong[700] = 2;
+        StationImage image(Pattern());
+        StationEngine engine(image, FaultPlan(s));
+        RequestParser parser;
+        auto read = [&] { return engine.Handle(Parse(parser, "113902").at(0).request).bytes; };
+        std::vector<uint8_t> answer = read();
+        QCOMPARE(int(answer.size()), 1024 + 5);
+        QCOMPARE(answer[1024], uint8_t(Pattern().at(0)));
+        QCOMPARE(answer[700], FaultPlan::WrongEcho(uint8_t(Pattern().at(700))));
+        answer = read();
+        QCOMPARE(int(answer.size()), 1024);
+        QCOMPARE(answer[700], FaultPlan::WrongEcho(uint8_t(Pattern().at(700))));
+        answer = read();
+        QCOMPARE(answer[700], uint8_t(Pattern().at(700)));
+        // The memory itself was never wrong.
+        QCOMPARE(image.Bytes(), Pattern());
+    }
+
+    void aStaleTailIsTheImageEndRunningRoundItWhenLonger()
+    {
+        StationImage image(Pattern());
+        StationEngine engine(image, FaultPlan());
+        const std::vector<uint8_t> tail = engine.StaleTail(3).bytes;
+        QCOMPARE(int(tail.size()), 3);
+        QCOMPARE(tail.front(), uint8_t(Pattern().at(1021)));
+        QCOMPARE(tail.back(), uint8_t(Pattern().at(1023)));
+        const std::vector<uint8_t> longer = engine.StaleTail(1024 + 2).bytes;
+        QCOMPARE(int(longer.size()), 1026);
+        QCOMPARE(longer.front(), uint8_t(Pattern().at(1022)));
+        QCOMPARE(longer.at(2), uint8_t(Pattern().at(0)));
+        QCOMPARE(longer.back(), uint8_t(Pattern().at(1023)));
+        QVERIFY(engine.StaleTail(0).bytes.empty());
+    }
+
     void theReservedPatternCoversOnlyTheReservedAreas()
     {
         QByteArray image(StationImage::Size, char(0xFF));
@@ -317,7 +358,9 @@ private slots:
                             "--image-stop-after", "400", "--wrong-echo", "5:3", "--wrong-echo", "0x203:1",
                             "--never-echo", "7", "--never-echo", "1023", "--byte-delay", "5",
                             "--write-delay", "20", "--vanish-after", "3", "--device", "/dev/ttyS0",
-                            "--store-wrong", "9", "--store-wrong", "0x203:2", "--reserved-pattern"},
+                            "--store-wrong", "9", "--store-wrong", "0x203:2", "--reserved-pattern",
+                            "--stale", "700", "--image-extra", "5:1", "--read-wrong", "700:1", "--read-wrong", "9",
+                            "--unmodelled-bits", "--random-image", "4242"},
                            full, error),
                  error.c_str());
         QCOMPARE(QString::fromStdString(full.imagePath), QStringLiteral("a.img"));
@@ -337,6 +380,14 @@ private slots:
         QCOMPARE(full.faults.storeWrong.at(0x203), 2);
         QVERIFY(full.reservedPattern);
         QVERIFY(!o.reservedPattern);
+        QCOMPARE(full.faults.staleBytes, 700);
+        QCOMPARE(full.faults.imageExtra, 5);
+        QCOMPARE(*full.faults.imageExtraTimes, 1);
+        QCOMPARE(full.faults.readWrong.at(700), 1);
+        QCOMPARE(full.faults.readWrong.at(9), 0);
+        QVERIFY(full.unmodelledBits);
+        QCOMPARE(*full.randomSeed, 4242u);
+        QVERIFY(!o.unmodelledBits && !o.randomSeed && o.faults.staleBytes == 0);
     }
 
     void badOptionsAreRefused_data()
@@ -360,6 +411,12 @@ private slots:
         QTest::newRow("store wrong beyond image") << QStringList{"--store-wrong", "1024"};
         QTest::newRow("store wrong zero count") << QStringList{"--store-wrong", "5:0"};
         QTest::newRow("store wrong empty count") << QStringList{"--store-wrong", "5:"};
+        QTest::newRow("stale negative") << QStringList{"--stale", "-1"};
+        QTest::newRow("stale beyond bound") << QStringList{"--stale", "200001"};
+        QTest::newRow("image extra zero") << QStringList{"--image-extra", "0"};
+        QTest::newRow("image extra zero times") << QStringList{"--image-extra", "5:0"};
+        QTest::newRow("read wrong beyond image") << QStringList{"--read-wrong", "1024"};
+        QTest::newRow("random seed text") << QStringList{"--random-image", "x"};
     }
 
     void badOptionsAreRefused()

@@ -10,6 +10,26 @@ int FaultPlan::ImageAnswerLength(int imageSize) const
     return std::clamp(*s.imageStopAfter, 0, imageSize);
 }
 
+int FaultPlan::ImageExtra()
+{
+    if (s.imageExtra <= 0 || (s.imageExtraTimes && extraAnswers >= *s.imageExtraTimes))
+        return 0;
+    ++extraAnswers;
+    return s.imageExtra;
+}
+
+std::set<int> FaultPlan::ReadWrong()
+{
+    std::set<int> offsets;
+    for (const auto& [offset, times] : s.readWrong) {
+        if (times == 0 || wrongReads[offset] < times) {
+            ++wrongReads[offset];
+            offsets.insert(offset);
+        }
+    }
+    return offsets;
+}
+
 WriteOutcome FaultPlan::Write(int offset, uint8_t data)
 {
     WriteOutcome out;

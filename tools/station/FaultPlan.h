@@ -18,6 +18,10 @@ struct FaultSettings {
     int byteDelayMs = 0;                      // extra delay before every answer byte
     int writeDelayMs = 0;                     // time to store a written byte before the echo
     std::optional<int> vanishAfter;           // complete requests before the line goes dead
+    int staleBytes = 0;                       // image tail still being sent when the port is opened
+    int imageExtra = 0;                       // bytes sent after the image in a read answer
+    std::optional<int> imageExtraTimes;       // how many read answers carry them (none: all)
+    std::map<int, int> readWrong;             // image offset -> read answers carrying it wrong; 0 = all
 };
 
 // What the station does with one write request.
@@ -41,6 +45,14 @@ public:
     // How many of the image bytes the read answer carries.
     int ImageAnswerLength(int imageSize) const;
 
+    // How many bytes follow the image in this read answer; counts the
+    // answers, so only the first K carry them when a count was given.
+    int ImageExtra();
+
+    // The offsets the next read answer carries wrong; counts the answers
+    // per offset.
+    std::set<int> ReadWrong();
+
     // Decides the echo for a write of data at an image offset, and what is
     // stored. Counts the attempts per offset, so a wrong echo turns right
     // after its K attempts, and a wrong store after its K writes.
@@ -54,6 +66,8 @@ private:
     FaultSettings s;
     std::map<int, int> attempts;   // wrong echoes already given, per offset
     std::map<int, int> wrongStores;   // writes already stored wrong, per offset
+    int extraAnswers = 0;             // read answers that carried extra bytes
+    std::map<int, int> wrongReads;    // read answers already carrying the offset wrong
 };
 
 } // namespace station

@@ -23,6 +23,11 @@ public:
 
     Answer Handle(const Request& request);
 
+    // The last count bytes of the image, as a station sends them that is
+    // still busy with an image answer nobody reads any more (a count beyond
+    // the image's size runs round it).
+    Answer StaleTail(int count) const;
+
 private:
     Answer Write(const Request& request);
 

@@ -44,6 +44,12 @@ StationLoop::Outcome StationLoop::Run(const volatile std::sig_atomic_t& stopRequ
     }
 }
 
+void StationLoop::SendStaleTail()
+{
+    if (settings.staleBytes > 0 && !VanishDue())
+        Schedule(engine.StaleTail(settings.staleBytes), MonotonicNow());
+}
+
 bool StationLoop::Receive(std::string& error)
 {
     std::vector<uint8_t> bytes;
@@ -184,8 +190,8 @@ bool StationLoop::Wait(Nanos deadline, int wakeFd, std::string& error)
         timeout.tv_nsec = static_cast<long>(wait % NanosPerSecond);
         timeoutPtr = &timeout;
     }
-    pollfd fds[2] = {{line.Fd(), POLLIN, 0}, {wakeFd, POLLIN, 0}};
-    const int n = ppoll(fds, 2, timeoutPtr, nullptr);
+    pollfd fds[3] = {{line.Fd(), POLLIN, 0}, {wakeFd, POLLIN, 0}, {settings.openWatchFd, POLLIN, 0}};
+    const int n = ppoll(fds, settings.openWatchFd >= 0 ? 3 : 2, timeoutPtr, nullptr);
     if (n < 0) {
         if (errno == EINTR)
             return true;
@@ -197,6 +203,8 @@ bool StationLoop::Wait(Nanos deadline, int wakeFd, std::string& error)
         while (read(wakeFd, drain, sizeof drain) > 0) {
         }
     }
+    if ((fds[2].revents & POLLIN) && settings.opened && settings.opened())
+        SendStaleTail();
     if (fds[0].revents & POLLIN)
         return Receive(error);
     if (fds[0].revents & (POLLHUP | POLLERR)) {

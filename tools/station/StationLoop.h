@@ -21,6 +21,9 @@ struct LoopSettings {
     std::optional<int> vanishAfter;     // requests after which the line goes dead
     Nanos stallTimeout = 100 * NanosPerMs;   // a begun request left this long is dropped
     Nanos latency = 0;                  // answers leave only at multiples of this (0: at once)
+    int staleBytes = 0;                 // image tail sent whenever the device is opened
+    int openWatchFd = -1;               // readable when the device was opened (OpenWatch)
+    std::function<bool()> opened;       // reads the open reports: true when there was one
 };
 
 class StationLoop {
@@ -42,6 +45,9 @@ private:
     };
 
     bool Receive(std::string& error);
+    // A program opened the device: a station still busy with an old image
+    // answer goes on sending its tail.
+    void SendStaleTail();
     void Deliver(Nanos now);
     void Handle(const ParsedItem& item, Nanos at);
     void Schedule(const Answer& answer, Nanos at);

@@ -49,6 +49,20 @@ bool ParseHexByte(const std::string& text, uint8_t& value)
     return true;
 }
 
+// "OFFSET" or "OFFSET:COUNT" into a map of offsets to counts (0: no count,
+// the fault stays).
+bool ParseOffsetCount(const std::string& text, std::map<int, int>& into)
+{
+    const size_t colon = text.find(':');
+    int offset, count = 0;
+    if (!ParseInRange(text.substr(0, colon), 0, ImageSize - 1, offset))
+        return false;
+    if (colon != std::string::npos && !ParseInRange(text.substr(colon + 1), 1, 1000000, count))
+        return false;
+    into[offset] = count;
+    return true;
+}
+
 using Handler = std::function<bool(const std::string& value, StationOptions& o)>;
 
 struct OptionRule {
@@ -126,17 +140,40 @@ const std::map<std::string, OptionRule>& Rules()
              return true;
          }}},
         {"--store-wrong", {true, "OFFSET or OFFSET:COUNT, offset 0 to 1023", [](const std::string& v, StationOptions& o) {
-             const size_t colon = v.find(':');
-             int offset, count = 0;
-             if (!ParseInRange(v.substr(0, colon), 0, ImageSize - 1, offset))
-                 return false;
-             if (colon != std::string::npos && !ParseInRange(v.substr(colon + 1), 1, 1000000, count))
-                 return false;
-             o.faults.storeWrong[offset] = count;
-             return true;
+             return ParseOffsetCount(v, o.faults.storeWrong);
          }}},
         {"--reserved-pattern", {false, "", [](const std::string&, StationOptions& o) {
              o.reservedPattern = true;
+             return true;
+         }}},
+        {"--unmodelled-bits", {false, "", [](const std::string&, StationOptions& o) {
+             o.unmodelledBits = true;
+             return true;
+         }}},
+        {"--random-image", {true, "a seed from 0 to 4294967295", [](const std::string& v, StationOptions& o) {
+             long seed;
+             if (!ParseNumber(v, seed) || seed < 0 || seed > 4294967295L)
+                 return false;
+             o.randomSeed = static_cast<unsigned>(seed);
+             return true;
+         }}},
+        {"--stale", {true, "a byte count from 0 to 200000", [](const std::string& v, StationOptions& o) {
+             return ParseInRange(v, 0, 200000, o.faults.staleBytes);
+         }}},
+        {"--read-wrong", {true, "OFFSET or OFFSET:COUNT, offset 0 to 1023", [](const std::string& v, StationOptions& o) {
+             return ParseOffsetCount(v, o.faults.readWrong);
+         }}},
+        {"--image-extra", {true, "N or N:K, N from 1 to 1024, K at least 1",
+                           [](const std::string& v, StationOptions& o) {
+             const size_t colon = v.find(':');
+             int times;
+             if (!ParseInRange(v.substr(0, colon), 1, ImageSize, o.faults.imageExtra))
+                 return false;
+             if (colon == std::string::npos)
+                 return true;
+             if (!ParseInRange(v.substr(colon + 1), 1, 1000000, times))
+                 return false;
+             o.faults.imageExtraTimes = times;
              return true;
          }}},
         {"--byte-delay", {true, "milliseconds from 0 to 60000", [](const std::string& v, StationOptions& o) {
@@ -223,6 +260,12 @@ std::string StationUsage()
         "  --reserved-pattern    fill the reserved bytes (516-519, 530-1023) of\n"
         "                        the starting image with a pattern no programmer\n"
         "                        writes, to see whether a write keeps them\n"
+        "  --unmodelled-bits     set the bits of the starting image that hold no\n"
+        "                        setting (byte 503, the top bits of 504-508, the\n"
+        "                        spare bits of 511 and 514), to see whether a\n"
+        "                        write keeps them\n"
+        "  --random-image SEED   start from 1024 random bytes (the same for the\n"
+        "                        same seed) instead of the factory image\n"
         "  --latency MS          every answer byte leaves only at the next multiple\n"
         "                        of MS after it is due, as through a USB adapter\n"
         "                        whose latency timer is MS (an FTDI: 16 by default)\n"
@@ -240,6 +283,17 @@ std::string StationUsage()
         "                        all); only a read-back shows it (repeatable)\n"
         "  --byte-delay MS       extra delay before each answer byte\n"
         "  --write-delay MS      time to store a written byte before its echo\n"
+        "  --stale K             whenever a program opens the line (a pseudo-\n"
+        "                        terminal), the station is still sending the last\n"
+        "                        K bytes of its image, at the line rate, as after\n"
+        "                        a read that was given up; requests wait behind.\n"
+        "                        K beyond 1024 runs round the image (a line that\n"
+        "                        does not go quiet)\n"
+        "  --image-extra N[:K]   the image answer goes on with N more bytes (the\n"
+        "                        first K answers, or all)\n"
+        "  --read-wrong I[:K]    image answers carry a wrong byte at offset I (the\n"
+        "                        first K answers, or all); the memory is right\n"
+        "                        (repeatable)\n"
         "  --vanish-after N      after N complete requests (and their answers)\n"
         "                        close the line, remove the link, save the image\n"
         "                        and exit with code 0\n"

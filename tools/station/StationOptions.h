@@ -16,6 +16,8 @@ struct StationOptions {
     std::string devicePath;     // empty: a pseudo-terminal
     std::string logPath;
     bool reservedPattern = false;   // the starting image gets ReservedPattern
+    bool unmodelledBits = false;    // the starting image gets bits no setting uses
+    std::optional<unsigned> randomSeed;   // the starting image is random bytes from this seed
     int latencyMs = 0;          // a USB adapter's latency timer on the answers
     FaultSettings faults;
 };

@@ -1,6 +1,7 @@
 // tarnik-station: a simulated Tarnik station on a pseudo-terminal or a
 // serial device, for testing the programmer without a real station.
 #include "tools/station/FactoryImage.h"
+#include "tools/station/OpenWatch.h"
 #include "tools/station/PortLink.h"
 #include "tools/station/RequestLog.h"
 #include "tools/station/SerialLine.h"
@@ -11,6 +12,7 @@
 #include "tools/station/StopSignals.h"
 #include <QFileInfo>
 #include <cstdio>
+#include <random>
 
 using namespace station;
 
@@ -46,6 +48,26 @@ bool InitialImage(const StationOptions& options, QByteArray& image, std::string&
     return true;
 }
 
+// 1024 bytes from the seed: the same image for the same seed everywhere.
+QByteArray RandomImage(unsigned seed)
+{
+    std::mt19937 generator(seed);
+    QByteArray image(StationImage::Size, '\0');
+    for (char& b : image)
+        b = static_cast<char>(generator() & 0xFF);
+    return image;
+}
+
+// Sets the bits no setting uses: byte 503 and the spare bits of the
+// settings bytes, in a pattern the programmer never writes.
+void PutUnmodelledBits(QByteArray& image)
+{
+    image[503] = static_cast<char>(0xA5);
+    for (int offset : {504, 505, 506, 507, 508, 511})
+        image[offset] = static_cast<char>((image[offset] & 0x1F) | 0xA0);
+    image[514] = static_cast<char>((image[514] & 0x03) | 0x54);
+}
+
 bool OpenLine(const StationOptions& options, SerialLine& line, std::string& error)
 {
     if (options.devicePath.empty())
@@ -73,8 +95,12 @@ int main(int argc, char** argv)
     QByteArray bytes;
     if (!InitialImage(options, bytes, error))
         return Fail(error);
+    if (options.randomSeed)
+        bytes = RandomImage(*options.randomSeed);
     if (options.reservedPattern)
         PutReservedPattern(bytes);
+    if (options.unmodelledBits)
+        PutUnmodelledBits(bytes);
     StationImage image(bytes);
 
     RequestLog log;
@@ -99,11 +125,18 @@ int main(int argc, char** argv)
         return false;
     };
 
+    OpenWatch openWatch;
+    if (options.faults.staleBytes > 0 && line.IsPty() && !openWatch.Start(line.DevicePath(), error))
+        return Fail(error);
+
     StationEngine engine(image, FaultPlan(options.faults));
     LoopSettings settings;
     settings.baud = options.baud;
     settings.vanishAfter = options.faults.vanishAfter;
     settings.latency = options.latencyMs * NanosPerMs;
+    settings.staleBytes = options.faults.staleBytes;
+    settings.openWatchFd = openWatch.Fd();
+    settings.opened = [&openWatch] { return openWatch.Opened(); };
     StationLoop loop(line, engine, log, settings, [&]() { saveImage(); });
 
     StationLoop::Outcome outcome = StationLoop::Outcome::Stopped;

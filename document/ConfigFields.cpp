@@ -1,4 +1,4 @@
-#include "cli/ConfigFields.h"
+#include "document/ConfigFields.h"
 #include "editors/CtcssTones.h"
 #include "editors/StationCatalogue.h"
 #include "link/StationRecord.h"
