@@ -47,9 +47,11 @@ struct Handle {
 
 } // namespace
 
-QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes)
+QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes, bool* tooLarge)
 {
     bytes.clear();
+    if (tooLarge)
+        *tooLarge = false;
     const QString native = QDir::toNativeSeparators(path);
     // Backup semantics let a folder open too, so that it can be named as one.
     Handle file{CreateFileW(reinterpret_cast<LPCWSTR>(native.utf16()), GENERIC_READ,
@@ -64,10 +66,15 @@ QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes)
         return OpenError(GetLastError());
     if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         return QStringLiteral("это папка, а не файл");
-    const QString tooLarge = QStringLiteral("файл больше %1 МБ").arg(maxSize / (1024 * 1024));
+    auto refuseSize = [&] {
+        bytes.clear();
+        if (tooLarge)
+            *tooLarge = true;
+        return QStringLiteral("файл больше %1").arg(SizeText(maxSize));
+    };
     const qint64 size = (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
     if (size > maxSize)
-        return tooLarge;
+        return refuseSize();
 
     // The size is only a hint: the file may grow or shrink while it is read.
     bytes.reserve(qsizetype(size));
@@ -81,10 +88,8 @@ QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes)
         }
         if (n == 0)
             return QString();
-        if (bytes.size() + qint64(n) > maxSize) {
-            bytes.clear();
-            return tooLarge;
-        }
+        if (bytes.size() + qint64(n) > maxSize)
+            return refuseSize();
         bytes.append(chunk, qsizetype(n));
     }
 }

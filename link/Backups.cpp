@@ -10,6 +10,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#endif
 
 namespace Backups {
 
@@ -38,6 +42,16 @@ QString PortPart(const QString& port)
 
 // The nearest part of the folder's path that exists, when it is no folder:
 // a file standing where a folder of the path should be.
+// Whether a write failed for want of room (disk or quota).
+bool NoRoom(int error)
+{
+#ifdef EDQUOT
+    if (error == EDQUOT)
+        return true;
+#endif
+    return error == ENOSPC;
+}
+
 QString FileInTheWay(const QString& folder)
 {
     QFileInfo at(folder);
@@ -111,15 +125,21 @@ int WriteNewFile(const QString& path, const QString&, const QByteArray& bytes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return file.exists() ? EEXIST : EACCES;
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    bool written = file.write(bytes) == bytes.size() && file.flush();
+    // On the disk, not only in the system's cache, before the first byte
+    // goes to the station.
+    written = written && FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle())));
+    const int error = written ? 0 : (GetLastError() == ERROR_DISK_FULL ? ENOSPC : EIO);
     file.close();
     if (!written)
         file.remove();
-    return written ? 0 : EIO;
+    return error;
 }
 
-QString Reason(int, const QString& path)
+QString Reason(int error, const QString& path)
 {
+    if (error == ENOSPC)
+        return QStringLiteral("диск заполнен (%1)").arg(path);
     return QStringLiteral("%1 не записывается").arg(path);
 }
 #endif
@@ -163,7 +183,7 @@ QString Save(const QString& folder, const QByteArray& image, const QDateTime& wh
         // program: no backup is ever overwritten.
         if (result == EEXIST)
             continue;
-        return Failed(error, Reason(result, result == ENOSPC || result == EDQUOT ? folder : path));
+        return Failed(error, Reason(result, NoRoom(result) ? folder : path));
     }
     return Failed(error, QStringLiteral("слишком много резервных копий за одну секунду в %1").arg(folder));
 }

@@ -85,7 +85,7 @@ class TestSafeWrite : public QObject {
         const bool ok = station->Start(Baud, faults, ports.get(), StationCom);
         if (!ok)
             qWarning() << station->ErrorText();
-        stationDevice = QFileInfo(station->Device()).canonicalFilePath();
+        stationDevice = JournalDevice(*station);
         return ok;
     }
 

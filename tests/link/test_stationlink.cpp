@@ -112,7 +112,7 @@ class TestStationLink : public QObject {
         const bool ok = station->Start(baud, faults, ports.get(), StationCom);
         if (!ok)
             qWarning() << station->ErrorText();
-        stationDevice = QFileInfo(station->Device()).canonicalFilePath();
+        stationDevice = JournalDevice(*station);
         return ok;
     }
 
@@ -183,7 +183,7 @@ private slots:
         choice.portText = QStringLiteral("COM4");
         TTarnikPlus record = Untouched();
         QVERIFY(!link->ReadStation(nullptr, record));
-        QCOMPARE(journal, Unopened(QStringLiteral("COM4 недоступен: устройства нет в системе.")));
+        QCOMPARE(journal, Unopened(MissingPortText(QStringLiteral("COM4"))));
         QVERIFY(IsUntouched(record));
         QVERIFY(station->Log().isEmpty());
     }
@@ -572,7 +572,7 @@ private slots:
     {
         choice.portText = QStringLiteral("COM9");
         QVERIFY(!link->WritePwmPower(1));
-        QCOMPARE(journal, Unopened(QStringLiteral("COM9 недоступен: устройства нет в системе.")));
+        QCOMPARE(journal, Unopened(MissingPortText(QStringLiteral("COM9"))));
     }
 };
 

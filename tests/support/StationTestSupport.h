@@ -96,6 +96,12 @@ QString PortHoldingUntestable();
 // The journal's line after a failed open of a port the holder holds: on
 // Linux it names the program, on Windows the system does not tell.
 QString HeldByText(const QString& portText, const PortHolder& holder);
+// The device the journal names for a station's port: the pseudo-terminal
+// on Linux, the system's port under Wine.
+QString JournalDevice(const SimStation& station);
+// The journal's reason for a COM number with no device behind it. Under
+// Wine a port that leads nowhere opens as a device that is no port.
+QString MissingPortText(const QString& portText);
 
 // Another program holding a device open without any lock, as a terminal
 // program or ModemManager does: "sleep" with the device as its standard

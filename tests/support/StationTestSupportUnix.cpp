@@ -113,6 +113,16 @@ QString PortHoldingUntestable()
     return QString();
 }
 
+QString JournalDevice(const SimStation& station)
+{
+    return QFileInfo(station.Device()).canonicalFilePath();
+}
+
+QString MissingPortText(const QString& portText)
+{
+    return QStringLiteral("%1 недоступен: устройства нет в системе.").arg(portText);
+}
+
 QString HeldByText(const QString& portText, const PortHolder& holder)
 {
     // The process name is cut to the kernel's 15 characters.

@@ -151,6 +151,16 @@ QString SimStation::ErrorText()
     return job.isEmpty() ? QString() : ReadText(JobFile("err"));
 }
 
+QString JournalDevice(const SimStation& station)
+{
+    return station.Device();
+}
+
+QString MissingPortText(const QString& portText)
+{
+    return QStringLiteral("%1 (\\\\.\\%1) недоступен: устройство не работает как последовательный порт.").arg(portText);
+}
+
 QString HeldByText(const QString& portText, const PortHolder&)
 {
     return QStringLiteral("Порт %1 занят другой программой.").arg(portText);
