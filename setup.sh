@@ -4,8 +4,9 @@
 # and runs every test (test), or builds the Debian package (package).
 #
 #   ./setup.sh run      install what is needed, build, start the program
-#   ./setup.sh test     install what is needed, build, run all tests, then
-#                       fuzz each file reader for a bounded time
+#   ./setup.sh test     install what is needed, build, run all tests in
+#                       parallel, then fuzz each file reader for a bounded
+#                       time (TARNIK_FUZZ_SECONDS, default 10 s each)
 #   ./setup.sh package  install what is needed, build
 #                       build/tarnik-programmer_<version>_amd64.deb
 #   ./setup.sh windows  install what is needed, unpack the Qt for Windows
@@ -61,7 +62,13 @@ if [ -n "$missing" ]; then
 fi
 
 BUILD="${TARNIK_BUILD_DIR:-build}"
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
+# Only the tests build the test programs and benchmarks.
+TESTING=OFF
+if [ "$MODE" = test ]; then
+    TESTING=ON
+fi
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+    -DBUILD_TESTING="$TESTING"
 
 case "$MODE" in windows|windows-test)
     # The host build draws the pictures, the help page and the icon the
@@ -90,8 +97,11 @@ cmake --build "$BUILD" -j "$(nproc)"
 
 if [ "$MODE" = test ]; then
     status=0
-    (cd "$BUILD" && ctest --output-on-failure --timeout 900) || status=1
-    # Each fuzz harness for a bounded time (TARNIK_FUZZ_SECONDS, 30 s each);
+    # Every test class in a process of its own, as many at once as there
+    # are cores.
+    (cd "$BUILD" && ctest --output-on-failure --timeout 900 -j "$(nproc)") || status=1
+    # Each fuzz harness for a bounded time (TARNIK_FUZZ_SECONDS, 10 s each
+    # unless told otherwise; the continuous integration gives them 30 s);
     # a crash fails the run and its input is kept under tests/fuzz-regressions.
     tools/fuzz/run-fuzzers || status=1
     exit $status

@@ -1,4 +1,5 @@
 // Reading the catalogue and writing back the remembered choices.
+#include "tests/support/TestRegistry.h"
 #include "app/Catalogue.h"
 #include "app/Convert.h"
 #include "document/U_xml.h"
@@ -399,5 +400,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCatalogue)
+TARNIK_TEST_GUILESS_MAIN(TestCatalogue)
 #include "test_catalogue.moc"

@@ -1,5 +1,6 @@
 // Bringing a user's catalogue up to a newer shipped one: what the user's
 // file lacks comes in, what it has stays.
+#include "tests/support/TestRegistry.h"
 #include "app/Catalogue.h"
 #include "app/CatalogueMerge.h"
 #include "document/Cp1251.h"
@@ -287,5 +288,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCatalogueMerge)
+TARNIK_TEST_MAIN(TestCatalogueMerge)
 #include "test_cataloguemerge.moc"

@@ -1,4 +1,5 @@
 // Number and truth-value conversion of catalogue and file texts.
+#include "tests/support/TestRegistry.h"
 #include "app/Convert.h"
 #include <QtTest>
 
@@ -60,5 +61,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestConvert)
+TARNIK_TEST_APPLESS_MAIN(TestConvert)
 #include "test_convert.moc"

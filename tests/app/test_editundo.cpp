@@ -2,6 +2,7 @@
 // an open and a close with each of its answers, undo and redo of every kind
 // of edit and of a whole read, load and CSV import, each putting the
 // editors back byte for byte.
+#include "tests/support/TestRegistry.h"
 #include "app/EditHistory.h"
 #include "editors/Fsetchannel.h"
 #include "link/Fcomsettings.h"
@@ -536,5 +537,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestEditUndo)
+TARNIK_TEST_MAIN(TestEditUndo)
 #include "test_editundo.moc"

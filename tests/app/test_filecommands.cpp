@@ -1,6 +1,7 @@
 // Programmer files from the main window: save and load against the real
 // editors, the all-or-nothing load, failed saves, and the open, save and
 // save-as commands with their dialogs.
+#include "tests/support/TestRegistry.h"
 #include "document/U_xml.h"
 #include "link/StationRecord.h"
 #include "tests/app/ProgramHarness.h"
@@ -508,5 +509,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFileCommands)
+TARNIK_TEST_MAIN(TestFileCommands)
 #include "test_filecommands.moc"

@@ -2,6 +2,7 @@
 // a device and a huge file chosen for the CSV import, the restore or a
 // programmer file are refused within a second while the window goes on
 // painting; long error lists are cut; no library's text reaches a box.
+#include "tests/support/TestRegistry.h"
 #include "app/Convert.h"
 #include "app/ErrorBox.h"
 #include "document/FileRead.h"
@@ -275,5 +276,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFileRefusals)
+TARNIK_TEST_MAIN(TestFileRefusals)
 #include "test_filerefusals.moc"

@@ -1,5 +1,6 @@
 // The help file: a web archive that a browser opens, whose page is the
 // help page of the source tree and describes every command and message.
+#include "tests/support/TestRegistry.h"
 #include "document/U_xml.h"
 #include <QtTest>
 #include <QDomDocument>
@@ -346,5 +347,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHelpFile)
+TARNIK_TEST_MAIN(TestHelpFile)
 #include "test_helpfile.moc"

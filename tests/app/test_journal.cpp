@@ -1,4 +1,5 @@
 // The journal: entries, icons, times and scrolling to the newest entry.
+#include "tests/support/TestRegistry.h"
 #include "app/Fjournal.h"
 #include <QAction>
 #include <QClipboard>
@@ -92,5 +93,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestJournal)
+TARNIK_TEST_MAIN(TestJournal)
 #include "test_journal.moc"

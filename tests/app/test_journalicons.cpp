@@ -1,5 +1,6 @@
 // The nine journal icons: size, transparent background, and that each
 // index shows its own picture.
+#include "tests/support/TestRegistry.h"
 #include "app/JournalIcons.h"
 #include <QtTest>
 
@@ -117,5 +118,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestJournalIcons)
+TARNIK_TEST_MAIN(TestJournalIcons)
 #include "test_journalicons.moc"

@@ -1,5 +1,6 @@
 // The menu commands, picked the way a user does: a click on a title of the
 // menu bar, then a click on a row of its drop-down.
+#include "tests/support/TestRegistry.h"
 #include "document/U_xml.h"
 #include "editors/Fconfig.h"
 #include "link/Fcomsettings.h"
@@ -378,5 +379,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMenuCommands)
+TARNIK_TEST_MAIN(TestMenuCommands)
 #include "test_menucommands.moc"

@@ -1,5 +1,6 @@
 // The picture generator: runs it into a fresh folder and checks what a
 // button needs from each picture.
+#include "tests/support/TestRegistry.h"
 #include <QtTest>
 #include <QDir>
 #include <QPainter>
@@ -209,5 +210,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPictures)
+TARNIK_TEST_MAIN(TestPictures)
 #include "test_pictures.moc"

@@ -2,6 +2,7 @@
 // editors, the check before a write, the guard that keeps one station
 // exchange at a time and defers a close until it has ended, and the safe
 // write option kept in the catalogue.
+#include "tests/support/TestRegistry.h"
 #include "editors/Fconfig.h"
 #include "tests/editors/ProgramWindows.h"
 #include "widgets/Frbutton.h"
@@ -164,5 +165,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestReadWrite)
+TARNIK_TEST_MAIN(TestReadWrite)
 #include "test_readwrite.moc"

@@ -1,6 +1,7 @@
 // Where "Сохранить" writes and what the title says: the file the title
 // names is the save target, after an open, a read, a restore, a write and a
 // save, and through undo and redo of each.
+#include "tests/support/TestRegistry.h"
 #include "app/EditHistory.h"
 #include "app/RestoreQuestions.h"
 #include "link/Fcomsettings.h"
@@ -290,5 +291,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSaveTarget)
+TARNIK_TEST_MAIN(TestSaveTarget)
 #include "test_savetarget.moc"

@@ -1,5 +1,6 @@
 // Start-up, the main window, the catalogue at start and its write-back at
 // close, and failures during start-up.
+#include "tests/support/TestRegistry.h"
 #include "app/ErrorBox.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
@@ -27,6 +28,8 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QtTest>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -62,6 +65,19 @@ bool Start()
 class TestStartup : public QObject {
     Q_OBJECT
     QStringList errors;
+
+public:
+    // Run before the application object: a child started with
+    // TARNIK_REPORT_STARTDIR only prints the StartDir it captured before
+    // main() and ends.
+    static void initMain()
+    {
+        if (qEnvironmentVariableIsSet("TARNIK_REPORT_STARTDIR")) {
+            std::printf("%s\n", qPrintable(QFileInfo(StartDir).canonicalFilePath()));
+            std::fflush(stdout);
+            std::exit(0);
+        }
+    }
 
 private slots:
     void init()
@@ -287,21 +303,12 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("TARNIK_REPORT_STARTDIR"), QStringLiteral("1"));
         child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), {});
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("test_startup")});
         QVERIFY(child.waitForFinished(10000));
         QCOMPARE(QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed(),
                  QFileInfo(elsewhere.path()).canonicalFilePath());
     }
 };
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsSet("TARNIK_REPORT_STARTDIR")) {
-        std::printf("%s\n", qPrintable(QFileInfo(StartDir).canonicalFilePath()));
-        return 0;
-    }
-    QApplication app(argc, argv);
-    TestStartup test;
-    return QTest::qExec(&test, argc, argv);
-}
+TARNIK_TEST_MAIN(TestStartup)
 #include "test_startup.moc"

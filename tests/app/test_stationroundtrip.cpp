@@ -4,6 +4,7 @@
 // the PWM power alone; an unknown band is refused whole; nothing else
 // starts, nor does the window close, while a transfer runs; "Стоп" and
 // Escape stop a transfer; a backup image goes back into the station.
+#include "tests/support/TestRegistry.h"
 #include "app/EditHistory.h"
 #include "app/ErrorBox.h"
 #include "app/RestoreQuestions.h"
@@ -661,5 +662,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStationRoundTrip)
+TARNIK_TEST_MAIN(TestStationRoundTrip)
 #include "test_stationroundtrip.moc"

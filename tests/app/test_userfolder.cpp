@@ -2,6 +2,7 @@
 // copied on first start and merged after an upgrade with the user's values
 // kept, the pictures and help brought level with the shipped ones, and
 // failures said rather than hidden.
+#include "tests/support/TestRegistry.h"
 #include "app/UserFolder.h"
 #include "document/Cp1251.h"
 #include "document/U_xml.h"
@@ -149,5 +150,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestUserFolder)
+TARNIK_TEST_GUILESS_MAIN(TestUserFolder)
 #include "test_userfolder.moc"

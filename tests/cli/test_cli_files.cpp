@@ -1,5 +1,6 @@
 // tarnik-cli without a station: help and usage errors, the conversions
 // between .bin, .vtr and .json, show, diff, and refused input files.
+#include "tests/support/TestRegistry.h"
 #include "tests/cli/CliRun.h"
 #include "tests/support/TestRunDir.h"
 #include <QFile>
@@ -226,5 +227,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCliFiles)
+TARNIK_TEST_GUILESS_MAIN(TestCliFiles)
 #include "test_cli_files.moc"

@@ -1,6 +1,7 @@
 // The window-free pieces the command line reads files with: the record and
 // programmer-file mapping, the catalogue check, the JSON reader, and the
 // image a record leaves over a station's own.
+#include "tests/support/TestRegistry.h"
 #include "cli/ConfigFormats.h"
 #include "cli/ImageCompare.h"
 #include "cli/JsonConfig.h"
@@ -216,5 +217,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCliFormats)
+TARNIK_TEST_GUILESS_MAIN(TestCliFormats)
 #include "test_cli_formats.moc"

@@ -2,6 +2,7 @@
 // search, every exit code of a station command, a refused file that sends
 // nothing, an old programmer file, and a fleet of four with one silent
 // station.
+#include "tests/support/TestRegistry.h"
 #include "tests/cli/CliRun.h"
 #include "tests/support/StationTestSupport.h"
 #include <QDir>
@@ -425,5 +426,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCliStation)
+TARNIK_TEST_GUILESS_MAIN(TestCliStation)
 #include "test_cli_station.moc"

@@ -1,5 +1,6 @@
 // The channel table as CSV, without windows: what an export holds, that an
 // import of it changes nothing, and that one bad row refuses the whole file.
+#include "tests/support/TestRegistry.h"
 #include "document/ChannelCsv.h"
 #include "document/ProblemList.h"
 #include <QtTest>
@@ -171,5 +172,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestChannelCsv)
+TARNIK_TEST_GUILESS_MAIN(TestChannelCsv)
 #include "test_channelcsv.moc"

@@ -1,6 +1,7 @@
 // The program's own windows-1251 table: the same characters as the
 // system's converter for every byte, and files in that code page read and
 // written alike on every platform.
+#include "tests/support/TestRegistry.h"
 #include "document/Cp1251.h"
 #include "document/U_xml.h"
 #include <QDomDocument>
@@ -106,5 +107,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCp1251)
+TARNIK_TEST_GUILESS_MAIN(TestCp1251)
 #include "test_cp1251.moc"

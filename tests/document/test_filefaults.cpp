@@ -2,6 +2,7 @@
 // that cannot be read, 100 MB of garbage) and a full filesystem during a
 // save and during the backup of a safe write: a clear error, no hang, the
 // earlier file intact, no success.
+#include "tests/support/TestRegistry.h"
 #include "app/Catalogue.h"
 #include "app/Convert.h"
 #include "document/ProgrammerFile.h"
@@ -222,5 +223,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFileFaults)
+TARNIK_TEST_GUILESS_MAIN(TestFileFaults)
 #include "test_filefaults.moc"

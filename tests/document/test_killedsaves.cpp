@@ -1,6 +1,7 @@
 // Saves killed with SIGKILL at random moments: the file on disk is always
 // the old or a new complete document, never a mix, a truncated or an empty
 // one.
+#include "tests/support/TestRegistry.h"
 #include "app/Catalogue.h"
 #include "document/ProgrammerFile.h"
 #include "document/U_xml.h"
@@ -79,5 +80,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestKilledSaves)
+TARNIK_TEST_GUILESS_MAIN(TestKilledSaves)
 #include "test_killedsaves.moc"

@@ -1,5 +1,6 @@
 // The programmer file format without windows: what a written file holds
 // and in which order, and what a reader accepts and refuses.
+#include "tests/support/TestRegistry.h"
 #include "document/Cp1251.h"
 #include "document/ProgrammerFile.h"
 #include "document/U_xml.h"
@@ -258,5 +259,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestProgrammerFile)
+TARNIK_TEST_GUILESS_MAIN(TestProgrammerFile)
 #include "test_programmerfile.moc"

@@ -1,4 +1,5 @@
 // XML access: paths, created elements, encodings and atomic saves.
+#include "tests/support/TestRegistry.h"
 #include "document/Cp1251.h"
 #include "document/U_xml.h"
 #include "tests/support/TestRunDir.h"
@@ -247,5 +248,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestXml)
+TARNIK_TEST_GUILESS_MAIN(TestXml)
 #include "test_xml.moc"

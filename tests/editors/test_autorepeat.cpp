@@ -1,6 +1,7 @@
 // The auto-repeat of the frequency arrow buttons: its schedule (driven by a
 // counted clock: each timer expiry is delivered by hand), the bounds while
 // held, and a real press and release on a channel row.
+#include "tests/support/TestRegistry.h"
 #include "editors/AutoRepeat.h"
 #include "editors/Frreccord.h"
 #include "widgets/CSpinEdit.h"
@@ -146,5 +147,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAutoRepeat)
+TARNIK_TEST_MAIN(TestAutoRepeat)
 #include "test_autorepeat.moc"

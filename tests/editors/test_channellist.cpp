@@ -1,5 +1,6 @@
 // The channel list page: the rows after start-up, and the translation of
 // the channel table to and from a record.
+#include "tests/support/TestRegistry.h"
 #include "link/StationRecord.h"
 #include "tests/editors/ProgramWindows.h"
 #include <QLabel>
@@ -173,5 +174,5 @@ private:
     ProgramWindows* windows = nullptr;
 };
 
-QTEST_MAIN(TestChannelList)
+TARNIK_TEST_MAIN(TestChannelList)
 #include "test_channellist.moc"

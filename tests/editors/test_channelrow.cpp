@@ -1,5 +1,6 @@
 // One channel row: creation, enable, the common frequency (stepping, code,
 // typing, loading), and the frequency entry on a click.
+#include "tests/support/TestRegistry.h"
 #include "editors/Ffreqedit.h"
 #include "editors/Frreccord.h"
 #include "editors/Fsettings.h"
@@ -265,5 +266,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestChannelRow)
+TARNIK_TEST_MAIN(TestChannelRow)
 #include "test_channelrow.moc"

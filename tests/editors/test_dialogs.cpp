@@ -1,5 +1,6 @@
 // The options dialog ("Принять", "Отмена" and what each one reaches) and the
 // set-channel dialog with its command.
+#include "tests/support/TestRegistry.h"
 #include "editors/Fconfig.h"
 #include "editors/Ffreqedit.h"
 #include "editors/Fsetchannel.h"
@@ -238,5 +239,5 @@ private:
     ProgramWindows* windows = nullptr;
 };
 
-QTEST_MAIN(TestDialogs)
+TARNIK_TEST_MAIN(TestDialogs)
 #include "test_dialogs.moc"

@@ -1,5 +1,6 @@
 // The frequency entry: reading the masked text, rounding to the band step,
 // and the dialog's entry field, Enter, "Ок" and "Отмена".
+#include "tests/support/TestRegistry.h"
 #include "editors/Ffreqedit.h"
 #include "editors/FrequencyEntry.h"
 #include "editors/Fsettings.h"
@@ -132,5 +133,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrequencyEntry)
+TARNIK_TEST_MAIN(TestFrequencyEntry)
 #include "test_frequencyentry.moc"

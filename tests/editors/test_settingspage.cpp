@@ -2,6 +2,7 @@
 // band change on a pick and on a record load, the record translation, the
 // refusals of an unknown band and of a bad catalogue, the noise-level rows
 // and "Установить".
+#include "tests/support/TestRegistry.h"
 #include "app/Convert.h"
 #include "editors/Ffreqedit.h"
 #include "editors/Fconfig.h"
@@ -350,5 +351,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSettingsPage)
+TARNIK_TEST_MAIN(TestSettingsPage)
 #include "test_settingspage.moc"

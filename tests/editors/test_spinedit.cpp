@@ -1,5 +1,6 @@
 // The spin edit every editor uses: bounds, reading, typing, focus loss,
 // change notification and the click and commit signals.
+#include "tests/support/TestRegistry.h"
 #include "widgets/CSpinEdit.h"
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -226,5 +227,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSpinEdit)
+TARNIK_TEST_MAIN(TestSpinEdit)
 #include "test_spinedit.moc"

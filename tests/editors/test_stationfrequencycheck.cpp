@@ -1,5 +1,6 @@
 // The check before a write: frequencies the station's code cannot hold, and
 // channels the station would take for empty slots.
+#include "tests/support/TestRegistry.h"
 #include "editors/StationFrequencyCheck.h"
 #include "link/ImageCodec.h"
 #include "link/StationRecord.h"
@@ -93,5 +94,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStationFrequencyCheck)
+TARNIK_TEST_GUILESS_MAIN(TestStationFrequencyCheck)
 #include "test_stationfrequencycheck.moc"

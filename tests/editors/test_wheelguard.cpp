@@ -1,6 +1,7 @@
 // The mouse wheel over the editors: an unfocused list, track bar or spin
 // edit keeps its value and the page under it scrolls; a focused one takes
 // the wheel. The band change runs only for another band.
+#include "tests/support/TestRegistry.h"
 #include "tests/editors/ProgramWindows.h"
 #include <QApplication>
 #include <QScrollArea>
@@ -161,5 +162,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWheelGuard)
+TARNIK_TEST_MAIN(TestWheelGuard)
 #include "test_wheelguard.moc"

@@ -1,4 +1,5 @@
 // The station image codec: layout, frequency codes, level offsets, flags.
+#include "tests/support/TestRegistry.h"
 #include "link/ImageCodec.h"
 #include "tests/support/StationTestSupport.h"
 #include <QtTest>
@@ -378,5 +379,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestImageCodec)
+TARNIK_TEST_APPLESS_MAIN(TestImageCodec)
 #include "test_imagecodec.moc"

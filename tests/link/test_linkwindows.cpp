@@ -1,6 +1,7 @@
 // The link's windows: the connection dialog's port list and its choice,
 // the station search, and the diagnostic window's grid, with the simulated
 // station behind the ports.
+#include "tests/support/TestRegistry.h"
 #include "app/ErrorBox.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
@@ -544,5 +545,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLinkWindows)
+TARNIK_TEST_MAIN(TestLinkWindows)
 #include "test_linkwindows.moc"

@@ -3,6 +3,7 @@
 // tree), the refusal of a held port, the notices and their udev rule, the
 // brltty trap read from a made-up sysfs, and the low-latency mode asked of
 // the device on open and given back on close.
+#include "tests/support/TestRegistry.h"
 #include "link/LowLatency.h"
 #include "link/PortHolders.h"
 #include "link/PortNotices.h"
@@ -266,5 +267,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPortHolders)
+TARNIK_TEST_GUILESS_MAIN(TestPortHolders)
 #include "test_portholders.moc"

@@ -1,5 +1,6 @@
 // The map from COM numbers to devices, and the survey of the ports the
 // connection dialog lists.
+#include "tests/support/TestRegistry.h"
 #include "link/PortMap.h"
 #include "link/PortNotices.h"
 #include "link/PortSurvey.h"
@@ -149,5 +150,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPortMap)
+TARNIK_TEST_GUILESS_MAIN(TestPortMap)
 #include "test_portmap.moc"

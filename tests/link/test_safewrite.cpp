@@ -2,6 +2,7 @@
 // the image built over the station's own bytes, only the changed bytes on
 // the wire, the verify and its one full write, stops by the user, and the
 // failures that must leave the station untouched.
+#include "tests/support/TestRegistry.h"
 #include "link/Backups.h"
 #include "link/ImageCodec.h"
 #include "link/SafeWrite.h"
@@ -650,5 +651,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSafeWrite)
+TARNIK_TEST_GUILESS_MAIN(TestSafeWrite)
 #include "test_safewrite.moc"

@@ -3,6 +3,7 @@
 // station (its request log), answers are read within their time limits,
 // pending input is counted and discarded, and a port opens for one program
 // at a time.
+#include "tests/support/TestRegistry.h"
 #include "link/PortMap.h"
 #include "link/SerialDevice.h"
 #include "tests/support/StationTestSupport.h"
@@ -134,5 +135,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSerialDevice)
+TARNIK_TEST_GUILESS_MAIN(TestSerialDevice)
 #include "test_serialdevice.moc"

@@ -2,6 +2,7 @@
 // line settings, exclusive open, the request on the wire, the answer
 // collected byte by byte, the stop at the first missing byte, purging of
 // stale bytes and the progress after every byte.
+#include "tests/support/TestRegistry.h"
 #include "link/SerialLine.h"
 #include "link/TransferProgress.h"
 #include "tests/support/StationTestSupport.h"
@@ -272,5 +273,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSerialLine)
+TARNIK_TEST_GUILESS_MAIN(TestSerialLine)
 #include "test_serialline.moc"

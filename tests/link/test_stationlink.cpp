@@ -2,6 +2,7 @@
 // the PWM power, with every failure the station can show. Checks the
 // journal entries, the results, the requests on the wire (the station's
 // request log) and the station's memory after a write.
+#include "tests/support/TestRegistry.h"
 #include "app/Convert.h"
 #include "link/ImageCodec.h"
 #include "link/SerialLine.h"
@@ -576,5 +577,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStationLink)
+TARNIK_TEST_GUILESS_MAIN(TestStationLink)
 #include "test_stationlink.moc"

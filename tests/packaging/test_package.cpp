@@ -1,6 +1,7 @@
 // The Debian package: built with CPack from this build tree, its contents
 // and control fields, the launcher run from the unpacked tree as a user
 // would run it, and the lint tools' verdicts where they are installed.
+#include "tests/support/TestRegistry.h"
 #include <QDir>
 #include <QDirIterator>
 #include <QDomDocument>
@@ -310,5 +311,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPackage)
+TARNIK_TEST_MAIN(TestPackage)
 #include "test_package.moc"

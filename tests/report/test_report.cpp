@@ -1,5 +1,6 @@
 // The printed report: band split and page count on real PDF output, the
 // channel table's rows and texts, the settings values and FormatHz.
+#include "tests/support/TestRegistry.h"
 #include "report/Fprint.h"
 #include "tests/app/ProgramHarness.h"
 #include "tests/support/TestRunDir.h"
@@ -419,5 +420,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestReport)
+TARNIK_TEST_MAIN(TestReport)
 #include "test_report.moc"

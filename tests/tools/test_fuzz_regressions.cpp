@@ -2,6 +2,7 @@
 // crashed, hung or broke an invariant) and every seed under
 // tests/fuzz-seeds/<target>/, run through the same fuzz target the
 // libFuzzer harness runs. A broken invariant aborts the test.
+#include "tests/support/TestRegistry.h"
 #include "tools/fuzz/FuzzTargets.h"
 #include <QDir>
 #include <QFile>
@@ -60,5 +61,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFuzzRegressions)
+TARNIK_TEST_GUILESS_MAIN(TestFuzzRegressions)
 #include "test_fuzz_regressions.moc"

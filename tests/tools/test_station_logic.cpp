@@ -1,5 +1,6 @@
 // The simulated station's logic without a line: request parsing and
 // resynchronisation, the fault plan, the protocol engine, the options.
+#include "tests/support/TestRegistry.h"
 #include "tools/station/FaultPlan.h"
 #include "tools/station/RequestParser.h"
 #include "tools/station/StationEngine.h"
@@ -429,5 +430,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStationLogic)
+TARNIK_TEST_GUILESS_MAIN(TestStationLogic)
 #include "test_station_logic.moc"

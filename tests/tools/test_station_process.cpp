@@ -1,5 +1,6 @@
 // The simulated station as the programmer meets it: a separate process on a
 // pseudo-terminal, talked to through QSerialPort.
+#include "tests/support/TestRegistry.h"
 #include "link/ImageCodec.h"
 #include "tests/tools/StationClient.h"
 #include "tests/tools/StationProcess.h"
@@ -557,5 +558,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStationProcess)
+TARNIK_TEST_GUILESS_MAIN(TestStationProcess)
 #include "test_station_process.moc"

@@ -1,5 +1,6 @@
 // The drawn push button: caption lines, picture layouts, state looks and
 // the mouse and timer rules of its states.
+#include "tests/support/TestRegistry.h"
 #include "KitTestSupport.h"
 #include "tests/support/TestRunDir.h"
 #include "widgets/Frbutton.h"
@@ -535,5 +536,5 @@ void TestButton::clickSentToTheFrameItself()
     QCOMPARE(button->State(), int(Tfr_button::Normal));
 }
 
-QTEST_MAIN(TestButton)
+TARNIK_TEST_MAIN(TestButton)
 #include "test_button.moc"

@@ -1,4 +1,5 @@
 // The gradient band that every background of the kit is made of.
+#include "tests/support/TestRegistry.h"
 #include "KitTestSupport.h"
 #include "widgets/U_drawing.h"
 #include <QElapsedTimer>
@@ -207,5 +208,5 @@ void TestGradient::pixmapForm()
     QCOMPARE(At(img, 1, 17).red(), 194);
 }
 
-QTEST_MAIN(TestGradient)
+TARNIK_TEST_MAIN(TestGradient)
 #include "test_gradient.moc"

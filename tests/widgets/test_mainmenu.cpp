@@ -1,5 +1,6 @@
 // The menu bar: title edges and hit tests, the highlight, the drop-down's
 // layout and position, menu mode, and picking.
+#include "tests/support/TestRegistry.h"
 #include "KitTestSupport.h"
 #include "widgets/Frmainmenu.h"
 #include "widgets/PaintBox.h"
@@ -457,5 +458,5 @@ void TestMainMenu::disabledBarDisablesItsDropDown()
     QVERIFY(bar->DropDown()->isEnabled());
 }
 
-QTEST_MAIN(TestMainMenu)
+TARNIK_TEST_MAIN(TestMainMenu)
 #include "test_mainmenu.moc"

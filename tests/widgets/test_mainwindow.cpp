@@ -1,6 +1,7 @@
 // The widget kit at work in the whole program: the splash while the rows
 // are built, and the main window's menu bar, panels, buttons and progress
 // bar.
+#include "tests/support/TestRegistry.h"
 #include "KitTestSupport.h"
 #include "app/ErrorBox.h"
 #include "app/Fjournal.h"
@@ -264,5 +265,5 @@ void TestMainWindow::resizeKeepsTheStrips()
     f_main->resize(870, 640);
 }
 
-QTEST_MAIN(TestMainWindow)
+TARNIK_TEST_MAIN(TestMainWindow)
 #include "test_mainwindow.moc"

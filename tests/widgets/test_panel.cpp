@@ -1,4 +1,5 @@
 // The background panel: bands, outline, caption and hover colour.
+#include "tests/support/TestRegistry.h"
 #include "KitTestSupport.h"
 #include "widgets/Frpanel.h"
 #include "widgets/PaintBox.h"
@@ -186,5 +187,5 @@ void TestPanel::hoverTurnsTheCaptionBlack()
     QVERIFY(!BoundsOf(Shot(panel), Rgb(255, 255, 255)).isNull());
 }
 
-QTEST_MAIN(TestPanel)
+TARNIK_TEST_MAIN(TestPanel)
 #include "test_panel.moc"

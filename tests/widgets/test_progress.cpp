@@ -1,5 +1,6 @@
 // The progress bar: grey fill columns, the percentage text, and painting
 // at once inside SetPosition.
+#include "tests/support/TestRegistry.h"
 #include "KitTestSupport.h"
 #include "widgets/Frprogress.h"
 #include "widgets/PaintBox.h"
@@ -185,5 +186,5 @@ void TestProgress::paintsAtOnceAndOnlyOnChange()
     QCOMPARE(counter.paints, before + 1);
 }
 
-QTEST_MAIN(TestProgress)
+TARNIK_TEST_MAIN(TestProgress)
 #include "test_progress.moc"

@@ -1,5 +1,6 @@
 // The splash and About windows: their parts, the logo over the panel's
 // gradient, the splash painting as it advances, and the About button.
+#include "tests/support/TestRegistry.h"
 #include "KitTestSupport.h"
 #include "tests/support/TestRunDir.h"
 #include "widgets/Fabout.h"
@@ -227,5 +228,5 @@ void TestWindows::missingLogoFailsBothWindows()
     QVERIFY_THROWS_EXCEPTION(std::exception, Tf_startup());
 }
 
-QTEST_MAIN(TestWindows)
+TARNIK_TEST_MAIN(TestWindows)
 #include "test_windows.moc"
