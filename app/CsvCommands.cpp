@@ -1,7 +1,7 @@
 // Export and import of the channel table as CSV (Файл menu). The format and
 // the check of every row live in ChannelCsv; this applies the result.
 #include "app/EditHistory.h"
-#include "app/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 #include "app/FileDialogs.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
@@ -15,7 +15,7 @@
 
 void Tf_main::ExportCsvClick()
 {
-    if (stationBusy)
+    if (StationBusy())
         return;
     const QString path = ChosenFile(sdCsv);
     if (!path.isEmpty())
@@ -24,7 +24,7 @@ void Tf_main::ExportCsvClick()
 
 void Tf_main::ImportCsvClick()
 {
-    if (stationBusy)
+    if (StationBusy())
         return;
     const QString path = ChosenFile(odCsv);
     if (!path.isEmpty())

@@ -2,7 +2,7 @@
 // the main window's commands see them.
 #include "app/EditHistory.h"
 #include "app/Main.h"
-#include "app/ProgramTitle.h"
+#include "widgets/ProgramTitle.h"
 #include "app/SetAsideQuestion.h"
 #include "editors/Fchannels.h"
 #include "editors/Frreccord.h"

@@ -1,6 +1,6 @@
 // The open and save commands for programmer files, and the glue between the
 // file's values and the editors' controls.
-#include "app/Convert.h"
+#include "document/Convert.h"
 #include "app/EditHistory.h"
 #include "app/FileDialogs.h"
 #include "app/Fjournal.h"
@@ -143,7 +143,7 @@ bool Tf_main::LoadProgrammerFile(const QString& path)
 
 void Tf_main::fr_button4PClick(QObject*)
 {
-    if (stationBusy || !MaySetAsideEdits())
+    if (StationBusy() || !MaySetAsideEdits())
         return;
     const QString path = ChosenFile(od);
     if (!path.isEmpty())
@@ -152,7 +152,7 @@ void Tf_main::fr_button4PClick(QObject*)
 
 void Tf_main::fr_button5PClick(QObject*)
 {
-    if (!stationBusy)
+    if (!StationBusy())
         SaveCommand();
 }
 

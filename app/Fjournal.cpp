@@ -1,6 +1,6 @@
 #include "app/Fjournal.h"
-#include "app/JournalIcons.h"
-#include "app/LocaleFormats.h"
+#include "widgets/JournalIcons.h"
+#include "document/LocaleFormats.h"
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,11 +1,11 @@
 #include "app/Main.h"
-#include "app/Catalogue.h"
+#include "document/Catalogue.h"
 #include "app/EditHistory.h"
-#include "app/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 #include "app/FileDialogs.h"
-#include "app/ProgramTitle.h"
+#include "widgets/ProgramTitle.h"
 #include "app/Fjournal.h"
-#include "app/StartDir.h"
+#include "document/StartDir.h"
 #include "document/U_xml.h"
 #include "editors/Fchannels.h"
 #include "editors/Fconfig.h"
@@ -37,7 +37,6 @@
 #include <QTreeWidget>
 
 Tf_main* f_main = nullptr;
-TXMLFile* XmlFile = nullptr;
 
 namespace {
 constexpr int MenuHeight = 30;
@@ -174,6 +173,8 @@ Tf_main::Tf_main()
     wire(write_btn, &Tf_main::write_btnPClick);
     wire(stop_btn, &Tf_main::stop_btnPClick);
     connect(stopKey, &QShortcut::activated, this, [this] { stop_btnPClick(stopKey); });
+    connect(&StationGate(), &TExchangeGate::Started, this, &Tf_main::ExchangeStarted);
+    connect(&StationGate(), &TExchangeGate::Ended, this, &Tf_main::ExchangeEnded);
     connect(mmclick, &QAction::triggered, this, [this] { Guarded([this] { mmclickExecute(fr_mainmenu1); }); });
 
     history = new TEditHistory(this);
@@ -184,11 +185,11 @@ Tf_main::Tf_main()
     addAction(undoAction);
     addAction(redoAction);
     connect(undoAction, &QAction::triggered, this, [this] {
-        if (!stationBusy)
+        if (!StationBusy())
             Guarded([this] { history->Undo(); });
     });
     connect(redoAction, &QAction::triggered, this, [this] {
-        if (!stationBusy)
+        if (!StationBusy())
             Guarded([this] { history->Redo(); });
     });
     connect(history, &TEditHistory::Changed, this, &Tf_main::UpdateTitle);
@@ -258,7 +259,7 @@ void Tf_main::FormShow()
 
 void Tf_main::closeEvent(QCloseEvent* e)
 {
-    if (stationBusy) {
+    if (StationBusy()) {
         // The exchange processes window messages; closing now would leave
         // the port open and the catalogue unwritten. Close once it ends.
         closePending = true;
@@ -334,19 +335,19 @@ void Tf_main::SaveSettings()
 
 void Tf_main::fr_button3PClick(QObject*)
 {
-    if (!stationBusy)
+    if (!StationBusy())
         f_search->exec();
 }
 
 void Tf_main::fr_button6PClick(QObject*)
 {
-    if (!stationBusy)
+    if (!StationBusy())
         f_com->exec();
 }
 
 void Tf_main::fr_button7PClick(QObject*)
 {
-    if (!stationBusy)
+    if (!StationBusy())
         f_config->exec();
 }
 
@@ -371,33 +372,28 @@ void Tf_main::SetCommandsEnabled(bool enabled)
 // Asks the running exchange to stop after the byte in progress.
 void Tf_main::stop_btnPClick(QObject*)
 {
-    if (stationBusy)
-        stopRequested = true;
+    StationGate().RequestStop();
 }
 
-Tf_main::StationCommand::StationCommand(Tf_main* w)
-    : window(w)
+Tf_main::StationCommand::StationCommand(Tf_main*)
+    : exchange(StationGate(), f_port ? &f_port->Line() : nullptr)
 {
-    window->stationBusy = true;
-    window->stopRequested = false;
-    window->SetCommandsEnabled(false);
-    window->stop_btn->show();
-    window->stopKey->setEnabled(true);
-    if (f_port)
-        f_port->Line().SetCancelCheck([w] { return w->stopRequested; });
 }
 
-Tf_main::StationCommand::~StationCommand()
+void Tf_main::ExchangeStarted()
 {
-    if (f_port)
-        f_port->Line().SetCancelCheck({});
-    window->stopKey->setEnabled(false);
-    window->stop_btn->hide();
-    window->stopRequested = false;
-    window->stationBusy = false;
-    window->SetCommandsEnabled(true);
-    if (window->closePending) {
-        window->closePending = false;
-        QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
+    SetCommandsEnabled(false);
+    stop_btn->show();
+    stopKey->setEnabled(true);
+}
+
+void Tf_main::ExchangeEnded()
+{
+    stopKey->setEnabled(false);
+    stop_btn->hide();
+    SetCommandsEnabled(true);
+    if (closePending) {
+        closePending = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     }
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "link/ExchangeGate.h"
 #include <QDomDocument>
 #include <QWidget>
 
@@ -15,9 +16,6 @@ class Tfr_button;
 class Tfr_mainmenu;
 class Tfr_panel;
 class Tfr_progress;
-
-// The program's one XML document access, over the main window's document.
-extern TXMLFile* XmlFile;
 
 // The main window: menu bar, tool buttons, the action row (read, write, set
 // channel, progress), the pages "Каналы" and "Настройки", and the journal.
@@ -133,9 +131,9 @@ public:
     // True while a station exchange runs. The exchange processes window
     // messages, so every command that talks to the station or touches the
     // editors checks this and is refused meanwhile.
-    bool StationBusy() const { return stationBusy; }
+    bool StationBusy() const { return StationGate().Busy(); }
     // True once "Стоп" or Escape asked the running exchange to stop.
-    bool StopRequested() const { return stopRequested; }
+    bool StopRequested() const { return StationGate().StopRequested(); }
 
     // Marks a station exchange for its lifetime: the commands are disabled
     // and the editors locked, "Стоп" is shown and the serial line stops when
@@ -144,12 +142,9 @@ public:
     class StationCommand {
     public:
         explicit StationCommand(Tf_main* window);
-        ~StationCommand();
-        StationCommand(const StationCommand&) = delete;
-        StationCommand& operator=(const StationCommand&) = delete;
 
     private:
-        Tf_main* window;
+        TExchangeGate::Exchange exchange;
     };
 
 protected:
@@ -163,11 +158,12 @@ private:
     QList<Tfr_button*> CommandButtons() const;
 
     void StartHistory();
+    // The gate's exchange began or ended: lock or free the commands.
+    void ExchangeStarted();
+    void ExchangeEnded();
 
     TEditHistory* history = nullptr;
     bool shown = false;
-    bool stationBusy = false;
-    bool stopRequested = false;
     bool closePending = false;
 };
 

@@ -2,7 +2,7 @@
 // 100 x top-level index + sub-item index, names the command.
 #include "app/HelpFile.h"
 #include "app/Main.h"
-#include "app/StartDir.h"
+#include "document/StartDir.h"
 #include "widgets/Fabout.h"
 #include "widgets/Frmainmenu.h"
 #include <QDesktopServices>
@@ -29,7 +29,7 @@ void OpenHelp()
 
 void Tf_main::mmclickExecute(QObject* sender)
 {
-    if (stationBusy)
+    if (StationBusy())
         return;
     const int item = fr_mainmenu1->ItemIndex();
     const int sub = fr_mainmenu1->SubItemIndex();

@@ -5,8 +5,8 @@
 
 void Tf_main::fr_button1PClick(QObject*)
 {
-    if (stationBusy)
+    if (StationBusy())
         return;
     f_print->FillReport();
-    f_print->PreviewModal();
+    f_print->PreviewModal(this);
 }

@@ -1,6 +1,6 @@
 // The read and write commands of the action row.
 #include "app/EditHistory.h"
-#include "app/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 #include "app/Main.h"
 #include "editors/Fchannels.h"
 #include "editors/Fconfig.h"
@@ -17,7 +17,7 @@
 // either page; the error box then names the band.
 void Tf_main::read_btnPClick(QObject*)
 {
-    if (stationBusy || !MaySetAsideEdits())
+    if (StationBusy() || !MaySetAsideEdits())
         return;
     StationCommand exchange(this);
     TTarnikPlus record;
@@ -32,7 +32,7 @@ void Tf_main::read_btnPClick(QObject*)
 // over the station's own image, and only what differs is sent.
 void Tf_main::write_btnPClick(QObject*)
 {
-    if (stationBusy)
+    if (StationBusy())
         return;
     TTarnikPlus record;
     f_channels->SaveToRecord(record);

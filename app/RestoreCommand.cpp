@@ -2,7 +2,7 @@
 // any other 1024-byte image, written into the station by the safe write
 // exactly as it stands.
 #include "app/EditHistory.h"
-#include "app/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 #include "app/Main.h"
 #include "document/FileRead.h"
 #include "link/Backups.h"
@@ -32,7 +32,7 @@ QString ReadStationImageFile(const QString& path, QByteArray& image)
 
 void Tf_main::RestoreFromBackup(QObject*)
 {
-    if (stationBusy || !MaySetAsideEdits())
+    if (StationBusy() || !MaySetAsideEdits())
         return;
     const QString folder = Backups::Folder();
     QDir().mkpath(folder);
@@ -44,7 +44,7 @@ void Tf_main::RestoreFromBackup(QObject*)
 
 void Tf_main::RestoreImageFile(const QString& path)
 {
-    if (stationBusy)
+    if (StationBusy())
         return;
     QByteArray image;
     const QString problem = ReadStationImageFile(path, image);

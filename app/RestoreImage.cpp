@@ -1,12 +1,13 @@
 // The restore once the file's 1024 bytes are in hand: the checks a whole
 // image must pass, what the restore changes in the station, the safe write,
 // and the editors showing the restored configuration.
-#include "app/Convert.h"
+#include "document/U_xml.h"
+#include "document/Convert.h"
 #include "app/EditHistory.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
 #include "app/RestoreQuestions.h"
-#include "app/StartDir.h"
+#include "document/StartDir.h"
 #include "document/RecordDiff.h"
 #include "editors/StationCatalogue.h"
 #include "link/Fportcheck.h"
@@ -20,7 +21,7 @@ constexpr int IconError = 6;
 
 void Tf_main::RestoreImage(const QByteArray& image, const QString& path)
 {
-    if (stationBusy)
+    if (StationBusy())
         return;
     // The checks a programmer file's load makes, and the bits a write of
     // the program's own would leave as they are.

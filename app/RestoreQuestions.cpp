@@ -1,5 +1,5 @@
 #include "app/RestoreQuestions.h"
-#include "app/ProgramTitle.h"
+#include "widgets/ProgramTitle.h"
 #include "editors/StationCatalogue.h"
 #include <QDir>
 #include <QMessageBox>

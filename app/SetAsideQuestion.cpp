@@ -1,5 +1,5 @@
 #include "app/SetAsideQuestion.h"
-#include "app/ProgramTitle.h"
+#include "widgets/ProgramTitle.h"
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>

@@ -21,7 +21,7 @@ void CopyBounds(const TCSpinEdit* from, TCSpinEdit* to)
 // one used last time.
 void Tf_main::fr_button2PClick(QObject*)
 {
-    if (stationBusy || channelRows.isEmpty())
+    if (StationBusy() || channelRows.isEmpty())
         return;
     Tf_setchannel* d = f_setchannel;
     const Tfr_reccord* first = channelRows.first();

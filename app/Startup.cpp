@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
+#include "document/JournalSink.h"
 #include "editors/Fchannels.h"
 #include "editors/Fconfig.h"
 #include "editors/Ffreqedit.h"
@@ -19,6 +20,11 @@ void CreateWindows()
 {
     f_main = new Tf_main;
     f_journal = new Tf_journal(f_main->fr_panel2);
+    // The other windows post their events to the journal through the sink.
+    SetJournalSink([](int icon, const QString& text) {
+        if (f_journal)
+            f_journal->AddEvent(icon, text);
+    });
     f_main->fr_panel2Resize();
     f_startup = new Tf_startup;
     f_channels = new Tf_channels(f_main->TabSheet1, f_startup);
@@ -57,6 +63,7 @@ void DestroyWindows()
     f_channels = nullptr;
     channelRows.clear();
     Destroy(f_startup);
+    SetJournalSink({});
     f_journal = nullptr;
     Destroy(f_main);
 }

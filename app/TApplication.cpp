@@ -1,5 +1,5 @@
 #include "app/TApplication.h"
-#include "app/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 #include <QLibraryInfo>
 #include <QTranslator>
 

@@ -1,10 +1,10 @@
 // Tarnik programmer: reads, edits and writes the configuration of Tarnik
 // two-way radio stations over a serial port.
-#include "app/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 #include "app/Main.h"
 #include "app/Startup.h"
 #include "app/TApplication.h"
-#include "app/UserFolder.h"
+#include "document/UserFolder.h"
 
 int main(int argc, char** argv)
 {

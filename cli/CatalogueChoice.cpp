@@ -1,5 +1,5 @@
 #include "cli/CatalogueChoice.h"
-#include "app/UserFolder.h"
+#include "document/UserFolder.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 #include "document/U_xml.h"
-#include "app/LocaleFormats.h"
+#include "document/LocaleFormats.h"
 #include "document/Cp1251.h"
 #include "document/FileRead.h"
 #include <QDateTime>
@@ -10,6 +10,8 @@
 #include <QStringEncoder>
 #include <QXmlStreamReader>
 #include <algorithm>
+
+TXMLFile* XmlFile = nullptr;
 
 namespace {
 

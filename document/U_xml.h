@@ -85,6 +85,10 @@ private:
     QString loadError;
 };
 
+// The program's one XML document access, over the main window's document
+// (set while the main window lives, null otherwise).
+extern TXMLFile* XmlFile;
+
 // Serialises a document as its declaration asks (windows-1251 when it names
 // that encoding, UTF-8 otherwise), escaping what the encoding cannot hold.
 // Returns false when the declared encoding is unknown.

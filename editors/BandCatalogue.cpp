@@ -1,5 +1,5 @@
 #include "editors/BandCatalogue.h"
-#include "app/Convert.h"
+#include "document/Convert.h"
 #include "document/U_xml.h"
 #include <limits>
 

@@ -1,5 +1,5 @@
 #include "editors/EditorState.h"
-#include "app/Convert.h"
+#include "document/Convert.h"
 #include "editors/Fchannels.h"
 #include "editors/Frnoiselevels.h"
 #include "editors/Frreccord.h"

@@ -1,5 +1,5 @@
 #include "editors/Fchannels.h"
-#include "app/Fjournal.h"
+#include "document/JournalSink.h"
 #include "editors/Frreccord.h"
 #include "link/StationRecord.h"
 #include "widgets/CSpinEdit.h"
@@ -109,8 +109,7 @@ void Tf_channels::PaintBox1Paint()
 
 void Tf_channels::CreationTimer()
 {
-    if (f_journal)
-        f_journal->AddEvent(0, QStringLiteral("Пожайлуста подождите..."));
+    AddJournalEvent(0, QStringLiteral("Пожайлуста подождите..."));
     ScrollBox1->show();
     QApplication::processEvents();
     Creation->stop();
@@ -121,8 +120,7 @@ void Tf_channels::CreationTimer()
         row->show();
         QApplication::processEvents();
     }
-    if (f_journal)
-        f_journal->AddEvent(5, QStringLiteral("Можно начинать к работу"));
+    AddJournalEvent(5, QStringLiteral("Можно начинать к работу"));
     QApplication::processEvents();
 }
 

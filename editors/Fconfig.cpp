@@ -1,5 +1,5 @@
 #include "editors/Fconfig.h"
-#include "app/StartDir.h"
+#include "document/StartDir.h"
 #include "editors/Fchannels.h"
 #include "editors/Frreccord.h"
 #include "widgets/DialogParts.h"

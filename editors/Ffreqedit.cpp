@@ -1,7 +1,6 @@
 #include "editors/Ffreqedit.h"
-#include "app/StartDir.h"
+#include "document/StartDir.h"
 #include "editors/FrequencyEntry.h"
-#include "editors/Fsettings.h"
 #include "widgets/CSpinEdit.h"
 #include "widgets/DialogParts.h"
 #include "widgets/Frbutton.h"

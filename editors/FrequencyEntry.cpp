@@ -2,6 +2,8 @@
 #include <algorithm>
 #include <limits>
 
+int frequencyStep = 100;
+
 int FrequencyEntryHz(const QString& text, int stepHz)
 {
     if (text.size() <= 3)

@@ -1,6 +1,10 @@
 #pragma once
 #include <QString>
 
+// The frequency step of the current band in hertz; set by the band change
+// of the settings page, read by the frequency entry dialog.
+extern int frequencyStep;
+
 // The frequency typed into the frequency entry field, in hertz. The text is
 // read as the field shows it: two digit positions, the fixed space, three
 // digit positions, a blank for every unfilled position ("45 125",

@@ -1,5 +1,5 @@
 #include "editors/Fsetchannel.h"
-#include "app/StartDir.h"
+#include "document/StartDir.h"
 #include "editors/AutoRepeat.h"
 #include "editors/CtcssTones.h"
 #include "editors/Fconfig.h"

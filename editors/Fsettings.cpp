@@ -1,7 +1,9 @@
 #include "editors/Fsettings.h"
-#include "app/ErrorBox.h"
-#include "app/Main.h"
-#include "app/StartDir.h"
+#include "document/U_xml.h"
+#include "link/ExchangeGate.h"
+#include "link/Fcomsettings.h"
+#include "widgets/ErrorBox.h"
+#include "document/StartDir.h"
 #include "editors/BandCatalogue.h"
 #include "editors/Fchannels.h"
 #include "editors/Frnoiselevels.h"
@@ -18,7 +20,6 @@
 #include <QScrollArea>
 #include <QSlider>
 
-int frequencyStep = 100;
 Tf_settings* f_settings = nullptr;
 
 namespace {
@@ -249,14 +250,10 @@ void Tf_settings::Button1Click()
 {
     if (!f_port)
         return;
-    if (!f_main) {
-        f_port->WritePwmPower(TrackBar2->value());
-        return;
-    }
     // A station exchange of its own: one at a time, and the main window's
     // commands wait for it.
-    if (f_main->StationBusy())
+    if (StationGate().Busy())
         return;
-    Tf_main::StationCommand exchange(f_main);
+    TExchangeGate::Exchange exchange(StationGate(), &f_port->Line());
     f_port->WritePwmPower(TrackBar2->value());
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "editors/FrequencyEntry.h"
 #include <QVector>
 #include <QWidget>
 
@@ -13,10 +14,6 @@ class QSlider;
 class Tfr_noiselevel;
 struct TBandLimits;
 struct TTarnikPlus;
-
-// The frequency step of the current band in hertz; set by the band change,
-// read by the frequency entry dialog.
-extern int frequencyStep;
 
 // The "Настройки" page: every station setting that is not the channel
 // table. It owns the band choice, which sets the limits and step of every

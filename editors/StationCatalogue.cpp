@@ -1,5 +1,5 @@
 #include "editors/StationCatalogue.h"
-#include "app/Convert.h"
+#include "document/Convert.h"
 #include "editors/CtcssTones.h"
 #include "editors/StationFrequencyCheck.h"
 #include "link/ImageCodec.h"

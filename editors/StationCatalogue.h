@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Catalogue.h"
+#include "document/Catalogue.h"
 #include "editors/BandCatalogue.h"
 #include <QByteArray>
 #include <QString>

@@ -1,5 +1,5 @@
 #include "link/Backups.h"
-#include "app/UserFolder.h"
+#include "document/UserFolder.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 #include "link/Fcomsettings.h"
-#include "app/StartDir.h"
+#include "document/StartDir.h"
 #include "link/PortNotices.h"
 #include "link/PortSurvey.h"
 #include "widgets/DialogParts.h"

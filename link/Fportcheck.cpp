@@ -1,5 +1,5 @@
 #include "link/Fportcheck.h"
-#include "app/Fjournal.h"
+#include "document/JournalSink.h"
 #include "link/Fcomsettings.h"
 #include "link/ImageCodec.h"
 #include "link/ProgressBarSink.h"
@@ -37,7 +37,7 @@ TConnectionChoice ChosenConnection()
 
 void Log(int icon, const QString& text)
 {
-    f_journal->AddEvent(icon, text);
+    AddJournalEvent(icon, text);
 }
 
 } // namespace

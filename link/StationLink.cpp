@@ -1,5 +1,5 @@
 #include "link/StationLink.h"
-#include "app/Convert.h"
+#include "document/Convert.h"
 #include "link/ExchangeGuards.h"
 #include "link/ImageCodec.h"
 #include "link/PortNotices.h"

@@ -1,5 +1,4 @@
 #include "report/Fprint.h"
-#include "app/Main.h"
 #include "editors/Fchannels.h"
 #include "editors/Frnoiselevels.h"
 #include "editors/Frreccord.h"
@@ -265,13 +264,13 @@ int Tf_print::Print(QPrinter* printer)
     return report.Render(printer, from, to);
 }
 
-void Tf_print::PreviewModal()
+void Tf_print::PreviewModal(QWidget* parent)
 {
     QPrinter printer(QPrinter::HighResolution);
     report.SetUpPage(&printer);
     printer.setCopyCount(1);
     printer.setFromTo(1, 4);
-    QPrintPreviewDialog preview(&printer, f_main ? static_cast<QWidget*>(f_main) : this);
+    QPrintPreviewDialog preview(&printer, parent ? parent : this);
     preview.setWindowTitle(windowTitle());
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { Print(p); });
     ShowAtActualSize(preview);

@@ -76,9 +76,10 @@ public:
     // 45, 75, 100), n of which there are.
     void DrawChannelTable(TReportImage* image, int k, const QVector<int>& channels, int n);
 
-    // The print preview of the filled report, modal; the user prints or
+    // The print preview of the filled report, modal over the parent (the
+    // main window; this window when none is given); the user prints or
     // saves as PDF from it.
-    void PreviewModal();
+    void PreviewModal(QWidget* parent = nullptr);
 
     // Prints the report onto the printer, honouring a chosen page range.
     // Returns the number of pages emitted.

@@ -1,5 +1,5 @@
 #include "report/ReportBands.h"
-#include "app/LocaleFormats.h"
+#include "document/LocaleFormats.h"
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>

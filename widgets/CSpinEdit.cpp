@@ -1,5 +1,5 @@
 #include "widgets/CSpinEdit.h"
-#include "app/Convert.h"
+#include "document/Convert.h"
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>

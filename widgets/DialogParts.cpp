@@ -1,5 +1,5 @@
 #include "widgets/DialogParts.h"
-#include "app/StartDir.h"
+#include "document/StartDir.h"
 #include "widgets/Frbutton.h"
 #include "widgets/Frpanel.h"
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "widgets/LogoPicture.h"
-#include "app/Convert.h"
-#include "app/StartDir.h"
+#include "document/Convert.h"
+#include "document/StartDir.h"
 #include "widgets/TransparentBitmap.h"
 #include <QImage>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers for tests that start the whole program: start and wait for the
 // catalogue, read the journal, and take a snapshot of every editor value.
-#include "app/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
 #include "app/SetAsideQuestion.h"

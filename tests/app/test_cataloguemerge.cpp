@@ -1,8 +1,8 @@
 // Bringing a user's catalogue up to a newer shipped one: what the user's
 // file lacks comes in, what it has stays.
 #include "tests/support/TestRegistry.h"
-#include "app/Catalogue.h"
-#include "app/CatalogueMerge.h"
+#include "document/Catalogue.h"
+#include "document/CatalogueMerge.h"
 #include "document/Cp1251.h"
 #include "document/U_xml.h"
 #include "tests/editors/ProgramWindows.h"

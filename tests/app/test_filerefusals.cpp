@@ -3,8 +3,8 @@
 // programmer file are refused within a second while the window goes on
 // painting; long error lists are cut; no library's text reaches a box.
 #include "tests/support/TestRegistry.h"
-#include "app/Convert.h"
-#include "app/ErrorBox.h"
+#include "document/Convert.h"
+#include "widgets/ErrorBox.h"
 #include "document/FileRead.h"
 #include "tests/editors/ProgramWindows.h"
 #include "widgets/Frbutton.h"

@@ -1,10 +1,10 @@
 // Start-up, the main window, the catalogue at start and its write-back at
 // close, and failures during start-up.
 #include "tests/support/TestRegistry.h"
-#include "app/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
-#include "app/StartDir.h"
+#include "document/StartDir.h"
 #include "app/Startup.h"
 #include "editors/Fchannels.h"
 #include "editors/Fconfig.h"

@@ -6,7 +6,7 @@
 // Escape stop a transfer; a backup image goes back into the station.
 #include "tests/support/TestRegistry.h"
 #include "app/EditHistory.h"
-#include "app/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 #include "app/RestoreQuestions.h"
 #include "editors/Fconfig.h"
 #include "link/ImageCodec.h"

@@ -3,7 +3,7 @@
 //   tarnik-save-loop vtr <path>        programmer files with time-out 1, 2, 1, ...
 //   tarnik-save-loop catalogue <path>  the catalogue's write-back with port 1, 2, 1, ...
 // Prints "saving" once the first save has begun.
-#include "app/Catalogue.h"
+#include "document/Catalogue.h"
 #include "document/ProgrammerFile.h"
 #include "document/U_xml.h"
 #include <QCoreApplication>

@@ -3,8 +3,8 @@
 // save and during the backup of a safe write: a clear error, no hang, the
 // earlier file intact, no success.
 #include "tests/support/TestRegistry.h"
-#include "app/Catalogue.h"
-#include "app/Convert.h"
+#include "document/Catalogue.h"
+#include "document/Convert.h"
 #include "document/ProgrammerFile.h"
 #include "document/U_xml.h"
 #include "link/SafeWrite.h"

@@ -2,7 +2,7 @@
 // the old or a new complete document, never a mix, a truncated or an empty
 // one.
 #include "tests/support/TestRegistry.h"
-#include "app/Catalogue.h"
+#include "document/Catalogue.h"
 #include "document/ProgrammerFile.h"
 #include "document/U_xml.h"
 #include "tests/support/TestRunDir.h"

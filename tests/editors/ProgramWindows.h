@@ -6,7 +6,7 @@
 // counted. Unless the test has set up its own ports directory, every COM
 // number leads nowhere, so the machine's own serial ports never show
 // through. Everything is destroyed with the object.
-#include "app/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
 #include "app/SetAsideQuestion.h"

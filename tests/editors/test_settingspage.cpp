@@ -3,7 +3,7 @@
 // refusals of an unknown band and of a bad catalogue, the noise-level rows
 // and "Установить".
 #include "tests/support/TestRegistry.h"
-#include "app/Convert.h"
+#include "document/Convert.h"
 #include "editors/Ffreqedit.h"
 #include "editors/Fconfig.h"
 #include "link/StationRecord.h"

@@ -2,7 +2,7 @@
 // the station search, and the diagnostic window's grid, with the simulated
 // station behind the ports.
 #include "tests/support/TestRegistry.h"
-#include "app/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
 #include "app/Startup.h"

@@ -3,7 +3,7 @@
 // journal entries, the results, the requests on the wire (the station's
 // request log) and the station's memory after a write.
 #include "tests/support/TestRegistry.h"
-#include "app/Convert.h"
+#include "document/Convert.h"
 #include "link/ImageCodec.h"
 #include "link/SerialLine.h"
 #include "link/StationLink.h"

@@ -1,5 +1,5 @@
 #include "tests/support/TestRunDir.h"
-#include "app/StartDir.h"
+#include "document/StartDir.h"
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>

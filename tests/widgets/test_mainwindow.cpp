@@ -3,7 +3,7 @@
 // bar.
 #include "tests/support/TestRegistry.h"
 #include "KitTestSupport.h"
-#include "app/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 #include "app/Fjournal.h"
 #include "app/Main.h"
 #include "app/SetAsideQuestion.h"

@@ -7,7 +7,7 @@
 // Exit code 0 when the user's file is up to date (merged or nothing to
 // add), 1 when a file cannot be read or the result cannot be saved; the
 // user's file is then left as it was.
-#include "app/CatalogueMerge.h"
+#include "document/CatalogueMerge.h"
 #include <QCoreApplication>
 #include <cstdio>
 

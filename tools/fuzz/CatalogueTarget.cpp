@@ -1,7 +1,7 @@
 // The catalogue as the program reads it at start (with the band change of
 // band 1), then its write-back at close and the reading again.
-#include "app/Catalogue.h"
-#include "app/Convert.h"
+#include "document/Catalogue.h"
+#include "document/Convert.h"
 #include "document/U_xml.h"
 #include "editors/BandCatalogue.h"
 #include "tools/fuzz/FuzzTargets.h"

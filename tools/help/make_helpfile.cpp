@@ -12,7 +12,7 @@
 // pictures folder (a '-' in the name stands for a space), shown with its key
 // colour made transparent, as the buttons show it.
 #include "Mhtml.h"
-#include "app/JournalIcons.h"
+#include "widgets/JournalIcons.h"
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/StartDir.h"
+#include "document/StartDir.h"
 #include <QDir>
 
 QString StartDir = QDir::currentPath();

@@ -1,6 +1,6 @@
-#include "app/ErrorBox.h"
-#include "app/ProgramTitle.h"
-#include "app/Convert.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/ProgramTitle.h"
+#include "document/Convert.h"
 #include <QApplication>
 #include <QMessageBox>
 #include <new>

@@ -1,4 +1,4 @@
-#include "app/Convert.h"
+#include "document/Convert.h"
 #include <limits>
 
 EProgramError::EProgramError(const QString& message)

@@ -1,7 +1,7 @@
 // Reading the catalogue and writing back the remembered choices.
 #include "tests/support/TestRegistry.h"
-#include "app/Catalogue.h"
-#include "app/Convert.h"
+#include "document/Catalogue.h"
+#include "document/Convert.h"
 #include "document/U_xml.h"
 #include "tests/support/TestRunDir.h"
 #include <QDir>

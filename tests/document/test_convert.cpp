@@ -1,6 +1,6 @@
 // Number and truth-value conversion of catalogue and file texts.
 #include "tests/support/TestRegistry.h"
-#include "app/Convert.h"
+#include "document/Convert.h"
 #include <QtTest>
 
 class TestConvert : public QObject {

@@ -1,5 +1,5 @@
-#include "app/Catalogue.h"
-#include "app/Convert.h"
+#include "document/Catalogue.h"
+#include "document/Convert.h"
 #include "document/U_xml.h"
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "app/LocaleFormats.h"
+#include "document/LocaleFormats.h"
 #include <QLocale>
 
 QString LongTimeText(const QTime& time)

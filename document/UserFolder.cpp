@@ -1,6 +1,6 @@
-#include "app/UserFolder.h"
-#include "app/CatalogueMerge.h"
-#include "app/StartDir.h"
+#include "document/UserFolder.h"
+#include "document/CatalogueMerge.h"
+#include "document/StartDir.h"
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>

@@ -1,4 +1,4 @@
-#include "app/JournalIcons.h"
+#include "widgets/JournalIcons.h"
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>

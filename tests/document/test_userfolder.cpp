@@ -3,7 +3,7 @@
 // kept, the pictures and help brought level with the shipped ones, and
 // failures said rather than hidden.
 #include "tests/support/TestRegistry.h"
-#include "app/UserFolder.h"
+#include "document/UserFolder.h"
 #include "document/Cp1251.h"
 #include "document/U_xml.h"
 #include "tests/support/TestRunDir.h"

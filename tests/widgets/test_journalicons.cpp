@@ -1,7 +1,7 @@
 // The nine journal icons: size, transparent background, and that each
 // index shows its own picture.
 #include "tests/support/TestRegistry.h"
-#include "app/JournalIcons.h"
+#include "widgets/JournalIcons.h"
 #include <QtTest>
 
 namespace {

@@ -1,5 +1,5 @@
-#include "app/CatalogueMerge.h"
-#include "app/Convert.h"
+#include "document/CatalogueMerge.h"
+#include "document/Convert.h"
 #include "document/U_xml.h"
 #include <QDomDocument>
 #include <QStringList>

@@ -1,0 +1,3 @@
+#pragma once
+// A window of the shell.
+class Tf_main;

@@ -1,0 +1,2 @@
+#include "editors/Fsettings.h"
+#include "link/Fportcheck.h"

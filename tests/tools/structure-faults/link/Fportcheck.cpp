@@ -1,0 +1,2 @@
+#include "link/Fportcheck.h"
+#include "editors/Fsettings.h"
