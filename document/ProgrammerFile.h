@@ -6,14 +6,21 @@
 
 class TXMLFile;
 
-// One channel as a programmer file holds it: frequencies in hertz, tones as
-// item indexes of the tone lists (-1 for none).
+// One channel in the editors' terms, as a programmer file and a channel row
+// hold it: frequencies in hertz, tones as item indexes of the tone lists
+// (-1 for none). The station record's channel (TTarnikRec) stays a type of
+// its own: whole kilohertz, transmit first, as the station image has it.
 struct TProgrammerChannel {
     bool enable = false;
     int rxHz = 0;
     int txHz = 0;
     int ctcssRx = 0;
     int ctcssTx = 0;
+    bool operator==(const TProgrammerChannel& o) const
+    {
+        return enable == o.enable && rxHz == o.rxHz && txHz == o.txHz && ctcssRx == o.ctcssRx
+            && ctcssTx == o.ctcssTx;
+    }
 };
 
 // Every value of a programmer file (.vtr), in the terms of the editors:

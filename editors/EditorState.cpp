@@ -30,8 +30,7 @@ QList<QCheckBox*> Flags()
 
 bool TRowState::operator==(const TRowState& o) const
 {
-    return enable == o.enable && rxHz == o.rxHz && txHz == o.txHz && toneRx == o.toneRx && toneTx == o.toneTx
-        && rxBounds == o.rxBounds && txBounds == o.txBounds;
+    return values == o.values && rxBounds == o.rxBounds && txBounds == o.txBounds;
 }
 
 bool TEditorState::operator==(const TEditorState& o) const
@@ -57,11 +56,11 @@ TEditorState CaptureEditors()
     s.bandShown = f_settings->bandShown;
     for (const Tfr_reccord* row : channelRows) {
         TRowState r;
-        r.enable = row->CheckBox1->isChecked();
-        r.rxHz = ShownValue(row->CSpinEdit1);
-        r.txHz = ShownValue(row->CSpinEdit2);
-        r.toneRx = row->ComboBox1->currentIndex();
-        r.toneTx = row->ComboBox2->currentIndex();
+        r.values.enable = row->CheckBox1->isChecked();
+        r.values.rxHz = ShownValue(row->CSpinEdit1);
+        r.values.txHz = ShownValue(row->CSpinEdit2);
+        r.values.ctcssRx = row->ComboBox1->currentIndex();
+        r.values.ctcssTx = row->ComboBox2->currentIndex();
         r.rxBounds = Bounds(row->CSpinEdit1);
         r.txBounds = Bounds(row->CSpinEdit2);
         s.rows << r;
@@ -90,10 +89,10 @@ void RestoreEditors(const TEditorState& s)
         Tfr_reccord* row = channelRows[i];
         Tfr_reccord::SetBounds(row->CSpinEdit1, r.rxBounds[0], r.rxBounds[1], r.rxBounds[2]);
         Tfr_reccord::SetBounds(row->CSpinEdit2, r.txBounds[0], r.txBounds[1], r.txBounds[2]);
-        row->CheckBox1->setChecked(r.enable);
-        row->LoadFrequencies(r.rxHz, r.txHz);
-        row->ComboBox1->setCurrentIndex(r.toneRx);
-        row->ComboBox2->setCurrentIndex(r.toneTx);
+        row->CheckBox1->setChecked(r.values.enable);
+        row->LoadFrequencies(r.values.rxHz, r.values.txHz);
+        row->ComboBox1->setCurrentIndex(r.values.ctcssRx);
+        row->ComboBox2->setCurrentIndex(r.values.ctcssTx);
     }
 }
 
@@ -101,19 +100,12 @@ QVector<TProgrammerChannel> ChannelValues(const TEditorState& state)
 {
     QVector<TProgrammerChannel> channels;
     for (const TRowState& r : state.rows)
-        channels << TProgrammerChannel{r.enable, r.rxHz, r.txHz, r.toneRx, r.toneTx};
+        channels << r.values;
     return channels;
 }
 
 void SetChannelValues(TEditorState& state, const QVector<TProgrammerChannel>& channels)
 {
-    for (int i = 0; i < state.rows.size() && i < channels.size(); ++i) {
-        TRowState& r = state.rows[i];
-        const TProgrammerChannel& c = channels[i];
-        r.enable = c.enable;
-        r.rxHz = c.rxHz;
-        r.txHz = c.txHz;
-        r.toneRx = c.ctcssRx;
-        r.toneTx = c.ctcssTx;
-    }
+    for (int i = 0; i < state.rows.size() && i < channels.size(); ++i)
+        state.rows[i].values = channels[i];
 }

@@ -6,11 +6,7 @@
 // One channel row as the editors show it: its values and the bounds and
 // step of its two frequency fields.
 struct TRowState {
-    bool enable = false;
-    int rxHz = 0;
-    int txHz = 0;
-    int toneRx = 0;
-    int toneTx = 0;
+    TProgrammerChannel values;
     std::array<int, 3> rxBounds{};   // min, max, step
     std::array<int, 3> txBounds{};
     bool operator==(const TRowState& o) const;

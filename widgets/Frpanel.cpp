@@ -1,5 +1,5 @@
 #include "widgets/Frpanel.h"
-#include "widgets/HoverTest.h"
+#include "widgets/CursorOver.h"
 #include "widgets/KitFont.h"
 #include "widgets/PaintBox.h"
 #include "widgets/U_drawing.h"

@@ -1,4 +1,5 @@
 #include "widgets/JournalIcons.h"
+#include "widgets/ShapePrimitives.h"
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -15,20 +16,14 @@ const QColor MetalLight(232, 236, 242);
 const QColor Brass(222, 176, 52);
 const QColor BrassDark(128, 92, 16);
 
+// A vertical gradient from top to bottom (the icons' gradients span the
+// whole width).
 QBrush Vertical(qreal top, qreal bottom, QColor from, QColor to)
 {
-    QLinearGradient g(0, top, 0, bottom);
-    g.setColorAt(0, from);
-    g.setColorAt(1, to);
-    return QBrush(g);
+    return Shapes::Vertical(QRectF(0, top, Size, bottom - top), from, to);
 }
 
-void Outlined(QPainter& p, const QPainterPath& path, const QBrush& fill, QColor outline)
-{
-    p.setBrush(fill);
-    p.setPen(QPen(outline, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawPath(path);
-}
+using Shapes::Outlined;
 
 QPainterPath Rect(qreal x, qreal y, qreal w, qreal h)
 {
@@ -138,11 +133,7 @@ void Tick(QPainter& p)
     tick.moveTo(2.5, 8.5);
     tick.lineTo(6.5, 12.5);
     tick.lineTo(13.5, 3.5);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(18, 100, 30), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(tick);
-    p.setPen(QPen(QColor(84, 200, 72), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(tick);
+    Shapes::RimmedStroke(p, tick, 4, QColor(18, 100, 30), QColor(84, 200, 72));
 }
 
 void Cross(QPainter& p)

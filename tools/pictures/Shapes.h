@@ -1,4 +1,5 @@
 #pragma once
+#include "widgets/ShapePrimitives.h"
 #include <QBrush>
 #include <QColor>
 #include <QPainterPath>
@@ -7,21 +8,9 @@
 
 class QPainter;
 
-// Building blocks shared by several pictures. Coordinates are pixels of the
-// canvas; a 1-pixel outline is crisp when its rectangle lies on half pixels.
+// Building blocks shared by several pictures, on the primitives the
+// program shares (widgets/ShapePrimitives.h).
 namespace Shapes {
-
-// A vertical gradient over the rectangle.
-QBrush Vertical(const QRectF& r, QColor top, QColor bottom);
-
-// Fills the path and strokes it with a thin outline.
-void Outlined(QPainter& p, const QPainterPath& path, const QBrush& fill, QColor outline,
-              qreal width = 1.0);
-
-// Strokes a path twice, wide and dark then narrower and light, with round
-// ends: a bold mark with a rim (ticks, crosses, handles).
-void RimmedStroke(QPainter& p, const QPainterPath& path, qreal width, QColor rim,
-                  QColor body);
 
 // A hand-held two-way radio: body with display and speaker grille, an
 // antenna on the left rising above the body and a knob on the right.

@@ -1,4 +1,4 @@
-#include "widgets/HoverTest.h"
+#include "widgets/CursorOver.h"
 #include <QCursor>
 #include <QWidget>
 

@@ -1,0 +1,1 @@
+// The entry file beside Main.cpp: the same name but for the case.
