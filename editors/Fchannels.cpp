@@ -55,7 +55,7 @@ Tf_channels::Tf_channels(QWidget* page, Tf_startup* splash)
     ScrollBox1->setWidget(rowsHost);
 
     Creation = new QTimer(this);
-    Creation->setInterval(1000);
+    Creation->setInterval(creationDelayMs);
     Creation->setSingleShot(true);
     connect(Creation, &QTimer::timeout, this, &Tf_channels::CreationTimer);
 
@@ -106,6 +106,8 @@ void Tf_channels::PaintBox1Paint()
     GradientFill(p, 0, 0, PaintBox1->width(), PaintBox1->height(),
                  RGBColor(156, 158, 158), RGBColor(236, 233, 216), GradientTopToBottom);
 }
+
+int Tf_channels::creationDelayMs = 1000;
 
 void Tf_channels::CreationTimer()
 {

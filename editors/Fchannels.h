@@ -33,6 +33,9 @@ public:
     QLabel* Label5;
     QScrollArea* ScrollBox1;
     QTimer* Creation;
+    // Creation's pause in milliseconds, one second; tests of other things
+    // than the start-up set it shorter before the windows are built.
+    static int creationDelayMs;
 
     void LoadFromRecord(const TTarnikPlus& record);
     void SaveToRecord(TTarnikPlus& record);

@@ -61,6 +61,8 @@ inline bool StartProgram()
     SetSetAsideHandler([] { return TSetAsideAnswer::Discard; });
     if (!qEnvironmentVariableIsSet("TARNIK_PORTS"))
         FixedPorts() = std::make_unique<TestPorts>();
+    // The start-up's one-second pause is the start-up tests' business.
+    Tf_channels::creationDelayMs = 0;
     CreateWindows();
     f_main->show();
     return QTest::qWaitFor([] {

@@ -95,6 +95,8 @@ private slots:
     {
         TestRunDir run;
         QVERIFY(Start());
+        // The rows are placed a second after they were built.
+        QCOMPARE(f_channels->Creation->interval(), 1000);
         const QStringList texts = JournalTexts();
         QCOMPARE(texts.mid(0, 4), (QStringList{"Запуск приложения", "Настройки загружены",
                                               "Пожайлуста подождите...", "Можно начинать к работу"}));

@@ -41,6 +41,8 @@ public:
             ++questions;
             return TSetAsideAnswer::Discard;
         });
+        // The start-up's one-second pause is the start-up tests' business.
+        Tf_channels::creationDelayMs = 0;
         CreateWindows();
         f_main->show();
         started = QTest::qWaitFor([] { return JournalHas(QStringLiteral("Можно начинать к работу")); }, 10000);
