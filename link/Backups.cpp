@@ -1,11 +1,11 @@
 #include "link/Backups.h"
+#include "document/FileErrors.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -45,26 +45,13 @@ QString FileInTheWay(const QString& folder)
     return at.exists() && !at.isDir() ? at.absoluteFilePath() : QString();
 }
 
-#ifdef Q_OS_UNIX
-// Why a file operation failed, in the words a technician acts on.
+// Why a file operation failed, with the path it concerns.
 QString Reason(int error, const QString& path)
 {
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("диск заполнен (%1)").arg(path);
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("нет прав на запись в %1").arg(path);
-    case EROFS:
-        return QStringLiteral("%1 только для чтения").arg(path);
-    case ENOTDIR:
-        return QStringLiteral("%1 не папка").arg(path);
-    default:
-        return QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error)));
-    }
+    return QStringLiteral("%1: %2").arg(path, FileErrorText(error, TFileAccess::Write));
 }
 
+#ifdef Q_OS_UNIX
 bool WriteAll(int fd, const QByteArray& bytes)
 {
     qsizetype done = 0;
@@ -117,10 +104,6 @@ int WriteNewFile(const QString& path, const QString&, const QByteArray& bytes)
     return written ? 0 : EIO;
 }
 
-QString Reason(int, const QString& path)
-{
-    return QStringLiteral("%1 не записывается").arg(path);
-}
 #endif
 
 } // namespace
