@@ -5,6 +5,7 @@
 #include "app/FileDialogs.h"
 #include "app/ProgramTitle.h"
 #include "app/Fjournal.h"
+#include "app/LineDiagnostics.h"
 #include "app/StartDir.h"
 #include "document/U_xml.h"
 #include "editors/Fchannels.h"
@@ -253,6 +254,7 @@ void Tf_main::showEvent(QShowEvent* e)
 void Tf_main::FormShow()
 {
     f_journal->AddEvent(5, QStringLiteral("Запуск приложения"));
+    StartLineDiagnostics();
     LoadSettings();
 }
 

@@ -1,4 +1,5 @@
 #include "link/SerialLine.h"
+#include "link/LineTrace.h"
 #include "link/PortMap.h"
 #include "link/TransferProgress.h"
 #include <QCoreApplication>
@@ -78,7 +79,10 @@ bool TSerialLine::OpenPort(int number, int baud)
         lastOpen = OpenResult::Missing;
         return false;
     }
-    return OpenDevice(device, baud);
+    openingLabel = QStringLiteral("COM") + QString::number(number);
+    const bool opened = OpenDevice(device, baud);
+    openingLabel.clear();
+    return opened;
 }
 
 bool TSerialLine::OpenDevice(const QString& device, int baud)
@@ -125,6 +129,8 @@ bool TSerialLine::OpenDevice(const QString& device, int baud)
     lowLatency.Enter(static_cast<int>(port->handle()));
     this->baud = baud;
     lastOpen = OpenResult::Opened;
+    if (trace)
+        trace->Opened(openingLabel, device, baud);
     return true;
 }
 
@@ -154,6 +160,8 @@ bool TSerialLine::ClosePort()
     lowLatency.Leave();
     port->close();
     port->clearError();
+    if (trace)
+        trace->Closed();
     return true;
 }
 
@@ -173,19 +181,28 @@ int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigne
     unsigned received = 0;
     if (port->isOpen() && !CancelRequested()) {
         port->clearError();
+        if (trace)
+            trace->Dropped(port->readAll());
         port->clear(QSerialPort::AllDirections);
         // Handed to the device at once rather than at the next wait, which
         // saves a round through the system per request.
+        if (trace)
+            trace->Sent(request);
         port->write(request);
         port->flush();
         if (port->bytesToWrite() > 0)
             port->waitForBytesWritten(WriteTimeoutMs);
         for (unsigned i = 0; i < count; ++i) {
-            if (!WaitForByte(ByteTimeoutMs))
+            if (!WaitForByte(ByteTimeoutMs)) {
+                if (trace && !CancelRequested())
+                    trace->Missing(static_cast<int>(received), static_cast<int>(count), ByteTimeoutMs);
                 break;
+            }
             char byte;
             if (port->read(&byte, 1) != 1)
                 break;
+            if (trace)
+                trace->Received(byte);
             answer[static_cast<qsizetype>(i)] = byte;
             ++received;
             if (progress) {
@@ -216,9 +233,13 @@ int TSerialLine::SettleLimitMs() const
 
 void TSerialLine::DiscardInput()
 {
+    // What the port has taken in already is read before the queue is
+    // cleared, so the trace shows what was thrown away.
+    const QByteArray dropped = port->readAll();
     port->clear(QSerialPort::Input);
-    port->readAll();
     port->clearError();
+    if (trace)
+        trace->Dropped(dropped);
 }
 
 qint64 TSerialLine::BytesAvailable() const
@@ -322,6 +343,11 @@ void TSerialLine::ProcessMessages()
         QCoreApplication::processEvents();
     // A line run from another thread (a fleet of stations) has no window
     // messages to process and must not run the main thread's.
+}
+
+void TSerialLine::SetTrace(std::shared_ptr<TLineTrace> newTrace)
+{
+    trace = std::move(newTrace);
 }
 
 void TSerialLine::SetMessageHook(std::function<void()> hook)

@@ -4,8 +4,10 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QSerialPort;
+class TLineTrace;
 class TTransferProgress;
 
 // The program's serial link to the station: opens a COM port with the
@@ -111,6 +113,13 @@ public:
     void ProcessMessages();
     void SetMessageHook(std::function<void()> hook);
 
+    // Every byte the line sends and receives from now on, with its time,
+    // goes to the trace (none: nothing is traced). The trace is told when
+    // a port opens and closes; bytes thrown away before a request go there
+    // too.
+    void SetTrace(std::shared_ptr<TLineTrace> trace);
+    const std::shared_ptr<TLineTrace>& Trace() const { return trace; }
+
     // Tries whether the device can be opened as a port now (exclusively,
     // as OpenDevice does), closing it again at once.
     static OpenResult Probe(const QString& device);
@@ -134,4 +143,6 @@ private:
     TLowLatency lowLatency;
     std::function<void()> messageHook;
     std::function<bool()> cancelCheck;
+    std::shared_ptr<TLineTrace> trace;
+    QString openingLabel;   // "COM3" while OpenPort opens its device
 };
