@@ -118,15 +118,25 @@ int Finish(TCliContext& cx, const QString& in, const QString& out, TConfigFormat
     return ExitOk;
 }
 
+// The one input file of a conversion, its output and the format --format
+// names. False, with the message printed and the exit code set, when one
+// is wrong.
+bool InputAndOutput(TCliContext& cx, QString& in, QString& out, TConfigFormat& named, int& code)
+{
+    if (cx.args.positional.size() != 1) {
+        code = cx.InputError(QStringLiteral("нужен ровно один входной файл"));
+        return false;
+    }
+    in = cx.args.positional.first();
+    return OutputTarget(cx, out, code) && NamedFormat(cx, named, code);
+}
+
 int Decode(TCliContext& cx)
 {
-    if (cx.args.positional.size() != 1)
-        return cx.InputError(QStringLiteral("нужен ровно один входной файл"));
-    const QString in = cx.args.positional.first();
-    int code = ExitOk;
-    QString out;
+    QString in, out;
     TConfigFormat named = TConfigFormat::Unknown;
-    if (!OutputTarget(cx, out, code) || !NamedFormat(cx, named, code))
+    int code = ExitOk;
+    if (!InputAndOutput(cx, in, out, named, code))
         return code;
     const TConfigFormat inFormat = FormatOfPath(in);
     if (inFormat != TConfigFormat::Bin && inFormat != TConfigFormat::Unknown)
@@ -153,13 +163,10 @@ int Decode(TCliContext& cx)
 
 int Encode(TCliContext& cx)
 {
-    if (cx.args.positional.size() != 1)
-        return cx.InputError(QStringLiteral("нужен ровно один входной файл"));
-    const QString in = cx.args.positional.first();
-    int code = ExitOk;
-    QString out;
+    QString in, out;
     TConfigFormat named = TConfigFormat::Unknown;
-    if (!OutputTarget(cx, out, code) || !NamedFormat(cx, named, code))
+    int code = ExitOk;
+    if (!InputAndOutput(cx, in, out, named, code))
         return code;
     const TConfigFormat outFormat = FormatOfPath(out);
     if (outFormat != TConfigFormat::Bin && outFormat != TConfigFormat::Unknown)
