@@ -1,5 +1,6 @@
 #include "cli/StationTargets.h"
 #include "cli/CliContext.h"
+#include "cli/FileArguments.h"
 #include "cli/Fleet.h"
 #include "link/LineTrace.h"
 #include "link/PortMap.h"
@@ -60,6 +61,12 @@ bool TStationTargets::OpenTraces(TCliContext& cx, int& code)
     const QString path = cx.args.Value(QStringLiteral("--trace"));
     if (path.isEmpty())
         return true;
+    // Standard output carries the results, and a trace on standard error
+    // would mix with the progress: the trace goes to a file only.
+    if (path == QLatin1String("-") || IsStandardOutput(path) || path == QLatin1String("/dev/stderr")) {
+        code = cx.InputError(QStringLiteral("--trace %1: журнал обмена пишется только в файл").arg(path));
+        return false;
+    }
     for (const QString& port : ports) {
         const QString file = ports.size() > 1 ? TraceFileForPort(path, port) : path;
         QString reason;

@@ -172,6 +172,11 @@ private slots:
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.contains(QStringLiteral("--trace %1: папка не найдена").arg(P("no/such/folder/t.txt"))),
                  qPrintable(r.err));
+        // Standard output holds the results: the trace goes to a file.
+        r = RunCli({"read", "--port", "COM3", "--baud", BaudText, "--trace", "-", "-o", P("x.bin")}, tmp.path());
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(QStringLiteral("--trace -: журнал обмена пишется только в файл")), qPrintable(r.err));
+        QVERIFY(!QFile::exists(tmp.filePath("-")));
         QVERIFY(WriteFile(P("not-a-folder"), "x"));
         for (const QString& dir : {P("not-a-folder"), P("missing-folder")}) {
             EnvironmentValue wrong("TARNIK_PORTS", dir.toLocal8Bit());
