@@ -14,7 +14,7 @@
 
 namespace {
 
-const TOptionRule OutputSpec{QStringLiteral("--output"), QStringLiteral("FILE"),
+const TOptionRule OutputOption{QStringLiteral("--output"), QStringLiteral("FILE"),
                              QStringLiteral("файл результата; - - стандартный вывод"), false, QStringLiteral("-o")};
 
 // A channel table is no configuration by itself: the settings come from an
@@ -239,13 +239,13 @@ QList<TCommand> FileCommands()
     return {
         {QStringLiteral("decode"), QStringLiteral("образ .bin в файл .vtr, .json или .csv (или .bin)"),
          QStringLiteral("decode IMAGE.bin -o FILE [--format bin|vtr|json|csv]"),
-         {OutputSpec,
+         {OutputOption,
           {QStringLiteral("--format"), QStringLiteral("F"),
            QStringLiteral("формат результата без расширения или на stdout: bin, vtr, json (по умолчанию), csv")}},
          Decode},
         {QStringLiteral("encode"), QStringLiteral("файл .vtr, .json, .csv или .bin в образ .bin"),
          QStringLiteral("encode FILE -o IMAGE.bin [--base STATION.bin] [--format bin|vtr|json|csv]"),
-         {OutputSpec, base,
+         {OutputOption, base,
           {QStringLiteral("--format"), QStringLiteral("F"),
            QStringLiteral("формат входного файла без расширения или со stdin: bin, vtr, json, csv")}},
          Encode},
