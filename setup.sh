@@ -8,13 +8,20 @@
 #                       fuzz each file reader for a bounded time
 #   ./setup.sh package  install what is needed, build
 #                       build/tarnik-programmer_<version>_amd64.deb
+#   ./setup.sh windows  install what is needed, unpack the Qt for Windows
+#                       into build-windows/, build build-windows/bin/
+#                       tarnik-programmer.exe and tarnik-cli.exe and the
+#                       installer build-windows/tarnik-programmer-<version>-
+#                       setup.exe (the pictures and help come from build/)
+#   ./setup.sh windows-test  the same, then run the Windows build under
+#                       Wine against the simulated station
 set -eu
 
 cd "$(dirname "$0")"
 MODE="${1:-}"
 case "$MODE" in
-    run|test|package) ;;
-    *) echo "usage: $0 run|test|package" >&2; exit 2 ;;
+    run|test|package|windows|windows-test) ;;
+    *) echo "usage: $0 run|test|package|windows|windows-test" >&2; exit 2 ;;
 esac
 
 # Packages: compiler and build tools, Qt 6 (Widgets, PrintSupport, Xml,
@@ -29,6 +36,11 @@ case "$MODE" in
     package) PACKAGES="$PACKAGES dpkg-dev file" ;;
     # The tests also build the fuzz harnesses of the file readers with clang.
     test) PACKAGES="$PACKAGES dpkg-dev file lintian desktop-file-utils appstream clang libclang-rt-14-dev" ;;
+    # The Windows build: the MinGW-w64 cross compiler, the host's Qt tools
+    # (moc, rcc, uic) for the Qt for Windows, NSIS for the installer, Wine.
+    windows) PACKAGES="$PACKAGES g++-mingw-w64-x86-64-posix qt6-base-dev-tools nsis wine64" ;;
+    # Its tests: a display for the windows, a hand on the mouse, screenshots.
+    windows-test) PACKAGES="$PACKAGES g++-mingw-w64-x86-64-posix qt6-base-dev-tools nsis wine64 xvfb xdotool imagemagick" ;;
 esac
 
 SUDO=""
@@ -50,6 +62,30 @@ fi
 
 BUILD="${TARNIK_BUILD_DIR:-build}"
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
+
+case "$MODE" in windows|windows-test)
+    # The host build draws the pictures, the help page and the icon the
+    # Windows build ships, and runs the simulated station for its tests.
+    cmake --build "$BUILD" -j "$(nproc)" --target run-directory app-icon tarnik-station tarnik-station-broker
+    WIN_BUILD="${TARNIK_WINDOWS_BUILD_DIR:-build-windows}"
+    QT_ARCHIVE="${TARNIK_WINDOWS_QT_ARCHIVE:-../shared/toolchains/qt6.4.2-mingw-w64-static.tar.xz}"
+    if [ ! -f "$WIN_BUILD/qt6-mingw/lib/libQt6Core.a" ]; then
+        [ -f "$QT_ARCHIVE" ] || { echo "The Qt for Windows is missing: $QT_ARCHIVE" >&2; exit 1; }
+        mkdir -p "$WIN_BUILD"
+        tar -xJf "$QT_ARCHIVE" -C "$WIN_BUILD"
+    fi
+    cmake -S . -B "$WIN_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
+        -DTARNIK_WINDOWS_QT="$PWD/$WIN_BUILD/qt6-mingw" -DTARNIK_HOST_BUILD="$PWD/$BUILD"
+    cmake --build "$WIN_BUILD" -j "$(nproc)"
+    ls -l "$WIN_BUILD"/bin/*.exe "$WIN_BUILD"/tarnik-programmer-*-setup.exe
+    if [ "$MODE" = windows-test ]; then
+        exec tests/windows/run-under-wine "$BUILD" "$WIN_BUILD"
+    fi
+    exit 0
+    ;;
+esac
+
 cmake --build "$BUILD" -j "$(nproc)"
 
 if [ "$MODE" = test ]; then

@@ -5,6 +5,7 @@
 
 namespace {
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 // The default application xdg-mime names for a type; empty when none is
 // named or xdg-mime cannot be run.
 QString DefaultApplication(const QString& mimeType)
@@ -20,6 +21,7 @@ QString DefaultApplication(const QString& mimeType)
         return QString();
     return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
 }
+#endif
 
 } // namespace
 
@@ -29,7 +31,9 @@ bool DesktopOpensWebArchives()
     return !DefaultApplication(QStringLiteral("multipart/related")).isEmpty()
         || !DefaultApplication(QStringLiteral("application/x-mimearchive")).isEmpty();
 #else
-    return true;   // the system's own shell knows the type
+    // Windows: the default browser opens the page; web archives are left to
+    // Internet Explorer, which current systems no longer have.
+    return false;
 #endif
 }
 

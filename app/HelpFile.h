@@ -9,7 +9,8 @@
 
 // Whether the desktop names a default application for web archives
 // (xdg-mime, for multipart/related or application/x-mimearchive). False
-// when the question cannot be asked.
+// when the question cannot be asked, and on Windows, whose browsers open
+// the page.
 bool DesktopOpensWebArchives();
 
 // The file to open in `sourceDir`: Help.mht when the desktop opens web

@@ -12,8 +12,10 @@ TApplication::TApplication(int& argc, char** argv)
     // The installed menu entry, so the desktop shows its icon for the window.
     setDesktopFileName(QStringLiteral("tarnik-programmer"));
     // The program speaks Russian: so do Qt's own dialogs (file, print).
+    // Installed on Windows, the translation lies beside the program.
     auto* translator = new QTranslator(this);
-    if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || translator->load(QStringLiteral("qtbase_ru"), applicationDirPath() + QStringLiteral("/translations")))
         installTranslator(translator);
 }
 

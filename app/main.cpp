@@ -4,10 +4,20 @@
 #include "app/Main.h"
 #include "app/Startup.h"
 #include "app/TApplication.h"
+#include "app/UserFolder.h"
 
 int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
+#ifdef Q_OS_WIN
+    // Installed on Windows, the program runs in the user's own folder, which
+    // it lays out from the shipped data beside it (on Linux the launcher
+    // does this).
+    QString error;
+    if (!UserFolder::Enter(QCoreApplication::applicationDirPath(), &error))
+        ShowErrorBox(QStringLiteral("Рабочая папка программы не подготовлена: %1. "
+                                    "Настройки будут сохраняться в папке установки.").arg(error));
+#endif
     int code = 1;
     // An error during start-up is shown and ends the program.
     Guarded([&] {

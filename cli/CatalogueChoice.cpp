@@ -1,4 +1,6 @@
 #include "cli/CatalogueChoice.h"
+#include "app/UserFolder.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -6,8 +8,16 @@ QStringList CatalogueCandidates(const QString& given)
 {
     if (!given.isEmpty())
         return {given};
-    return {QDir::current().filePath(QStringLiteral("Settings/Settings.xml")),
-            QStringLiteral(TARNIK_INSTALLED_CATALOGUE), QStringLiteral(TARNIK_BUILT_CATALOGUE)};
+    const QString settings = QStringLiteral("Settings/Settings.xml");
+#ifdef Q_OS_WIN
+    // Installed on Windows: the window program's working folder, then the
+    // shipped catalogue beside the program.
+    return {QDir::current().filePath(settings), QDir(UserFolder::Path()).filePath(settings),
+            QDir(QCoreApplication::applicationDirPath()).filePath(settings)};
+#else
+    return {QDir::current().filePath(settings), QStringLiteral(TARNIK_INSTALLED_CATALOGUE),
+            QStringLiteral(TARNIK_BUILT_CATALOGUE)};
+#endif
 }
 
 QString ChooseCatalogue(const QString& given)

@@ -4,7 +4,9 @@
 
 // Where the catalogue is looked for, in order: the path given with
 // --catalogue, Settings/Settings.xml under the current directory, the
-// installed copy, the copy in the build's run directory.
+// installed copy, the copy in the build's run directory. On Windows: the
+// given path, the current directory's, the window program's working folder
+// and the copy shipped beside the program.
 QStringList CatalogueCandidates(const QString& given);
 
 // The first candidate that exists; empty when none does. With a path

@@ -101,7 +101,18 @@ int RunAndReport(TCliContext& cx, const TStationTargets& targets,
 
 // The file a station is read into: "{port}" in the name becomes the port's
 // name; a folder (an existing one, or a name ending in "/") gets
-// <port>.<format>.
+// <port>.<format>. On Windows a name may end in "\" too, and as COM1 to COM9
+// are device names there whatever the extension, their files are named
+// station-COMn.<format>.
+bool NamesFolder(const QString& pattern)
+{
+#ifdef Q_OS_WIN
+    if (pattern.endsWith(QLatin1Char('\\')))
+        return true;
+#endif
+    return pattern.endsWith(QLatin1Char('/'));
+}
+
 QString OutputFor(const QString& pattern, const QString& port, const QString& format)
 {
     QString name = port;
@@ -109,8 +120,13 @@ QString OutputFor(const QString& pattern, const QString& port, const QString& fo
         name = name.mid(1).replace(QLatin1Char('/'), QLatin1Char('-'));
     if (pattern.contains(QLatin1String("{port}")))
         return QString(pattern).replace(QLatin1String("{port}"), name);
-    if (pattern.endsWith(QLatin1Char('/')) || QFileInfo(pattern).isDir())
+    if (NamesFolder(pattern) || QFileInfo(pattern).isDir()) {
+#ifdef Q_OS_WIN
+        if (name.size() == 4 && name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) && name[3].isDigit())
+            name = QStringLiteral("station-") + name;
+#endif
         return QDir(pattern).filePath(name + QLatin1Char('.') + format);
+    }
     return pattern;
 }
 
@@ -144,7 +160,7 @@ int Read(TCliContext& cx)
             return cx.InputError(QStringLiteral("-o %1: у нескольких портов один файл; укажите папку или {port}").arg(pattern));
         outputs << out;
     }
-    if (pattern.endsWith(QLatin1Char('/')))
+    if (NamesFolder(pattern))
         QDir().mkpath(pattern);
     return RunAndReport(cx, targets, [&](const TLineSetup& line, TProgressBoard& board) {
         const QString out = toStdout ? pattern : OutputFor(pattern, line.port, folderFormat);

@@ -2,7 +2,13 @@
 #include <QByteArray>
 #include <cstdio>
 #include <mutex>
+#ifdef Q_OS_WIN
+#include <io.h>
+#define isatty _isatty
+#define STDERR_FILENO 2
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 std::mutex& Lock()

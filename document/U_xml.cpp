@@ -1,38 +1,17 @@
 #include "document/U_xml.h"
 #include "app/LocaleFormats.h"
+#include "document/Cp1251.h"
 #include "document/FileRead.h"
 #include "document/FileWrite.h"
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSet>
-#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QXmlStreamReader>
 #include <algorithm>
 
 namespace {
-
-const char* const Cp1251 = "windows-1251";
-
-// The characters windows-1251 can hold above ASCII, found once by decoding
-// its upper half.
-const QSet<char32_t>& Cp1251Upper()
-{
-    static const QSet<char32_t> set = [] {
-        QSet<char32_t> s;
-        QStringDecoder dec(Cp1251);
-        for (int b = 0x80; b <= 0xFF; ++b) {
-            const char c = static_cast<char>(b);
-            const QString u = dec.decode(QByteArray(&c, 1));
-            if (u.size() == 1 && u[0] != QChar::ReplacementCharacter)
-                s.insert(u[0].unicode());
-        }
-        return s;
-    }();
-    return set;
-}
 
 // Replaces every character outside windows-1251 with a character reference.
 QString EscapeForCp1251(const QString& text)
@@ -41,7 +20,7 @@ QString EscapeForCp1251(const QString& text)
     out.reserve(text.size());
     const QList<uint> codes = text.toUcs4();
     for (uint code : codes) {
-        if (code < 0x80 || Cp1251Upper().contains(code))
+        if (Cp1251::ByteOf(code) >= 0)
             out += QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
         else
             out += QStringLiteral("&#%1;").arg(code);
@@ -50,14 +29,34 @@ QString EscapeForCp1251(const QString& text)
 }
 
 // The encoding a declaration names, e.g. from  version='1.0' encoding='x'.
+QString EncodingIn(const QString& declaration)
+{
+    static const QRegularExpression re(QStringLiteral("encoding\\s*=\\s*['\"]([^'\"]*)['\"]"));
+    const QRegularExpressionMatch m = re.match(declaration);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
 QString DeclaredEncoding(const QDomDocument& document)
 {
     const QDomNode first = document.firstChild();
     if (!first.isProcessingInstruction() || first.nodeName() != QLatin1String("xml"))
         return QString();
-    static const QRegularExpression re(QStringLiteral("encoding\\s*=\\s*['\"]([^'\"]*)['\"]"));
-    const QRegularExpressionMatch m = re.match(first.toProcessingInstruction().data());
-    return m.hasMatch() ? m.captured(1) : QString();
+    return EncodingIn(first.toProcessingInstruction().data());
+}
+
+bool IsCp1251(const QString& encoding)
+{
+    return encoding.compare(QLatin1String(Cp1251::Name), Qt::CaseInsensitive) == 0;
+}
+
+// Whether the file's declaration names windows-1251: such a file is decoded
+// by the program's own table, every other one by the XML parser.
+bool DeclaresCp1251(const QByteArray& bytes)
+{
+    if (!bytes.startsWith("<?xml"))
+        return false;
+    const qsizetype end = bytes.indexOf("?>");
+    return end > 0 && IsCp1251(EncodingIn(QString::fromLatin1(bytes.left(end))));
 }
 
 // Elements nested deeper than this are refused before the document is
@@ -65,9 +64,10 @@ QString DeclaredEncoding(const QDomDocument& document)
 // the stack. The program's files nest four levels deep.
 constexpr int MaxNesting = 256;
 
-bool WithinNestingLimit(const QByteArray& bytes)
+template<typename Content>   // the file's bytes, or its text decoded already
+bool WithinNestingLimit(const Content& content)
 {
-    QXmlStreamReader reader(bytes);
+    QXmlStreamReader reader(content);
     int depth = 0;
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
@@ -121,10 +121,10 @@ bool SerialiseDocument(const QDomDocument& document, QByteArray& bytes)
         text = QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\n").arg(encoding);
     text += body;
 
-    if (encoding.compare(QLatin1String(Cp1251), Qt::CaseInsensitive) == 0) {
-        QStringEncoder enc(Cp1251);
-        bytes = enc.encode(EscapeForCp1251(text));
-        return !enc.hasError();
+    if (IsCp1251(encoding)) {
+        bool ok = false;
+        bytes = Cp1251::Encode(EscapeForCp1251(text), &ok);
+        return ok;
     }
     QStringEncoder enc(encoding.toLatin1().constData());
     if (!enc.isValid())
@@ -181,12 +181,16 @@ bool TXMLFile::LoadFromBytes(const QByteArray& bytes)
         loadError = QStringLiteral("файл больше %1").arg(SizeText(MaxFileSize));
         return false;
     }
-    if (!WithinNestingLimit(bytes)) {
+    const bool cp1251 = DeclaresCp1251(bytes);
+    const QString text = cp1251 ? Cp1251::Decode(bytes) : QString();
+    if (!(cp1251 ? WithinNestingLimit(text) : WithinNestingLimit(bytes))) {
         loadError = QStringLiteral("вложенность элементов больше %1").arg(MaxNesting);
         return false;
     }
     int line = 0, column = 0;
-    if (!doc->setContent(bytes, nullptr, &line, &column)) {
+    const bool parsed = cp1251 ? doc->setContent(text, nullptr, &line, &column)
+                               : doc->setContent(bytes, nullptr, &line, &column);
+    if (!parsed) {
         *doc = QDomDocument();
         // The parser's own message is English and technical; the place of
         // the fault is what helps.

@@ -1,4 +1,5 @@
 #include "link/Backups.h"
+#include "app/UserFolder.h"
 #include "document/FileErrors.h"
 #include <QDir>
 #include <QFile>
@@ -8,6 +9,10 @@
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
 #endif
 
 namespace Backups {
@@ -33,6 +38,16 @@ QString PortPart(const QString& port)
             c = QLatin1Char('_');
     }
     return name;
+}
+
+// Whether a write failed for want of room (disk or quota).
+bool NoRoom(int error)
+{
+#ifdef EDQUOT
+    if (error == EDQUOT)
+        return true;
+#endif
+    return error == ENOSPC;
 }
 
 // The nearest part of the folder's path that exists, when it is no folder:
@@ -97,11 +112,15 @@ int WriteNewFile(const QString& path, const QString&, const QByteArray& bytes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return file.exists() ? EEXIST : EACCES;
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    bool written = file.write(bytes) == bytes.size() && file.flush();
+    // On the disk, not only in the system's cache, before the first byte
+    // goes to the station.
+    written = written && FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle())));
+    const int error = written ? 0 : (GetLastError() == ERROR_DISK_FULL ? ENOSPC : EIO);
     file.close();
     if (!written)
         file.remove();
-    return written ? 0 : EIO;
+    return error;
 }
 
 #endif
@@ -110,10 +129,7 @@ int WriteNewFile(const QString& path, const QString&, const QByteArray& bytes)
 
 QString Folder()
 {
-    QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    if (data.isEmpty() || !QDir::isAbsolutePath(data))
-        data = QDir::homePath() + QStringLiteral("/.local/share");
-    return QDir::cleanPath(data + QStringLiteral("/tarnik-programmer/backups"));
+    return UserFolder::Path() + QStringLiteral("/backups");
 }
 
 QString FileName(const QDateTime& when, const QString& port, int number)
@@ -148,7 +164,7 @@ QString Save(const QString& folder, const QByteArray& image, const QDateTime& wh
         // program: no backup is ever overwritten.
         if (result == EEXIST)
             continue;
-        return Failed(error, Reason(result, result == ENOSPC || result == EDQUOT ? folder : path));
+        return Failed(error, Reason(result, NoRoom(result) ? folder : path));
     }
     return Failed(error, QStringLiteral("слишком много резервных копий за одну секунду в %1").arg(folder));
 }

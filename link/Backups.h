@@ -10,8 +10,10 @@
 // Save returns.
 namespace Backups {
 
+// backups/ in the user's data folder (UserFolder::Path):
 // $XDG_DATA_HOME/tarnik-programmer/backups, with ~/.local/share standing in
-// when the variable is unset or not an absolute path.
+// when the variable is unset or not an absolute path; on Windows
+// %LOCALAPPDATA%\tarnik-programmer\backups.
 QString Folder();
 
 // The file name for a backup of the station on the port taken at the given

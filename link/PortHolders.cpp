@@ -1,7 +1,30 @@
 #include "link/PortHolders.h"
+#include <QStringList>
+
+QString TPortHolder::Text() const
+{
+    return QStringLiteral("%1 (pid %2)").arg(program.isEmpty() ? QStringLiteral("?") : program).arg(pid);
+}
+
+QString HoldersText(const QList<TPortHolder>& holders)
+{
+    QStringList texts;
+    for (const TPortHolder& h : holders)
+        texts << h.Text();
+    return texts.join(QStringLiteral(", "));
+}
+
+#ifdef Q_OS_WIN
+
+// Windows shows no other program's handles to an ordinary user: a port held
+// elsewhere is refused by the system itself when it is opened.
+QList<TPortHolder> PortHolders(const QString&) { return {}; }
+QList<TPortHolder> ProcessesNamed(const QString&) { return {}; }
+
+#else
+
 #include "document/FileRead.h"
 #include "link/SystemRoots.h"
-#include <QStringList>
 #include <algorithm>
 #include <dirent.h>
 #include <sys/stat.h>
@@ -91,11 +114,6 @@ bool IsOwnProcess(const QString& pid)
 
 } // namespace
 
-QString TPortHolder::Text() const
-{
-    return QStringLiteral("%1 (pid %2)").arg(program.isEmpty() ? QStringLiteral("?") : program).arg(pid);
-}
-
 QList<TPortHolder> PortHolders(const QString& device)
 {
     QList<TPortHolder> holders;
@@ -141,10 +159,4 @@ QList<TPortHolder> ProcessesNamed(const QString& program)
     return found;
 }
 
-QString HoldersText(const QList<TPortHolder>& holders)
-{
-    QStringList texts;
-    for (const TPortHolder& h : holders)
-        texts << h.Text();
-    return texts.join(QStringLiteral(", "));
-}
+#endif

@@ -6,7 +6,8 @@
 // Who else has a port open: the processes with a descriptor of the device,
 // found the way fuser finds them, by looking at every /proc/<pid>/fd.
 // Only what the user may see is found: the descriptors of another user's
-// processes are hidden from an ordinary user.
+// processes are hidden from an ordinary user. On Windows nothing is found:
+// the system refuses a held port itself and does not say to whom.
 struct TPortHolder {
     qint64 pid = 0;
     QString program;   // the process's name (/proc/<pid>/comm)

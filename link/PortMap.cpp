@@ -7,6 +7,7 @@ namespace PortMap {
 
 namespace {
 
+#ifndef Q_OS_WIN
 // Blocks of the default assignment: port numbers first..first+count-1 go
 // to prefix0..prefix(count-1).
 struct DefaultBlock {
@@ -25,6 +26,7 @@ bool InRange(int number)
 {
     return number >= FirstPort && number <= LastPort;
 }
+#endif
 
 } // namespace
 

@@ -4,22 +4,10 @@
 #include "link/TransferProgress.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QSerialPort>
 #include <QThread>
 #include <algorithm>
 
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-#endif
-
 namespace {
-
-// Writes go out at once on an idle line; this only keeps a device that
-// takes nothing (a wedged adapter) from holding the program for ever.
-constexpr int WriteTimeoutMs = 5000;
 
 // A character on the line: start bit, 8 data bits, stop bit.
 constexpr int BitsPerChar = 10;
@@ -31,44 +19,13 @@ constexpr int SettleSpareMs = 3000;
 // The rate assumed for timing before a port was ever opened.
 constexpr int SlowestBaud = 4800;
 
-#ifdef Q_OS_UNIX
-// What a plain open of the device says, after the port itself could not be
-// opened: tells a missing device, a refused one and a busy one apart.
-TSerialLine::OpenResult PlainOpenResult(const QString& device)
-{
-    const int fd = ::open(device.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd >= 0) {
-        ::close(fd);
-        return TSerialLine::OpenResult::Opened;
-    }
-    switch (errno) {
-    case EACCES:
-    case EPERM:
-        return TSerialLine::OpenResult::NoPermission;
-    case ENOENT:
-    case ENODEV:
-    case ENXIO:
-    case ENOTDIR:
-        return TSerialLine::OpenResult::Missing;
-    case EBUSY:
-        return TSerialLine::OpenResult::Busy;
-    default:
-        return TSerialLine::OpenResult::Failed;
-    }
-}
-#endif
-
 } // namespace
 
-TSerialLine::TSerialLine()
-    : port(new QSerialPort)
-{
-}
+TSerialLine::TSerialLine() = default;
 
 TSerialLine::~TSerialLine()
 {
     ClosePort();
-    delete port;
 }
 
 bool TSerialLine::OpenPort(int number, int baud)
@@ -88,78 +45,23 @@ bool TSerialLine::OpenPort(int number, int baud)
 bool TSerialLine::OpenDevice(const QString& device, int baud)
 {
     ClosePort();
-    lastHolders.clear();
-#ifdef Q_OS_UNIX
-    // A program that opens the device without any lock (ModemManager
-    // probing a new modem-like port, a terminal program) would otherwise
-    // share the line with us and take the station's answers.
-    lastHolders = PortHolders(device);
-    if (!lastHolders.isEmpty()) {
-        lastOpen = OpenResult::Busy;
-        return false;
+    const bool opened = port.Open(device, baud);
+    lastOpen = port.LastOpenResult();
+    lastHolders = port.LastHolders();
+    if (opened) {
+        this->baud = baud;
+        if (trace)
+            trace->Opened(openingLabel, device, baud);
     }
-#endif
-    port->setPortName(device);
-    port->setBaudRate(baud);
-    port->setDataBits(QSerialPort::Data8);
-    port->setParity(QSerialPort::NoParity);
-    port->setStopBits(QSerialPort::OneStop);
-    port->setFlowControl(QSerialPort::NoFlowControl);
-    if (!port->open(QIODevice::ReadWrite)) {
-        lastOpen = OpenFailure(device);
-        port->clearError();
-        return false;
-    }
-#ifdef Q_OS_UNIX
-    // The device may be held by a program that locks it rather than (or
-    // besides) using a lock file; the privileged user is not kept out by
-    // the terminal's exclusive mode either.
-    if (::flock(static_cast<int>(port->handle()), LOCK_EX | LOCK_NB) != 0) {
-        port->close();
-        port->clearError();
-        lastOpen = OpenResult::Busy;
-        return false;
-    }
-#endif
-    // Raised where the device has the lines; a pseudo-terminal has none,
-    // which is no reason to refuse it.
-    port->setRequestToSend(true);
-    port->setDataTerminalReady(true);
-    port->clearError();
-    lowLatency.Enter(static_cast<int>(port->handle()));
-    this->baud = baud;
-    lastOpen = OpenResult::Opened;
-    if (trace)
-        trace->Opened(openingLabel, device, baud);
-    return true;
-}
-
-TSerialLine::OpenResult TSerialLine::OpenFailure(const QString& device) const
-{
-    const QSerialPort::SerialPortError error = port->error();
-    if (error == QSerialPort::DeviceNotFoundError)
-        return OpenResult::Missing;
-#ifdef Q_OS_UNIX
-    const OpenResult plain = PlainOpenResult(device);
-    if (plain != OpenResult::Opened)
-        return plain;
-    // The device itself opens: the port is locked by another program (lock
-    // file or exclusive mode), or the device is no serial port at all.
-    return error == QSerialPort::PermissionError ? OpenResult::Busy : OpenResult::Failed;
-#else
-    Q_UNUSED(device);
-    // Windows refuses a port that another program holds as access denied.
-    return error == QSerialPort::PermissionError ? OpenResult::Busy : OpenResult::Failed;
-#endif
+    return opened;
 }
 
 bool TSerialLine::ClosePort()
 {
-    if (!port->isOpen())
+    pending.clear();
+    if (!port.IsOpen())
         return false;
-    lowLatency.Leave();
-    port->close();
-    port->clearError();
+    port.Close();
     if (trace)
         trace->Closed();
     return true;
@@ -167,7 +69,7 @@ bool TSerialLine::ClosePort()
 
 bool TSerialLine::IsOpen() const
 {
-    return port->isOpen();
+    return port.IsOpen();
 }
 
 int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigned count,
@@ -179,19 +81,17 @@ int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigne
         progress->SetVisible(true);
     }
     unsigned received = 0;
-    if (port->isOpen() && !CancelRequested()) {
-        port->clearError();
-        if (trace)
-            trace->Dropped(port->readAll());
-        port->clear(QSerialPort::AllDirections);
-        // Handed to the device at once rather than at the next wait, which
-        // saves a round through the system per request.
-        if (trace)
+    if (port.IsOpen() && !CancelRequested()) {
+        port.ClearErrors();
+        const QByteArray dropped = TakeWaiting();
+        port.Discard();
+        if (trace) {
+            trace->Dropped(dropped);
             trace->Sent(request);
-        port->write(request);
-        port->flush();
-        if (port->bytesToWrite() > 0)
-            port->waitForBytesWritten(WriteTimeoutMs);
+        }
+        // A request that does not go out shows as an answer that does not
+        // come.
+        port.Write(request);
         for (unsigned i = 0; i < count; ++i) {
             if (!WaitForByte(ByteTimeoutMs)) {
                 if (trace && !CancelRequested())
@@ -199,7 +99,7 @@ int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigne
                 break;
             }
             char byte;
-            if (port->read(&byte, 1) != 1)
+            if (!TakeByte(byte))
                 break;
             if (trace)
                 trace->Received(byte);
@@ -233,23 +133,53 @@ int TSerialLine::SettleLimitMs() const
 
 void TSerialLine::DiscardInput()
 {
-    // What the port has taken in already is read before the queue is
-    // cleared, so the trace shows what was thrown away.
-    const QByteArray dropped = port->readAll();
-    port->clear(QSerialPort::Input);
-    port->clearError();
+    // What has come in already is taken before the queue is cleared, so
+    // the trace shows what was thrown away.
+    const QByteArray dropped = TakeWaiting();
+    port.Discard();
+    port.ClearErrors();
     if (trace)
         trace->Dropped(dropped);
 }
 
-qint64 TSerialLine::BytesAvailable() const
+qint64 TSerialLine::BytesAvailable()
 {
-    return port->bytesAvailable();
+    return pending.size() + port.BytesAvailable();
 }
 
 bool TSerialLine::WaitForBytes(int ms)
 {
-    return BytesAvailable() > 0 || (ms > 0 && port->waitForReadyRead(ms)) || BytesAvailable() > 0;
+    if (!pending.isEmpty())
+        return true;
+    char buffer[256];
+    const int n = port.Read(buffer, int(sizeof buffer), std::max(ms, 0));
+    if (n <= 0)
+        return false;
+    pending.append(buffer, n);
+    return true;
+}
+
+QByteArray TSerialLine::TakeWaiting()
+{
+    QByteArray waiting;
+    waiting.swap(pending);
+    // Only the trace shows what is thrown away; without one the device's
+    // own discard does the work.
+    if (!trace)
+        return waiting;
+    char buffer[256];
+    for (int n; (n = port.Read(buffer, int(sizeof buffer), 0)) > 0;)
+        waiting.append(buffer, n);
+    return waiting;
+}
+
+bool TSerialLine::TakeByte(char& byte)
+{
+    if (pending.isEmpty() && !WaitForBytes(0))
+        return false;
+    byte = pending.at(0);
+    pending.remove(0, 1);
+    return true;
 }
 
 bool TSerialLine::WaitForByte(int timeoutMs)
@@ -270,7 +200,7 @@ bool TSerialLine::WaitForByte(int timeoutMs)
 
 TSerialLine::Quiet TSerialLine::WaitForQuiet(int limitMs)
 {
-    if (!port->isOpen())
+    if (!port.IsOpen())
         return Quiet::Quiet;
     QElapsedTimer total, silent;
     total.start();
@@ -295,7 +225,7 @@ TSerialLine::Quiet TSerialLine::WaitForQuiet(int limitMs)
 
 bool TSerialLine::StaysQuiet()
 {
-    if (!port->isOpen())
+    if (!port.IsOpen())
         return true;
     QElapsedTimer silent;
     silent.start();

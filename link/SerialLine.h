@@ -1,12 +1,11 @@
 #pragma once
-#include "link/LowLatency.h"
 #include "link/PortHolders.h"
+#include "link/SerialDevice.h"
 #include <QByteArray>
 #include <QString>
 #include <functional>
 #include <memory>
 
-class QSerialPort;
 class TLineTrace;
 class TTransferProgress;
 
@@ -37,13 +36,7 @@ public:
     };
 
     // What became of the last attempt to open a port.
-    enum class OpenResult {
-        Opened,
-        Missing,        // no such device
-        Busy,           // the device is held by another program
-        NoPermission,   // the user may not open the device
-        Failed,         // the device exists but cannot serve as a port
-    };
+    using OpenResult = TPortOpenResult;
 
     TSerialLine();
     ~TSerialLine();
@@ -52,9 +45,10 @@ public:
 
     // Opens COM<port> (see PortMap) exclusively and sets the line up.
     bool OpenPort(int port, int baud);
-    // The same for a device given by its path. A device that another
-    // process has open is refused (Busy) even when that process took no
-    // lock. The device is put into low-latency mode while it is open.
+    // The same for a device given by its path. On Linux a device that
+    // another process has open is refused (Busy) even when that process
+    // took no lock, and the device is put into low-latency mode while it is
+    // open.
     bool OpenDevice(const QString& device, int baud);
     OpenResult LastOpenResult() const { return lastOpen; }
     // The other processes found holding the device at the last refused
@@ -125,22 +119,27 @@ public:
     static OpenResult Probe(const QString& device);
 
 private:
-    OpenResult OpenFailure(const QString& device) const;
-
-    // The device primitives the line's waits are made of.
+    // The device primitives the line's waits are made of. A byte that a
+    // wait saw arrive is kept back in `pending` until it is read, so that
+    // the waits work the same on every platform's device.
     void DiscardInput();
-    qint64 BytesAvailable() const;
+    qint64 BytesAvailable();
     // Waits up to ms for a byte to read; true when one is there.
     bool WaitForBytes(int ms);
     // Waits up to timeoutMs for a byte, in slices: once a slice has passed
     // without one, the windows are painted and a stop ends the wait.
     bool WaitForByte(int timeoutMs);
+    // Takes the next byte that has arrived (WaitForByte said there is one).
+    bool TakeByte(char& byte);
+    // Takes what has arrived and not been read, to be thrown away: the
+    // bytes kept back, and with a trace on, what the device holds too.
+    QByteArray TakeWaiting();
 
-    QSerialPort* port;
+    TSerialDevice port;
+    QByteArray pending;
     int baud = 0;   // the open line's rate
     OpenResult lastOpen = OpenResult::Missing;
     QList<TPortHolder> lastHolders;
-    TLowLatency lowLatency;
     std::function<void()> messageHook;
     std::function<bool()> cancelCheck;
     std::shared_ptr<TLineTrace> trace;

@@ -44,9 +44,16 @@ TUsbDetails UsbDetailsOf(const QString& device, const QList<QSerialPortInfo>& po
 {
     TUsbDetails d;
     for (const QSerialPortInfo& info : ports) {
+#ifdef Q_OS_WIN
+        // \\.\COMn as the system names it; the description is the port's
+        // friendly name in the Device Manager.
+        if (info.systemLocation().compare(device, Qt::CaseInsensitive) != 0)
+            continue;
+#else
         const QString location = QFileInfo(info.systemLocation()).canonicalFilePath();
         if (location.isEmpty() || location != device)
             continue;
+#endif
         d.usb = info.hasVendorIdentifier() && info.hasProductIdentifier();
         d.manufacturer = info.manufacturer();
         d.description = info.description();

@@ -19,7 +19,7 @@ struct TUsbDetails {
 };
 
 // The details the system's port list gives for the device (its canonical
-// path); nothing for a device the list does not have.
+// path; on Windows \\.\COMn); nothing for a device the list does not have.
 TUsbDetails UsbDetailsOf(const QString& device, const QList<QSerialPortInfo>& ports);
 
 // A USB serial adapter that is plugged in but was taken from the kernel's

@@ -2,13 +2,12 @@
 // file lacks comes in, what it has stays.
 #include "app/Catalogue.h"
 #include "app/CatalogueMerge.h"
+#include "document/Cp1251.h"
 #include "document/U_xml.h"
 #include "tests/editors/ProgramWindows.h"
 #include "tests/support/TestRunDir.h"
 #include "widgets/Frmainmenu.h"
 #include <QDomDocument>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QtTest>
 
 namespace {
@@ -35,8 +34,8 @@ QStringList Leaves(const QDomElement& e, const QString& path = QString())
     return out;
 }
 
-QByteArray Cp1251(const QString& text) { return QStringEncoder("windows-1251").encode(text); }
-QString FromCp1251(const QByteArray& bytes) { return QStringDecoder("windows-1251").decode(bytes); }
+QByteArray ToCp1251(const QString& text) { return Cp1251::Encode(text); }
+QString FromCp1251(const QByteArray& bytes) { return Cp1251::Decode(bytes); }
 
 QByteArray ReadFile(const QString& path)
 {
@@ -124,7 +123,7 @@ private slots:
         old.replace(QRegularExpression("<speed>[^<]*</speed>"), "<speed>1</speed>");
         old.replace("<mainmenu>", "<!-- мой порт -->\n  <mainmenu>");
         QVERIFY(!old.contains("<hint8>") && !old.contains("<sql>"));
-        QVERIFY(WriteFile(userPath, Cp1251(old)));
+        QVERIFY(WriteFile(userPath, ToCp1251(old)));
 
         int added = -1;
         QCOMPARE(MergeCatalogueFile(userPath, shippedPath, &added), TMergeResult::Merged);
@@ -193,7 +192,7 @@ private slots:
                                   .arg(entry(1, 1), entry(1, 2), entry(1, 3)));
         replaceFirst("item2", QStringLiteral("<item2><name>Станция</name><count>1</count>"
                                              "<subitem1>Найти станцию</subitem1></item2>"));
-        QVERIFY(WriteFile(userPath, Cp1251(old)));
+        QVERIFY(WriteFile(userPath, ToCp1251(old)));
 
         int added = -1;
         QCOMPARE(MergeCatalogueFile(userPath, shippedPath, &added), TMergeResult::Merged);
@@ -269,7 +268,7 @@ private slots:
         const QString tool = QStringLiteral(TARNIK_BIN_DIR "/tarnik-catalogue-merge");
         const QString shippedPath = dir.filePath("shipped.xml");
         const QString userPath = dir.filePath("Settings.xml");
-        QVERIFY(WriteFile(shippedPath, Cp1251("<?xml version=\"1.0\" encoding=\"windows-1251\"?>"
+        QVERIFY(WriteFile(shippedPath, ToCp1251("<?xml version=\"1.0\" encoding=\"windows-1251\"?>"
                                                "<settings><port><number>0</number></port><a>новое</a></settings>")));
         QVERIFY(WriteFile(userPath, "<settings><port><number>4</number></port></settings>"));
         auto run = [&](const QStringList& args) {

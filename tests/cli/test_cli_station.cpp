@@ -41,7 +41,14 @@ class TestCliStation : public QObject {
     QString Backups() const { return data.filePath(QStringLiteral("tarnik-programmer/backups")); }
 
 private slots:
-    void initTestCase() { qputenv("XDG_DATA_HOME", data.path().toLocal8Bit()); }
+    void initTestCase()
+    {
+#ifdef Q_OS_WIN
+        qputenv("LOCALAPPDATA", data.path().toLocal8Bit());
+#else
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+#endif
+    }
 
     // Read into all three formats through a COM number of the port map,
     // write a changed .vtr back with the safe write (backup, the changed
@@ -139,7 +146,7 @@ private slots:
         // A port with no device behind it: the line says why.
         r = RunCli({"read", "--port", "COM4", "-o", P("none.bin")});
         QCOMPARE(r.exitCode, 3);
-        QVERIFY2(r.err.contains(QStringLiteral("COM4: Ошибка открытия порта. COM4 недоступен: устройства нет в системе.")),
+        QVERIFY2(r.err.contains(QStringLiteral("COM4: Ошибка открытия порта. ") + MissingPortText(QStringLiteral("COM4"))),
                  qPrintable(r.err));
     }
 
@@ -272,6 +279,8 @@ private slots:
         QCOMPARE(station.Image(), random);
     }
 
+#ifndef Q_OS_WIN
+    // FIFOs, devices and signals are Unix things: these run on Linux only.
     // Only regular files of a sensible size are read: a FIFO or a device
     // is refused at once.
     void filesThatAreNoFilesAreRefusedAtOnce()
@@ -344,6 +353,7 @@ private slots:
             QVERIFY(s.Log().size() > 2);
         }
     }
+#endif
 
     void portsAndSearch()
     {
@@ -361,7 +371,8 @@ private slots:
         QCOMPARE(list.at(0).toObject().value("available").toBool(), false);
         QVERIFY(!list.at(0).toObject().value("reason").toString().isEmpty());
         r = RunCli({"ports"});
-        QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("COM7\\s+%1\\s+можно открыть").arg(station.Device()))));
+        QVERIFY(r.out.contains(QRegularExpression(
+            QStringLiteral("COM7\\s+%1\\s+можно открыть").arg(QRegularExpression::escape(station.Device())))));
 
         r = RunCli({"search", "--baud", BaudText});
         QCOMPARE(r.exitCode, 0);
@@ -398,9 +409,14 @@ private slots:
         r = RunCli({"read", "--port", "COM1", "--port", "COM2", "--port", "COM3", "--baud", BaudText,
                     "-o", P("reads/"), "--format", "vtr"});
         QCOMPARE(r.exitCode, 4);
-        QVERIFY(QFile::exists(P("reads/COM1.vtr")));
-        QVERIFY(QFile::exists(P("reads/COM2.vtr")));
-        QVERIFY(!QFile::exists(P("reads/COM3.vtr")));
+#ifdef Q_OS_WIN
+        const QString prefix = QStringLiteral("reads/station-");   // COM1.vtr would be the port itself
+#else
+        const QString prefix = QStringLiteral("reads/");
+#endif
+        QVERIFY(QFile::exists(P(prefix + "COM1.vtr")));
+        QVERIFY(QFile::exists(P(prefix + "COM2.vtr")));
+        QVERIFY(!QFile::exists(P(prefix + "COM3.vtr")));
         for (int i = 0; i < 4; ++i)
             QVERIFY(stations[i].Stop());
         for (int i : {0, 1, 3})

@@ -1,10 +1,10 @@
 // The programmer file format without windows: what a written file holds
 // and in which order, and what a reader accepts and refuses.
+#include "document/Cp1251.h"
 #include "document/ProgrammerFile.h"
 #include "document/U_xml.h"
 #include <QDomDocument>
 #include <QFile>
-#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -66,7 +66,7 @@ private:
         if (!WriteProgrammerFile(xml, path, Sample()))
             return QString();
         QDomDocument d;
-        d.setContent(ReadAll(path));
+        d.setContent(Cp1251::Decode(ReadAll(path)));
         QDomElement p = d.documentElement().firstChildElement(parent.section('/', 0, 0));
         if (parent.contains('/'))
             p = p.firstChildElement(parent.section('/', 1, 1));
@@ -89,7 +89,7 @@ private slots:
         QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"windows-1251\"?>"));
 
         QDomDocument d;
-        QVERIFY(bool(d.setContent(bytes)));
+        QVERIFY(bool(d.setContent(Cp1251::Decode(bytes))));
         const QDomElement root = d.documentElement();
         QCOMPARE(root.tagName(), QStringLiteral("document"));
         QCOMPARE(ChildNames(root), (QStringList{"head", "settings", "channels"}));
@@ -240,8 +240,7 @@ private slots:
         const QString path = tmp.filePath("cyr.vtr");
         QVERIFY(WriteProgrammerFile(xml, path, Sample()));
         QByteArray bytes = ReadAll(path);
-        QStringEncoder enc("windows-1251");
-        const QByteArray author = enc.encode(QStringLiteral("Автор"));
+        const QByteArray author = Cp1251::Encode(QStringLiteral("Автор"));
         bytes.replace("obrant", author);
         QVERIFY(WriteAll(path, bytes));
         TProgrammerFile back;

@@ -1,10 +1,10 @@
 // XML access: paths, created elements, encodings and atomic saves.
+#include "document/Cp1251.h"
 #include "document/U_xml.h"
 #include "tests/support/TestRunDir.h"
 #include <QDir>
 #include <QFile>
 #include <qplatformdefs.h>
-#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,10 +19,9 @@ bool WriteAll(const QString& path, const QByteArray& bytes)
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
-QString Cp1251(const QByteArray& bytes)
+QString FromCp1251(const QByteArray& bytes)
 {
-    QStringDecoder dec("windows-1251");
-    return dec.decode(bytes);
+    return Cp1251::Decode(bytes);
 }
 } // namespace
 
@@ -168,7 +167,7 @@ private slots:
         QVERIFY(bytes.contains("&#233;"));
         QVERIFY(bytes.contains("&#20013;"));
         QVERIFY(bytes.contains("&#128512;"));
-        QVERIFY(Cp1251(bytes).contains(QStringLiteral("Канал")));
+        QVERIFY(FromCp1251(bytes).contains(QStringLiteral("Канал")));
         QDomDocument back;
         TXMLFile reader(&back);
         QVERIFY(reader.LoadFromFile(Path("esc.xml")));
@@ -217,7 +216,9 @@ private slots:
         QVERIFY(xml.SaveToFile(Path("swap.xml")));
         QT_STATBUF after;
         QCOMPARE(QT_STAT(QFile::encodeName(Path("swap.xml")).constData(), &after), 0);
+#ifndef Q_OS_WIN   // Windows gives no inode numbers
         QVERIFY(before.st_ino != after.st_ino);
+#endif
         QVERIFY(ReadAll(Path("swap.xml")).contains("<b>new</b>"));
         QCOMPARE(QDir(tmp.path()).entryList({"swap.xml*"}, QDir::Files | QDir::Hidden).size(), 1);
     }

@@ -4,7 +4,6 @@
 #include "link/SerialLine.h"
 #include <QCoreApplication>
 #include <cstdio>
-#include <unistd.h>
 
 int main(int argc, char** argv)
 {
@@ -20,8 +19,7 @@ int main(int argc, char** argv)
     }
     std::printf("HELD\n");
     std::fflush(stdout);
-    char c;
-    while (::read(0, &c, 1) > 0) {
+    while (std::fgetc(stdin) != EOF) {
     }
     line.ClosePort();
     return 0;

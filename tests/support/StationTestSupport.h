@@ -11,6 +11,11 @@
 // A ports directory made the process's TARNIK_PORTS for the object's
 // lifetime. Every number COM1..COM32 starts as an entry that leads nowhere,
 // so no default device of the machine shows through.
+//
+// Under Wine (the Windows build's tests) it is the folder that the Wine
+// prefix's COM1..COM32 lead into (tests/windows/run-under-wine sets it up):
+// a station registered there is the system's COMn. Link and Remove are not
+// available there.
 class TestPorts {
 public:
     TestPorts();
@@ -18,7 +23,7 @@ public:
     TestPorts(const TestPorts&) = delete;
     TestPorts& operator=(const TestPorts&) = delete;
 
-    QString Dir() const { return dir.path(); }
+    QString Dir() const;
     QString Entry(int number) const;
     // Makes COM<number> a link to the target (replacing what was there).
     bool Link(int number, const QString& target) const;
@@ -32,7 +37,8 @@ private:
 };
 
 // One run of tarnik-station. The log and image files live in a temporary
-// folder of the object.
+// folder of the object. Under Wine the station is started and stopped by
+// tarnik-station-broker, and Device() is the Windows name of its COM port.
 class SimStation {
 public:
     SimStation();
@@ -61,9 +67,12 @@ public:
     bool SetImage(const QByteArray& image) const;
 
 private:
+    QString JobFile(const char* ext) const;
+
     QTemporaryDir dir;
     std::unique_ptr<QProcess> process;
     QString device;
+    QString job;   // under Wine: the broker's name for the running station
 };
 
 // Another program holding a device open (the test helper
@@ -78,6 +87,21 @@ public:
 private:
     std::unique_ptr<QProcess> process;
 };
+
+// Why a port held by another program cannot be shown here, or empty when
+// it can: Wine lets a second program open a COM port, which Windows itself
+// refuses.
+QString PortHoldingUntestable();
+
+// The journal's line after a failed open of a port the holder holds: on
+// Linux it names the program, on Windows the system does not tell.
+QString HeldByText(const QString& portText, const PortHolder& holder);
+// The device the journal names for a station's port: the pseudo-terminal
+// on Linux, the system's port under Wine.
+QString JournalDevice(const SimStation& station);
+// The journal's reason for a COM number with no device behind it. Under
+// Wine a port that leads nowhere opens as a device that is no port.
+QString MissingPortText(const QString& portText);
 
 // Another program holding a device open without any lock, as a terminal
 // program or ModemManager does: "sleep" with the device as its standard

@@ -67,4 +67,16 @@ bool Write(const QString& themeDir)
     return Save(theme.filePath(QStringLiteral("scalable/apps/%1.svg").arg(file)), Svg()) && ok;
 }
 
+bool WriteIco(const QString& path)
+{
+    QByteArray ico;
+    QBuffer buffer(&ico);
+    buffer.open(QIODevice::WriteOnly);
+    if (!Png(IcoSize).save(&buffer, "ICO")) {
+        std::fprintf(stderr, "tarnik-pictures: this Qt cannot write Windows icons\n");
+        return false;
+    }
+    return Save(path, ico);
+}
+
 } // namespace AppIconFiles

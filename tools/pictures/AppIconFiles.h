@@ -12,4 +12,9 @@ constexpr int Sizes[] = { 48, 64, 128, 256 };
 // Reports each failure on stderr; true when every file was written.
 bool Write(const QString& themeDir);
 
+// The icon of the Windows programs and their installer: one image of
+// IcoSize pixels in a Windows icon file.
+constexpr int IcoSize = 64;
+bool WriteIco(const QString& path);
+
 } // namespace AppIconFiles

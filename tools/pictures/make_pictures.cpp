@@ -48,11 +48,13 @@ const Picture AllPictures[] = {
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc == 3 && std::strcmp(argv[1], "--icons") == 0)
-        return AppIconFiles::Write(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "--icons") == 0) {
+        const bool theme = AppIconFiles::Write(QString::fromLocal8Bit(argv[2]));
+        return theme && (argc == 3 || AppIconFiles::WriteIco(QString::fromLocal8Bit(argv[3]))) ? 0 : 1;
+    }
     if (argc != 2) {
         std::fprintf(stderr, "usage: tarnik-pictures <output directory>\n"
-                             "       tarnik-pictures --icons <icon theme directory>\n");
+                             "       tarnik-pictures --icons <icon theme directory> [<Windows icon file>]\n");
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
