@@ -7,11 +7,11 @@
 #include "app/Main.h"
 #include "document/ChannelCsv.h"
 #include "document/FileRead.h"
+#include "document/FileWrite.h"
 #include "document/ProblemList.h"
 #include "editors/EditorState.h"
 #include "editors/Fsettings.h"
 #include <QComboBox>
-#include <QSaveFile>
 
 void Tf_main::ExportCsvClick()
 {
@@ -35,9 +35,9 @@ bool Tf_main::ExportChannelCsv(const QString& path)
 {
     history->Capture();
     const QByteArray text = WriteChannelCsv(ChannelValues(CaptureEditors()));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        f_journal->AddEvent(6, QStringLiteral("Ошибка записи файла: ") + path);
+    const QString reason = WriteFileAtomically(path, text);
+    if (!reason.isEmpty()) {
+        f_journal->AddEvent(6, QStringLiteral("Ошибка записи файла: %1 (%2)").arg(path, reason));
         return false;
     }
     f_journal->AddEvent(3, QStringLiteral("Каналы сохранены в CSV: ") + path);

@@ -106,8 +106,9 @@ void ApplyToEditors(const TProgrammerFile& file, QObject* sender)
 bool Tf_main::SaveProgrammerFile(const QString& path)
 {
     const TProgrammerFile file = CollectFromEditors();
-    if (!WriteProgrammerFile(*XmlFile, path, file)) {
-        f_journal->AddEvent(6, QStringLiteral("Ошибка записи файла: ") + path);
+    QString reason;
+    if (!WriteProgrammerFile(*XmlFile, path, file, &reason)) {
+        f_journal->AddEvent(6, QStringLiteral("Ошибка записи файла: %1 (%2)").arg(path, reason));
         return false;
     }
     f_journal->AddEvent(3, QStringLiteral("Сохранен: ") + path);

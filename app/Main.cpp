@@ -5,6 +5,7 @@
 #include "app/FileDialogs.h"
 #include "widgets/ProgramTitle.h"
 #include "app/Fjournal.h"
+#include "app/LineDiagnostics.h"
 #include "document/StartDir.h"
 #include "document/U_xml.h"
 #include "editors/Fchannels.h"
@@ -254,6 +255,7 @@ void Tf_main::showEvent(QShowEvent* e)
 void Tf_main::FormShow()
 {
     f_journal->AddEvent(5, QStringLiteral("Запуск приложения"));
+    StartLineDiagnostics();
     LoadSettings();
 }
 

@@ -5,14 +5,15 @@
 
 // One option a command accepts.
 struct TOptionRule {
-    QString name;        // "--port", "-o"
+    QString name;        // "--port", "--output"
     QString valueName;   // empty for a flag
     QString help;
     bool repeatable = false;
+    QString shortName = {};   // "-o", or empty
 };
 
 // The parsed command line of one command: its options (each value in the
-// order given) and its other words.
+// order given, under the option's long name) and its other words.
 struct TArguments {
     QMap<QString, QStringList> options;
     QStringList positional;
@@ -22,9 +23,27 @@ struct TArguments {
     QStringList Values(const QString& name) const { return options.value(name); }
 };
 
-// Parses the words after the command against its options; "--name=value"
-// and "--name value" both work, "--" ends the options. False, with the
-// error in words, for an unknown option, a missing value or an option
-// given twice that may be given once.
+// Why a command line was refused: the text, and the option it concerns
+// (empty when none).
+struct TArgumentError {
+    QString text;
+    QString option;
+};
+
+// Parses words against the options, as GNU tools do: "--name=value" and
+// "--name value"; "-oVALUE" and "-o VALUE" (and "-o=VALUE"); short flags
+// may be run together ("-qv"); "--" ends the options, and "-" alone is a
+// word (standard input or output). False, with the error, for an unknown
+// option, a missing value, a value given to a flag, or an option given
+// twice that may be given once.
 bool ParseArguments(const QStringList& words, const QList<TOptionRule>& rules, TArguments& parsed,
-                    QString* error);
+                    TArgumentError* error);
+
+// The rule that takes the word as its option name (long or short, without
+// any value attached), or null.
+const TOptionRule* FindOption(const QList<TOptionRule>& rules, const QString& name);
+
+// Where the command stands among the words: the first word that is
+// neither an option nor the value of an option before it (options are
+// told by the rules); -1 when there is none.
+int CommandPosition(const QStringList& words, const QList<TOptionRule>& rules);

@@ -6,8 +6,17 @@
 #include <QDomDocument>
 
 TCliContext::TCliContext(const TArguments& args)
-    : args(args), verbose(args.Has(QStringLiteral("--verbose"))), json(args.Has(QStringLiteral("--json")))
+    : args(args), verbose(args.Has(QStringLiteral("--verbose"))), quiet(args.Has(QStringLiteral("--quiet"))),
+      json(args.Has(QStringLiteral("--json")))
 {
+}
+
+bool TCliContext::TakeStandardInput()
+{
+    if (inputTaken)
+        return false;
+    inputTaken = true;
+    return true;
 }
 
 const TStationCatalogue* TCliContext::Catalogue(bool required)

@@ -11,6 +11,7 @@ public:
 
     const TArguments& args;
     bool verbose = false;
+    bool quiet = false;
     bool json = false;
 
     // The catalogue; null when none can be read (the reason is printed
@@ -22,8 +23,12 @@ public:
     // A note on standard error, with --verbose only.
     void Note(const QString& message) const;
 
+    // Standard input can be read once per command; false when it was.
+    bool TakeStandardInput();
+
 private:
     bool tried = false;
+    bool inputTaken = false;
     std::unique_ptr<TStationCatalogue> catalogue;
     QString failure;
 };

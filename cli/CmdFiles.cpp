@@ -5,26 +5,37 @@
 #include "cli/ConfigFormats.h"
 #include "cli/ConfigTable.h"
 #include "cli/ExitCodes.h"
+#include "cli/FileArguments.h"
 #include "cli/JsonConfig.h"
 #include "cli/Output.h"
 #include "editors/StationCatalogue.h"
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace {
 
-const TOptionRule OutputSpec{QStringLiteral("-o"), QStringLiteral("FILE"), QStringLiteral("файл результата")};
+const TOptionRule OutputOption{QStringLiteral("--output"), QStringLiteral("FILE"),
+                             QStringLiteral("файл результата; - - стандартный вывод"), false, QStringLiteral("-o")};
 
-// Reads one input file; the catalogue is required for a .vtr and used for
-// words when it can be had.
-bool Load(TCliContext& cx, const QString& path, TConfig& config, int& code)
+// A channel table is no configuration by itself: the settings come from an
+// image.
+int TableAlone(TCliContext& cx, const QString& path)
 {
-    const bool vtr = FormatOfPath(path) == TConfigFormat::Vtr;
-    const TStationCatalogue* catalogue = cx.Catalogue(vtr);
-    QString reason;
-    if (!ReadConfigFile(path, catalogue, config, &reason)) {
-        code = cx.InputError(QStringLiteral("%1: %2").arg(path, reason));
+    return cx.InputError(QStringLiteral("%1: таблица каналов CSV без настроек станции; её принимают "
+                                        "encode --base ОБРАЗ.bin и write")
+                             .arg(path));
+}
+
+// Loads the image given with --base.
+bool LoadBase(TCliContext& cx, TConfig& base, int& code)
+{
+    const QString path = cx.args.Value(QStringLiteral("--base"));
+    const TConfigFormat format = FormatOfPath(path);
+    if (format != TConfigFormat::Bin && !(format == TConfigFormat::Unknown && IsStandardInput(path))) {
+        code = cx.InputError(QStringLiteral("--base %1: нужен образ станции .bin").arg(path));
         return false;
     }
-    return true;
+    return LoadInput(cx, path, TConfigFormat::Bin, base, code);
 }
 
 // What an older .vtr does not carry (the PWM power, the shutdown flags) is
@@ -33,21 +44,16 @@ bool Load(TCliContext& cx, const QString& path, TConfig& config, int& code)
 bool TakeMissingFromBase(TCliContext& cx, const QString& in, TConfig& config, int& code)
 {
     const QStringList missing = config.MissingKeys();
-    const QString basePath = cx.args.Value(QStringLiteral("--base"));
     if (missing.isEmpty())
         return true;
-    if (basePath.isEmpty()) {
+    if (!cx.args.Has(QStringLiteral("--base"))) {
         code = cx.InputError(QStringLiteral("%1: в файле нет значений %2 (файл прежней версии); "
                                             "их нужно взять из образа станции: --base ОБРАЗ.bin")
                                  .arg(in, missing.join(QStringLiteral(", "))));
         return false;
     }
     TConfig base;
-    if (FormatOfPath(basePath) != TConfigFormat::Bin) {
-        code = cx.InputError(QStringLiteral("--base %1: нужен образ станции .bin").arg(basePath));
-        return false;
-    }
-    if (!Load(cx, basePath, base, code))
+    if (!LoadBase(cx, base, code))
         return false;
     config.record = RecordOverBase(config, base.record);
     config.lacksExtras = false;
@@ -55,31 +61,95 @@ bool TakeMissingFromBase(TCliContext& cx, const QString& in, TConfig& config, in
     return true;
 }
 
-// decode and encode: one file to another.
-int Convert(TCliContext& cx, TConfigFormat inputFormat, TConfigFormat outputFormat)
+// A channel table over the --base image: the rows checked against the band
+// the image selects; nothing is written when one is bad.
+bool TableOverBase(TCliContext& cx, const QString& in, TConfig& config, int& code)
 {
-    if (cx.args.positional.size() != 1)
-        return cx.InputError(QStringLiteral("нужен ровно один входной файл"));
-    const QString in = cx.args.positional.first();
-    const QString out = cx.args.Value(QStringLiteral("-o"));
-    if (out.isEmpty())
-        return cx.InputError(QStringLiteral("не указан файл результата (-o FILE)"));
-    const QString anyFormat = QStringLiteral(".bin, .vtr или .json");
-    auto formatProblem = [&](const QString& path, TConfigFormat wanted) {
-        const TConfigFormat format = FormatOfPath(path);
-        const bool ok = wanted == TConfigFormat::Unknown ? format != TConfigFormat::Unknown : format == wanted;
-        return ok ? QString()
-                  : QStringLiteral("%1: нужен файл %2").arg(path, wanted == TConfigFormat::Bin ? QStringLiteral(".bin") : anyFormat);
-    };
-    for (const QString& problem : {formatProblem(in, inputFormat), formatProblem(out, outputFormat)}) {
-        if (!problem.isEmpty())
-            return cx.InputError(problem);
+    if (!cx.args.Has(QStringLiteral("--base"))) {
+        code = cx.InputError(QStringLiteral("%1: таблица каналов CSV без настроек станции: они берутся из образа, "
+                                            "укажите --base ОБРАЗ.bin")
+                                 .arg(in));
+        return false;
     }
+    TConfig base;
+    if (!LoadBase(cx, base, code))
+        return false;
+    QByteArray image;
+    QStringList problems;
+    if (!ConfigOverImage(config, base.image, cx.Catalogue(true), image, &problems)) {
+        code = cx.InputError(QStringLiteral("%1: таблица не подходит к образу %2, ничего не записано:\n%3")
+                                 .arg(in, cx.args.Value(QStringLiteral("--base")), ProblemListText(problems, 20)));
+        return false;
+    }
+    TConfig over;
+    ReadBinBytes(image, over, nullptr);
+    config = over;
+    return true;
+}
+
+// The output of decode and encode: -o, its format, and whether --json may
+// print the outcome (not when the output itself goes to standard output).
+bool OutputTarget(TCliContext& cx, QString& out, int& code)
+{
+    out = cx.args.Value(QStringLiteral("--output"));
+    if (out.isEmpty()) {
+        code = cx.InputError(QStringLiteral("не указан файл результата (-o FILE, или -o - для стандартного вывода)"));
+        return false;
+    }
+    if (cx.json && IsStandardOutput(out)) {
+        code = cx.InputError(QStringLiteral("--json и -o - вместе не указываются: стандартный вывод занят файлом"));
+        return false;
+    }
+    return true;
+}
+
+// Writes the result and says so: a note with --verbose, the outcome with --json.
+int Finish(TCliContext& cx, const QString& in, const QString& out, TConfigFormat format, const QByteArray& image)
+{
+    QString reason;
+    if (!WriteOutput(out, format, image, &reason))
+        return cx.InputError(QStringLiteral("%1: %2").arg(out, reason));
+    if (!IsStandardOutput(out))
+        cx.Note(QStringLiteral("записан ") + out);
+    if (cx.json)
+        PrintOut(QString::fromUtf8(
+            QJsonDocument(QJsonObject{{"ok", true}, {"input", in}, {"output", out}, {"format", FormatName(format)}})
+                .toJson(QJsonDocument::Indented)).trimmed());
+    return ExitOk;
+}
+
+// The one input file of a conversion, its output and the format --format
+// names. False, with the message printed and the exit code set, when one
+// is wrong.
+bool InputAndOutput(TCliContext& cx, QString& in, QString& out, TConfigFormat& named, int& code)
+{
+    if (cx.args.positional.size() != 1) {
+        code = cx.InputError(QStringLiteral("нужен ровно один входной файл"));
+        return false;
+    }
+    in = cx.args.positional.first();
+    return OutputTarget(cx, out, code) && NamedFormat(cx, named, code);
+}
+
+int Decode(TCliContext& cx)
+{
+    QString in, out;
+    TConfigFormat named = TConfigFormat::Unknown;
     int code = ExitOk;
-    TConfig config;
-    if (!Load(cx, in, config, code) || !TakeMissingFromBase(cx, in, config, code))
+    if (!InputAndOutput(cx, in, out, named, code))
         return code;
-    if (FormatOfPath(out) == TConfigFormat::Vtr) {
+    const TConfigFormat inFormat = FormatOfPath(in);
+    if (inFormat != TConfigFormat::Bin && inFormat != TConfigFormat::Unknown)
+        return cx.InputError(QStringLiteral("%1: нужен образ станции .bin").arg(in));
+    const TConfigFormat format = OutputFormat(out, named, TConfigFormat::Json);
+    if (format == TConfigFormat::Unknown)
+        return cx.InputError(QStringLiteral("%1: формат не ясен из имени: нужно расширение .bin, .vtr, .json "
+                                            "или .csv, или --format")
+                                 .arg(out));
+    TConfig config;
+    if (!LoadInput(cx, in, TConfigFormat::Bin, config, code))
+        return code;
+    if (format == TConfigFormat::Vtr) {
         // The window program shows no selection for a value its catalogue
         // lacks; the file is written all the same, with a warning.
         if (const TStationCatalogue* catalogue = cx.Catalogue(false)) {
@@ -88,15 +158,26 @@ int Convert(TCliContext& cx, TConfigFormat inputFormat, TConfigFormat outputForm
                 PrintErr(QStringLiteral("tarnik-cli: предупреждение: %1: %2").arg(in, problem));
         }
     }
-    QString reason;
-    if (!WriteImageFile(out, ConfigImage(config), &reason))
-        return cx.InputError(QStringLiteral("%1: %2").arg(out, reason));
-    cx.Note(QStringLiteral("записан ") + out);
-    return ExitOk;
+    return Finish(cx, in, out, format, ConfigImage(config));
 }
 
-int Decode(TCliContext& cx) { return Convert(cx, TConfigFormat::Bin, TConfigFormat::Unknown); }
-int Encode(TCliContext& cx) { return Convert(cx, TConfigFormat::Unknown, TConfigFormat::Bin); }
+int Encode(TCliContext& cx)
+{
+    QString in, out;
+    TConfigFormat named = TConfigFormat::Unknown;
+    int code = ExitOk;
+    if (!InputAndOutput(cx, in, out, named, code))
+        return code;
+    const TConfigFormat outFormat = FormatOfPath(out);
+    if (outFormat != TConfigFormat::Bin && outFormat != TConfigFormat::Unknown)
+        return cx.InputError(QStringLiteral("%1: нужен файл .bin").arg(out));
+    TConfig config;
+    if (!LoadInput(cx, in, named, config, code))
+        return code;
+    if (config.IsChannelTable() ? !TableOverBase(cx, in, config, code) : !TakeMissingFromBase(cx, in, config, code))
+        return code;
+    return Finish(cx, in, out, TConfigFormat::Bin, ConfigImage(config));
+}
 
 int Diff(TCliContext& cx)
 {
@@ -104,25 +185,41 @@ int Diff(TCliContext& cx)
         return cx.InputError(QStringLiteral("diff: нужны два файла"));
     int code = ExitOk;
     TConfig a, b;
-    if (!Load(cx, cx.args.positional[0], a, code) || !Load(cx, cx.args.positional[1], b, code))
+    if (!LoadInput(cx, cx.args.positional[0], TConfigFormat::Unknown, a, code)
+        || !LoadInput(cx, cx.args.positional[1], TConfigFormat::Unknown, b, code))
         return code;
-    const QStringList lines = ConfigDifferences(a, b, cx.Catalogue(false));
-    if (!lines.isEmpty())
+    for (const TConfig* c : {&a, &b}) {
+        if (c->IsChannelTable())
+            return TableAlone(cx, cx.args.positional[c == &a ? 0 : 1]);
+    }
+    const QList<TDifference> differences = ConfigDifferences(a, b, cx.Catalogue(false));
+    if (cx.json) {
+        PrintOut(QString::fromUtf8(DifferencesJson(differences)).trimmed());
+    } else if (!differences.isEmpty()) {
+        QStringList lines;
+        for (const TDifference& d : differences)
+            lines << d.Line();
         PrintOut(lines.join(QLatin1Char('\n')));
-    return lines.isEmpty() ? ExitOk : ExitDiffers;
+    }
+    return differences.isEmpty() ? ExitOk : ExitDiffers;
 }
 
 int Show(TCliContext& cx)
 {
     if (cx.args.positional.size() != 1)
         return cx.InputError(QStringLiteral("show: нужен один файл"));
-    const QString format = cx.args.Value(QStringLiteral("--format"), QStringLiteral("text"));
+    QString format = cx.args.Value(QStringLiteral("--format"), cx.json ? QStringLiteral("json") : QStringLiteral("text"));
     if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("json"))
         return cx.InputError(QStringLiteral("--format %1: нужен text, csv или json").arg(format));
+    if (cx.json && format != QLatin1String("json"))
+        return cx.InputError(QStringLiteral("--json и --format %1 вместе не указываются").arg(format));
     int code = ExitOk;
     TConfig config;
-    if (!Load(cx, cx.args.positional.first(), config, code))
+    const QString path = cx.args.positional.first();
+    if (!LoadInput(cx, path, TConfigFormat::Unknown, config, code))
         return code;
+    if (config.IsChannelTable())
+        return TableAlone(cx, path);
     if (format == QLatin1String("json"))
         PrintOut(QString::fromUtf8(RecordToJson(config.record, config.MissingKeys())).trimmed());
     else if (format == QLatin1String("csv"))
@@ -136,19 +233,26 @@ int Show(TCliContext& cx)
 
 QList<TCommand> FileCommands()
 {
+    const TOptionRule base{QStringLiteral("--base"), QStringLiteral("IMAGE"),
+                           QStringLiteral("образ станции: всё, кроме каналов таблицы CSV, и значения, "
+                                          "которых нет в старом файле .vtr")};
     return {
-        {QStringLiteral("decode"), QStringLiteral("образ .bin в файл .vtr или .json (или .bin)"),
-         QStringLiteral("decode IMAGE.bin -o FILE"), {OutputSpec}, Decode},
-        {QStringLiteral("encode"), QStringLiteral("файл .vtr, .json или .bin в образ .bin"),
-         QStringLiteral("encode FILE -o IMAGE.bin [--base STATION.bin]"),
-         {OutputSpec,
-          {QStringLiteral("--base"), QStringLiteral("IMAGE"),
-           QStringLiteral("образ станции, из которого берутся значения, которых нет в старом файле .vtr")}},
+        {QStringLiteral("decode"), QStringLiteral("образ .bin в файл .vtr, .json или .csv (или .bin)"),
+         QStringLiteral("decode IMAGE.bin -o FILE [--format bin|vtr|json|csv]"),
+         {OutputOption,
+          {QStringLiteral("--format"), QStringLiteral("F"),
+           QStringLiteral("формат результата без расширения или на stdout: bin, vtr, json (по умолчанию), csv")}},
+         Decode},
+        {QStringLiteral("encode"), QStringLiteral("файл .vtr, .json, .csv или .bin в образ .bin"),
+         QStringLiteral("encode FILE -o IMAGE.bin [--base STATION.bin] [--format bin|vtr|json|csv]"),
+         {OutputOption, base,
+          {QStringLiteral("--format"), QStringLiteral("F"),
+           QStringLiteral("формат входного файла без расширения или со stdin: bin, vtr, json, csv")}},
          Encode},
         {QStringLiteral("diff"), QStringLiteral("различия двух конфигураций; 0, если равны, 1, если различаются"),
-         QStringLiteral("diff A B"), {}, Diff},
+         QStringLiteral("diff A B [--json]"), {}, Diff},
         {QStringLiteral("show"), QStringLiteral("конфигурация таблицей"),
-         QStringLiteral("show FILE [--format text|csv|json]"),
+         QStringLiteral("show FILE [--format text|csv|json | --json]"),
          {{QStringLiteral("--format"), QStringLiteral("F"), QStringLiteral("text (по умолчанию), csv (каналы) или json")}},
          Show},
     };

@@ -6,6 +6,7 @@
 #include "cli/Output.h"
 #include "cli/Progress.h"
 #include "cli/StationSession.h"
+#include "cli/StationTargets.h"
 #include "link/PortMap.h"
 #include "link/PortSurvey.h"
 #include <QJsonArray>
@@ -15,9 +16,6 @@
 
 namespace {
 
-const TOptionRule JsonOption{QStringLiteral("--json"), QString(), QStringLiteral("результат в JSON на stdout")};
-const TOptionRule BaudOptionSpec{QStringLiteral("--baud"), QStringLiteral("B"),
-                                 QStringLiteral("скорость: 4800 (по умолчанию), 9600 или 19200")};
 
 // Why a number of the map has no entry in the survey.
 QString WithoutDevice(int n)
@@ -37,6 +35,9 @@ int Ports(TCliContext& cx)
 {
     if (!cx.args.positional.isEmpty())
         return cx.InputError(QStringLiteral("ports: лишнее слово %1").arg(cx.args.positional.first()));
+    const QString portsDir = PortMap::PortsDirProblem();
+    if (!portsDir.isEmpty())
+        return cx.InputError(portsDir);
     const TPortSurvey survey = SurveyPorts();
     QJsonArray list;
     QStringList lines;
@@ -74,27 +75,27 @@ int Ports(TCliContext& cx)
 }
 
 // Asks the station on the port who it is, as the search dialog does.
-TStationResult Identify(const QString& port, const QString& device, int baud, TProgressBoard& board)
+TStationResult Identify(const TLineSetup& line, const QString& device, TProgressBoard& board)
 {
     TStationResult r;
-    r.port = port;
-    TStationSession session(port, baud);
-    board.Step(port, 0, 1, QStringLiteral("опрос"));
-    const bool answered = session.Line().OpenDevice(device, baud) && session.Link().Identify();
+    r.port = line.port;
+    TStationSession session(line);
+    board.Step(line.port, 0, 1, QStringLiteral("опрос"));
+    const bool answered = session.Line().OpenDevice(device, line.baud) && session.Link().Identify();
     session.Line().ClosePort();
     r.code = answered ? ExitOk : ExitStation;
     r.result = answered ? QStringLiteral("станция отвечает") : QStringLiteral("нет ответа");
     r.file = device;
-    board.Done(port, r.result);
+    // A port without a station is what a search expects: no failure.
+    board.Done(line.port, r.result);
     return r;
 }
 
 int Search(TCliContext& cx)
 {
-    int baud = 0;
-    QString reason;
-    if (!BaudOption(cx.args, baud, &reason))
-        return cx.InputError(reason);
+    const QString portsDir = PortMap::PortsDirProblem();
+    if (!portsDir.isEmpty())
+        return cx.InputError(portsDir);
     const TPortSurvey survey = SurveyPorts();
     QStringList ports;
     QMap<QString, QString> devices;
@@ -102,10 +103,17 @@ int Search(TCliContext& cx)
         ports << e.Text();
         devices.insert(e.Text(), e.device);
     }
+    TStationTargets targets;
+    int code = ExitOk;
+    if (!targets.CollectFor(cx, ports, code))
+        return code;
+    const int baud = targets.Baud();
     QList<TStationResult> results;
     {
-        TProgressBoard board(ports, ErrIsTerminal());
-        results = RunFleet(ports, [&](const QString& port) { return Identify(port, devices.value(port), baud, board); });
+        TProgressBoard board(ports, ErrIsTerminal(), cx.quiet);
+        results = RunFleet(ports, [&](const QString& port) {
+            return Identify(targets.Setup(port), devices.value(port), board);
+        });
     }
     QJsonArray found;
     QStringList lines;
@@ -126,14 +134,26 @@ int Search(TCliContext& cx)
     return ExitOk;
 }
 
+// The rate and the trace of the station commands; the search finds its
+// ports itself.
+QList<TOptionRule> SearchOptions()
+{
+    QList<TOptionRule> options;
+    for (const TOptionRule& o : StationLineOptions()) {
+        if (o.name == QLatin1String("--baud") || o.name == QLatin1String("--trace"))
+            options << o;
+    }
+    return options;
+}
+
 } // namespace
 
 QList<TCommand> PortCommands()
 {
     return {
         {QStringLiteral("ports"), QStringLiteral("порты COM1 - COM32: устройство, можно ли открыть, почему нет"),
-         QStringLiteral("ports [--json]"), {JsonOption}, Ports},
+         QStringLiteral("ports [--json]"), {}, Ports},
         {QStringLiteral("search"), QStringLiteral("ищет станции на всех доступных портах"),
-         QStringLiteral("search [--baud B] [--json]"), {BaudOptionSpec, JsonOption}, Search},
+         QStringLiteral("search [--baud B] [--trace FILE] [--json]"), SearchOptions(), Search},
     };
 }

@@ -4,9 +4,12 @@
 #include "cli/Commands.h"
 #include "cli/ConfigFormats.h"
 #include "cli/ExitCodes.h"
+#include "cli/FileArguments.h"
 #include "cli/Fleet.h"
 #include "cli/Output.h"
 #include "cli/Progress.h"
+#include "cli/StationSession.h"
+#include "cli/StationTargets.h"
 #include "cli/StopSignals.h"
 #include "editors/StationCatalogue.h"
 #include <QDir>
@@ -14,67 +17,36 @@
 
 namespace {
 
-const TOptionRule PortOption{QStringLiteral("--port"), QStringLiteral("P"),
-                             QStringLiteral("порт: COMn или путь к устройству; можно несколько раз"), true};
-const TOptionRule PortsOption{QStringLiteral("--ports"), QStringLiteral("COMa-COMb"),
-                              QStringLiteral("диапазон портов, например COM1-COM8"), true};
-const TOptionRule BaudSpec{QStringLiteral("--baud"), QStringLiteral("B"),
-                           QStringLiteral("скорость: 4800 (по умолчанию), 9600 или 19200")};
-const TOptionRule JsonSpec{QStringLiteral("--json"), QString(), QStringLiteral("итог в JSON на stdout")};
-
-// The ports and the line rate of a station command.
-struct Target {
-    QStringList ports;
-    int baud = 4800;
-};
-
-bool ReadTarget(TCliContext& cx, Target& target, int& exitCode)
-{
-    QString reason;
-    if (!BaudOption(cx.args, target.baud, &reason)
-        || !CollectPorts(cx.args.Values(QStringLiteral("--port")), cx.args.Values(QStringLiteral("--ports")),
-                         target.ports, &reason)) {
-        exitCode = cx.InputError(reason);
-        return false;
-    }
-    if (target.ports.isEmpty()) {
-        exitCode = cx.InputError(QStringLiteral("не указан порт (--port P или --ports COMa-COMb)"));
-        return false;
-    }
-    return true;
-}
-
-// The configuration file of write and verify, read and checked whole
-// before any port is opened.
-bool ReadInput(TCliContext& cx, TConfig& config, int& exitCode)
+// The configuration file of write and verify (standard input for "-"),
+// read and checked whole before any port is opened. A channel table needs
+// the catalogue: its rows are checked against the station's band.
+bool ReadInput(TCliContext& cx, TConfig& config, const TStationCatalogue*& catalogue, int& exitCode)
 {
     if (cx.args.positional.size() != 1) {
         exitCode = cx.InputError(QStringLiteral("нужен ровно один файл конфигурации"));
         return false;
     }
-    const QString path = cx.args.positional.first();
-    const TStationCatalogue* catalogue = FormatOfPath(path) == TConfigFormat::Vtr ? cx.Catalogue(true) : nullptr;
-    QString reason;
-    if (!ReadConfigFile(path, catalogue, config, &reason)) {
-        exitCode = cx.InputError(QStringLiteral("%1: %2").arg(path, reason));
+    TConfigFormat named = TConfigFormat::Unknown;
+    if (!NamedFormat(cx, named, exitCode) || !LoadInput(cx, cx.args.positional.first(), named, config, exitCode))
+        return false;
+    catalogue = cx.Catalogue(config.IsChannelTable());
+    if (config.IsChannelTable() && !catalogue) {
+        exitCode = cx.InputError(QStringLiteral("%1: таблицу каналов проверить не по чему: нет каталога")
+                                     .arg(cx.args.positional.first()));
         return false;
     }
     return true;
 }
 
-// The ports and the configuration file of write and verify.
-bool ReadTargetAndInput(TCliContext& cx, Target& target, TConfig& config, int& exitCode)
-{
-    return ReadTarget(cx, target, exitCode) && ReadInput(cx, config, exitCode);
-}
-
 // A .bin or .json about to be written: checked as a programmer file's
 // load checks it (the catalogue's bands, lists and tones; for an image also
 // the bits no setting uses). Refused, with every reason, unless --force.
+// A .vtr is checked whole by its reader, a channel table against the
+// station's band once its image is read.
 bool CheckBeforeWrite(TCliContext& cx, const QString& path, const TConfig& config, int& exitCode)
 {
-    if (config.vtr)
-        return true;   // checked whole by its reader
+    if (config.vtr || config.IsChannelTable())
+        return true;
     const bool force = cx.args.Has(QStringLiteral("--force"));
     const TStationCatalogue* catalogue = cx.Catalogue(!force);
     QStringList problems;
@@ -101,16 +73,16 @@ bool CheckBeforeWrite(TCliContext& cx, const QString& path, const TConfig& confi
 // --json) and gives the exit code. A stop signal stops every station after
 // the byte in progress; each says what became of it, and the exit code is
 // 128 + the signal.
-int RunAndReport(TCliContext& cx, const Target& target,
-                 const std::function<TStationResult(const QString&, TProgressBoard&)>& job)
+int RunAndReport(TCliContext& cx, const TStationTargets& targets,
+                 const std::function<TStationResult(const TLineSetup&, TProgressBoard&)>& job)
 {
     StopSignals::Install();
     QList<TStationResult> results;
     {
-        TProgressBoard board(target.ports, ErrIsTerminal());
-        results = RunFleet(target.ports, [&](const QString& port) { return job(port, board); });
+        TProgressBoard board(targets.Ports(), ErrIsTerminal(), cx.quiet);
+        results = RunFleet(targets.Ports(), [&](const QString& port) { return job(targets.Setup(port), board); });
     }
-    const bool fleet = target.ports.size() > 1;
+    const bool fleet = targets.Ports().size() > 1;
     if (cx.json)
         PrintOut(QString::fromUtf8(SummaryJson(results)));
     else if (fleet)
@@ -161,39 +133,48 @@ QString OutputFor(const QString& pattern, const QString& port, const QString& fo
 int Read(TCliContext& cx)
 {
     int code = ExitOk;
-    Target target;
-    if (!ReadTarget(cx, target, code))
+    TStationTargets targets;
+    TConfigFormat named = TConfigFormat::Unknown;
+    if (!NamedFormat(cx, named, code) || !targets.Collect(cx, code))
         return code;
     if (!cx.args.positional.isEmpty())
         return cx.InputError(QStringLiteral("read: лишнее слово %1").arg(cx.args.positional.first()));
-    const QString pattern = cx.args.Value(QStringLiteral("-o"));
+    const QString pattern = cx.args.Value(QStringLiteral("--output"));
     if (pattern.isEmpty())
-        return cx.InputError(QStringLiteral("read: не указан файл (-o FILE)"));
-    const QString format = cx.args.Value(QStringLiteral("--format"), QStringLiteral("bin"));
-    if (FormatOfPath(QStringLiteral("x.") + format) == TConfigFormat::Unknown)
-        return cx.InputError(QStringLiteral("--format %1: нужен bin, vtr или json").arg(format));
+        return cx.InputError(QStringLiteral("read: не указан файл (-o FILE, или -o - для стандартного вывода)"));
+    const bool toStdout = IsStandardOutput(pattern);
+    if (toStdout && targets.Ports().size() > 1)
+        return cx.InputError(QStringLiteral("-o -: на стандартный вывод читается одна станция; для нескольких "
+                                            "укажите папку DIR/ или имя с {port}"));
+    if (toStdout && cx.json)
+        return cx.InputError(QStringLiteral("--json и -o - вместе не указываются: стандартный вывод занят файлом"));
+    const QString folderFormat = named == TConfigFormat::Unknown ? QStringLiteral("bin") : FormatName(named);
     QStringList outputs;
-    for (const QString& port : target.ports) {
-        const QString out = OutputFor(pattern, port, format);
-        if (FormatOfPath(out) == TConfigFormat::Unknown)
-            return cx.InputError(QStringLiteral("%1: неизвестный формат: нужен файл .bin, .vtr или .json").arg(out));
+    for (const QString& port : targets.Ports()) {
+        const QString out = toStdout ? pattern : OutputFor(pattern, port, folderFormat);
+        if (OutputFormat(out, named, TConfigFormat::Json) == TConfigFormat::Unknown)
+            return cx.InputError(QStringLiteral("%1: формат не ясен из имени: нужно расширение .bin, .vtr, .json "
+                                                "или .csv, или --format")
+                                     .arg(out));
         if (outputs.contains(out))
             return cx.InputError(QStringLiteral("-o %1: у нескольких портов один файл; укажите папку или {port}").arg(pattern));
         outputs << out;
     }
     if (NamesFolder(pattern))
         QDir().mkpath(pattern);
-    return RunAndReport(cx, target, [&](const QString& port, TProgressBoard& board) {
-        return ReadJob(port, target.baud, OutputFor(pattern, port, format), board);
+    return RunAndReport(cx, targets, [&](const TLineSetup& line, TProgressBoard& board) {
+        const QString out = toStdout ? pattern : OutputFor(pattern, line.port, folderFormat);
+        return ReadJob(line, out, OutputFormat(out, named, TConfigFormat::Json), board);
     });
 }
 
 int Write(TCliContext& cx)
 {
     int code = ExitOk;
-    Target target;
+    TStationTargets targets;
     TConfig config;
-    if (!ReadTargetAndInput(cx, target, config, code))
+    const TStationCatalogue* catalogue = nullptr;
+    if (!targets.Collect(cx, code) || !ReadInput(cx, config, catalogue, code))
         return code;
     TWriteOptions options;
     options.full = cx.args.Has(QStringLiteral("--full"));
@@ -208,20 +189,21 @@ int Write(TCliContext& cx)
         return cx.InputError(QStringLiteral("%1: --blind пишет только полный образ .bin").arg(path));
     if (!CheckBeforeWrite(cx, path, config, code))
         return code;
-    return RunAndReport(cx, target, [&](const QString& port, TProgressBoard& board) {
-        return WriteJob(port, target.baud, config, options, board);
+    return RunAndReport(cx, targets, [&](const TLineSetup& line, TProgressBoard& board) {
+        return WriteJob(line, config, catalogue, options, board);
     });
 }
 
 int Verify(TCliContext& cx)
 {
     int code = ExitOk;
-    Target target;
+    TStationTargets targets;
     TConfig config;
-    if (!ReadTargetAndInput(cx, target, config, code))
+    const TStationCatalogue* catalogue = nullptr;
+    if (!targets.Collect(cx, code) || !ReadInput(cx, config, catalogue, code))
         return code;
-    return RunAndReport(cx, target, [&](const QString& port, TProgressBoard& board) {
-        return VerifyJob(port, target.baud, config, board);
+    return RunAndReport(cx, targets, [&](const TLineSetup& line, TProgressBoard& board) {
+        return VerifyJob(line, config, catalogue, board);
     });
 }
 
@@ -229,14 +211,19 @@ int Verify(TCliContext& cx)
 
 QList<TCommand> StationCommands()
 {
-    const QList<TOptionRule> ports{PortOption, PortsOption, BaudSpec, JsonSpec};
+    const QList<TOptionRule> ports = StationLineOptions();
+    const TOptionRule inputFormat{QStringLiteral("--format"), QStringLiteral("F"),
+                                  QStringLiteral("формат файла без расширения или со stdin: bin, vtr, json, csv")};
     return {
-        {QStringLiteral("read"), QStringLiteral("читает станцию в файл .bin, .vtr или .json"),
-         QStringLiteral("read --port P [--baud B] -o FILE | -o DIR/ | -o NAME{port}.EXT [--format bin|vtr|json]"),
-         ports + QList<TOptionRule>{{QStringLiteral("-o"), QStringLiteral("FILE"),
-                                     QStringLiteral("файл; для нескольких портов папка DIR/ или имя с {port}")},
+        {QStringLiteral("read"), QStringLiteral("читает станцию в файл .bin, .vtr, .json или .csv"),
+         QStringLiteral("read --port P [--baud B] -o FILE | -o DIR/ | -o NAME{port}.EXT | -o - [--format F]"),
+         ports + QList<TOptionRule>{{QStringLiteral("--output"), QStringLiteral("FILE"),
+                                     QStringLiteral("файл; для нескольких портов папка DIR/ или имя с {port}; "
+                                                    "- - стандартный вывод"),
+                                     false, QStringLiteral("-o")},
                                     {QStringLiteral("--format"), QStringLiteral("F"),
-                                     QStringLiteral("формат файлов в папке: bin (по умолчанию), vtr, json")}},
+                                     QStringLiteral("формат файлов в папке (bin по умолчанию), без расширения или "
+                                                    "на stdout (json по умолчанию): bin, vtr, json, csv")}},
          Read},
         {QStringLiteral("write"),
          QStringLiteral("записывает конфигурацию из файла в станцию: резервная копия, изменённые байты, проверка"),
@@ -250,9 +237,10 @@ QList<TCommand> StationCommands()
                                     {QStringLiteral("--no-verify"), QString(),
                                      QStringLiteral("без проверки чтением (только с --blind)")},
                                     {QStringLiteral("--force"), QString(),
-                                     QStringLiteral("записать .bin или .json, не прошедший проверку по каталогу")}},
+                                     QStringLiteral("записать .bin или .json, не прошедший проверку по каталогу")},
+                                    inputFormat},
          Write},
         {QStringLiteral("verify"), QStringLiteral("сравнивает станцию с файлом; 0, если совпадает"),
-         QStringLiteral("verify --port P [--baud B] FILE"), ports, Verify},
+         QStringLiteral("verify --port P [--baud B] FILE"), ports + QList<TOptionRule>{inputFormat}, Verify},
     };
 }

@@ -6,14 +6,42 @@ const QList<TCommand>& Commands()
     return all;
 }
 
+const TCommand* FindCommand(const QString& name)
+{
+    for (const TCommand& c : Commands()) {
+        if (c.name == name)
+            return &c;
+    }
+    return nullptr;
+}
+
 QList<TOptionRule> CommonOptions()
 {
     return {
-        {QStringLiteral("--help"), QString(), QStringLiteral("эта справка")},
-        {QStringLiteral("--verbose"), QString(), QStringLiteral("подробности на stderr: какой каталог взят и т. п.")},
+        {QStringLiteral("--help"), QString(), QStringLiteral("эта справка"), false, QStringLiteral("-h")},
+        {QStringLiteral("--version"), QString(), QStringLiteral("версия программы"), false, QStringLiteral("-V")},
+        {QStringLiteral("--verbose"), QString(),
+         QStringLiteral("подробности на stderr: какой каталог взят, какое устройство стоит за COMn"), false,
+         QStringLiteral("-v")},
+        {QStringLiteral("--quiet"), QString(),
+         QStringLiteral("без прогресса и сообщений об успехе на stderr (ошибки выводятся)"), false,
+         QStringLiteral("-q")},
+        {QStringLiteral("--json"), QString(), QStringLiteral("результат в JSON на stdout")},
         {QStringLiteral("--catalogue"), QStringLiteral("PATH"),
          QStringLiteral("каталог Settings.xml (иначе ./Settings/Settings.xml, затем установленный или собранный)")},
     };
+}
+
+QList<TOptionRule> AllOptions()
+{
+    QList<TOptionRule> all = CommonOptions();
+    for (const TCommand& c : Commands()) {
+        for (const TOptionRule& o : c.options) {
+            if (!FindOption(all, o.name))
+                all << o;
+        }
+    }
+    return all;
 }
 
 namespace {
@@ -28,18 +56,31 @@ const char ExitCodesHelp[] =
     "  128+N  остановлено сигналом N (Ctrl-C: 130, SIGTERM: 143, SIGHUP: 129) после\n"
     "     байта, который передавался; по каждому порту сказано, что сделано,\n"
     "     и названа резервная копия\n";
+
+QString OptionLines(const QList<TOptionRule>& options)
+{
+    QString text;
+    for (const TOptionRule& o : options) {
+        QString left = o.shortName.isEmpty() ? QStringLiteral("    ") : o.shortName + QStringLiteral(", ");
+        left += o.valueName.isEmpty() ? o.name : o.name + QLatin1Char(' ') + o.valueName;
+        text += QStringLiteral("  %1  %2\n").arg(left.leftJustified(22), o.help);
+    }
+    return text;
 }
+} // namespace
 
 QString ToolHelp()
 {
     QString text = QStringLiteral("Программатор станций Тарник, командная строка.\n\n"
-                                  "Вызов: tarnik-cli КОМАНДА [параметры]\n"
-                                  "       tarnik-cli КОМАНДА --help\n"
+                                  "Вызов: tarnik-cli [общие параметры] КОМАНДА [параметры] [--] [файлы]\n"
+                                  "       tarnik-cli КОМАНДА --help, tarnik-cli help КОМАНДА\n"
                                   "       tarnik-cli --version\n\nКоманды:\n");
     for (const TCommand& c : Commands())
         text += QStringLiteral("  %1%2\n").arg(c.name.leftJustified(8), c.summary);
+    text += QStringLiteral("\nОбщие параметры (до или после команды):\n") + OptionLines(CommonOptions());
     text += QStringLiteral("\nПорт P: COM1 - COM32 (через ту же карту портов, что и у программы, с TARNIK_PORTS) "
                            "или путь к устройству.\nСкорость по умолчанию 4800.\n"
+                           "Файл \"-\" - стандартный ввод или вывод (формат задаёт --format).\n"
                            "Прогресс выводится в stderr, результаты и --json в stdout.\n\n");
     text += QString::fromUtf8(ExitCodesHelp);
     return text;
@@ -47,11 +88,15 @@ QString ToolHelp()
 
 QString CommandHelp(const TCommand& command)
 {
-    QString text = QStringLiteral("%1\n\nВызов: tarnik-cli %2\n\nПараметры:\n").arg(command.summary, command.usage);
-    for (const TOptionRule& o : command.options + CommonOptions()) {
-        const QString left = o.valueName.isEmpty() ? o.name : o.name + QLatin1Char(' ') + o.valueName;
-        text += QStringLiteral("  %1%2\n").arg(left.leftJustified(18), o.help);
-    }
+    QString text = QStringLiteral("%1\n\nВызов: tarnik-cli %2\n").arg(command.summary, command.usage);
+    if (!command.options.isEmpty())
+        text += QStringLiteral("\nПараметры:\n") + OptionLines(command.options);
+    text += QStringLiteral("\nОбщие параметры:\n") + OptionLines(CommonOptions());
     text += QLatin1Char('\n') + QString::fromUtf8(ExitCodesHelp);
     return text;
+}
+
+QString VersionText()
+{
+    return QStringLiteral("tarnik-cli ") + QStringLiteral(TARNIK_VERSION);
 }

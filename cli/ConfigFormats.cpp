@@ -1,6 +1,8 @@
 #include "cli/ConfigFormats.h"
 #include "cli/JsonConfig.h"
+#include "document/ChannelCsv.h"
 #include "document/FileRead.h"
+#include "document/FileWrite.h"
 #include "document/ProgrammerFile.h"
 #include "document/RecordMapping.h"
 #include "document/U_xml.h"
@@ -8,10 +10,9 @@
 #include "editors/StationFrequencyCheck.h"
 #include "link/ImageCodec.h"
 #include <QDomDocument>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTemporaryFile>
+#include <QStringDecoder>
+#include <limits>
 
 namespace {
 constexpr int ChannelCount = 100;
@@ -27,6 +28,11 @@ bool Fail(QString* reason, const QString& why)
     return false;
 }
 
+QString UnknownFormat()
+{
+    return QStringLiteral("неизвестный формат: нужен файл .bin, .vtr, .json или .csv");
+}
+
 // What keeps the station from holding the record's channels, without the
 // window program's closing words about the write.
 QString FrequencyProblem(const TTarnikPlus& record)
@@ -36,25 +42,134 @@ QString FrequencyProblem(const TTarnikPlus& record)
     return problem;
 }
 
-bool WriteBytes(const QString& path, const QByteArray& bytes, QString* reason)
+bool IsUtf8Text(const QByteArray& bytes)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        return Fail(reason, f.errorString());
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+bool SameChannel(const TProgrammerChannel& a, const TProgrammerChannel& b)
+{
+    return a.enable == b.enable && a.rxHz == b.rxHz && a.txHz == b.txHz && a.ctcssRx == b.ctcssRx
+        && a.ctcssTx == b.ctcssTx;
+}
+
+// The channel table's rows over the image's channels.
+bool TableOverImage(const QByteArray& csv, const QByteArray& image, const TStationCatalogue* catalogue,
+                    QByteArray& out, QStringList& problems)
+{
+    TTarnikPlus base;
+    if (!DecodeImage(image, base)) {
+        problems << QStringLiteral("образ должен занимать %1 байта").arg(StationImageSize);
+        return false;
+    }
+    if (!catalogue) {
+        problems << QStringLiteral("нет каталога: частоты таблицы проверить не по чему");
+        return false;
+    }
+    if (base.range < 1 || base.range > catalogue->bands.size()) {
+        problems << QStringLiteral("в образе диапазон %1, его нет в каталоге: частоты таблицы проверить не по чему")
+                        .arg(base.range);
+        return false;
+    }
+    const QVector<TProgrammerChannel> held = ProgrammerFileFromRecord(base).channels;
+    const TChannelCsvImport table = ReadChannelCsv(csv, catalogue->bands[base.range - 1], held);
+    if (!table.errors.isEmpty()) {
+        problems << table.errors;
+        return false;
+    }
+    // Only the channels the table changes are touched: the rest keep the
+    // image's own values, so a table of the image itself gives the image
+    // back.
+    TTarnikPlus record = base;
+    bool switched = false;
+    for (int i = 0; i < ChannelCount; ++i) {
+        const TProgrammerChannel& c = table.channels[i];
+        if (SameChannel(c, held[i]))
+            continue;
+        switched = switched || c.enable != held[i].enable;
+        record.channels[i] = c.enable ? TTarnikRec{true, c.txHz / 1000, c.rxHz / 1000, c.ctcssTx, c.ctcssRx}
+                                      : TTarnikRec();
+    }
+    // The last channel follows the table once it switches channels on or
+    // off, as the window program sets it.
+    if (switched) {
+        record.lastChannel = 0;
+        for (int i = 0; i < ChannelCount; ++i) {
+            if (record.channels[i].enable)
+                record.lastChannel = static_cast<uint8_t>(i);
+        }
+    }
+    const QStringList station = StationFrequencyProblems(record);
+    if (!station.isEmpty()) {
+        problems << station;
+        return false;
+    }
+    out = EncodeOverImage(record, image);
     return true;
 }
 } // namespace
 
 TConfigFormat FormatOfPath(const QString& path)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("bin"))
+    return FormatNamed(QFileInfo(path).suffix().toLower());
+}
+
+TConfigFormat FormatNamed(const QString& name)
+{
+    if (name == QLatin1String("bin"))
         return TConfigFormat::Bin;
-    if (suffix == QLatin1String("vtr"))
+    if (name == QLatin1String("vtr"))
         return TConfigFormat::Vtr;
-    if (suffix == QLatin1String("json"))
+    if (name == QLatin1String("json"))
         return TConfigFormat::Json;
+    if (name == QLatin1String("csv"))
+        return TConfigFormat::Csv;
     return TConfigFormat::Unknown;
+}
+
+QString FormatName(TConfigFormat format)
+{
+    switch (format) {
+    case TConfigFormat::Bin: return QStringLiteral("bin");
+    case TConfigFormat::Vtr: return QStringLiteral("vtr");
+    case TConfigFormat::Json: return QStringLiteral("json");
+    case TConfigFormat::Csv: return QStringLiteral("csv");
+    case TConfigFormat::Unknown: break;
+    }
+    return QString();
+}
+
+TConfigFormat FormatOfBytes(const QByteArray& bytes)
+{
+    // A station image is no UTF-8 text in practice (its empty slots and
+    // reserved bytes are 0xFF), so text is looked at only when it is text.
+    if (IsUtf8Text(bytes)) {
+        QByteArray text = bytes;
+        if (text.startsWith("\xEF\xBB\xBF"))
+            text.remove(0, 3);
+        text = text.trimmed();
+        if (text.startsWith('{'))
+            return TConfigFormat::Json;
+        if (text.startsWith('<'))
+            return TConfigFormat::Vtr;
+        if (text.left(8).toLower().replace('"', "").startsWith("channel"))
+            return TConfigFormat::Csv;
+    }
+    return bytes.size() == StationImageSize ? TConfigFormat::Bin : TConfigFormat::Unknown;
+}
+
+qint64 MaxFileSize(TConfigFormat format)
+{
+    switch (format) {
+    case TConfigFormat::Bin: return MaxBinFile;
+    case TConfigFormat::Vtr: return TXMLFile::MaxFileSize;
+    case TConfigFormat::Csv: return MaxChannelCsvSize;
+    case TConfigFormat::Json:
+    case TConfigFormat::Unknown: break;
+    }
+    return MaxJsonFile;
 }
 
 bool ReadBinBytes(const QByteArray& bytes, TConfig& config, QString* reason)
@@ -81,14 +196,13 @@ bool ReadJsonBytes(const QByteArray& bytes, TConfig& config, QString* reason)
     return true;
 }
 
-namespace {
-bool ReadVtr(const QString& path, const TStationCatalogue& catalogue, const TTarnikPlus* base, TConfig& config,
-             QString* reason)
+bool ReadVtrBytes(const QByteArray& bytes, const TStationCatalogue& catalogue, TConfig& config, QString* reason,
+                  const TTarnikPlus* base)
 {
     QDomDocument doc;
     TXMLFile xml(&doc);
     TProgrammerFile file;
-    if (!ReadProgrammerFile(xml, path, ChannelCount, file, reason))
+    if (!ReadProgrammerBytes(xml, bytes, ChannelCount, file, reason))
         return false;
     TConfig read;
     if (!RecordFromProgrammerFile(file, base, read.record, reason))
@@ -103,40 +217,60 @@ bool ReadVtr(const QString& path, const TStationCatalogue& catalogue, const TTar
     config = read;
     return true;
 }
-} // namespace
 
-bool ReadVtrFile(const QString& path, const TStationCatalogue& catalogue, TConfig& config, QString* reason)
+bool ReadCsvBytes(const QByteArray& bytes, TConfig& config, QString* reason)
 {
-    return ReadVtr(path, catalogue, nullptr, config, reason);
+    // The rows' form is checked now, against a band that takes any
+    // frequency; the band of the image the table goes over comes later.
+    const TBandLimits anyBand{0, std::numeric_limits<int>::max(), 0};
+    const TChannelCsvImport table = ReadChannelCsv(bytes, anyBand, QVector<TProgrammerChannel>(ChannelCount));
+    if (!table.errors.isEmpty())
+        return Fail(reason, QStringLiteral("таблица каналов не прочитана:\n") + ProblemListText(table.errors, 20));
+    TConfig read;
+    read.csv = bytes;
+    config = read;
+    return true;
 }
 
-bool ReadVtrBytes(const QByteArray& bytes, const TStationCatalogue& catalogue, TConfig& config, QString* reason)
+bool ReadConfigBytes(TConfigFormat format, const QByteArray& bytes, const TStationCatalogue* catalogue,
+                     TConfig& config, QString* reason, const TTarnikPlus* base)
 {
-    QTemporaryFile f;
-    if (!f.open() || f.write(bytes) != bytes.size() || !f.flush())
-        return Fail(reason, f.errorString());
-    return ReadVtr(f.fileName(), catalogue, nullptr, config, reason);
+    if (bytes.size() > MaxFileSize(format))
+        return Fail(reason, QStringLiteral("файл больше %1").arg(SizeText(MaxFileSize(format))));
+    switch (format) {
+    case TConfigFormat::Bin:
+        return ReadBinBytes(bytes, config, reason);
+    case TConfigFormat::Json:
+        return ReadJsonBytes(bytes, config, reason);
+    case TConfigFormat::Csv:
+        return ReadCsvBytes(bytes, config, reason);
+    case TConfigFormat::Vtr:
+        if (!catalogue)
+            return Fail(reason, QStringLiteral("для файла .vtr нужен каталог Settings.xml"));
+        return ReadVtrBytes(bytes, *catalogue, config, reason, base);
+    case TConfigFormat::Unknown:
+        break;
+    }
+    return Fail(reason, UnknownFormat());
 }
 
 bool ReadConfigFile(const QString& path, const TStationCatalogue* catalogue, TConfig& config, QString* reason,
-                    const TTarnikPlus* base)
+                    const TTarnikPlus* base, TConfigFormat named)
 {
-    const TConfigFormat format = FormatOfPath(path);
+    TConfigFormat format = FormatOfPath(path);
     if (format == TConfigFormat::Unknown)
-        return Fail(reason, QStringLiteral("неизвестный формат: нужен файл .bin, .vtr или .json"));
-    if (format == TConfigFormat::Vtr) {
-        if (!catalogue)
-            return Fail(reason, QStringLiteral("для файла .vtr нужен каталог Settings.xml"));
-        // The XML loader reads through the bounded reader too.
-        return ReadVtr(path, *catalogue, base, config, reason);
-    }
+        format = named;
+    if (format == TConfigFormat::Unknown)
+        return Fail(reason, UnknownFormat());
+    if (format == TConfigFormat::Vtr && !catalogue)
+        return Fail(reason, QStringLiteral("для файла .vtr нужен каталог Settings.xml"));
     // Regular files only, read with a cap: a FIFO or a device is refused at
     // once instead of being waited on or read without end.
     QByteArray bytes;
-    const QString error = ReadRegularFile(path, format == TConfigFormat::Bin ? MaxBinFile : MaxJsonFile, bytes);
+    const QString error = ReadRegularFile(path, MaxFileSize(format), bytes);
     if (!error.isEmpty())
         return Fail(reason, error);
-    return format == TConfigFormat::Bin ? ReadBinBytes(bytes, config, reason) : ReadJsonBytes(bytes, config, reason);
+    return ReadConfigBytes(format, bytes, catalogue, config, reason, base);
 }
 
 QByteArray ConfigImage(const TConfig& config)
@@ -148,29 +282,69 @@ QByteArray ConfigImage(const TConfig& config)
     return image;
 }
 
-bool WriteImageFile(const QString& path, const QByteArray& image, QString* reason)
+bool ConfigOverImage(const TConfig& config, const QByteArray& image, const TStationCatalogue* catalogue,
+                     QByteArray& out, QStringList* problems)
 {
-    TTarnikPlus record;
-    switch (FormatOfPath(path)) {
-    case TConfigFormat::Bin:
-        return WriteBytes(path, image, reason);
-    case TConfigFormat::Json:
-        if (!DecodeImage(image, record))
-            return Fail(reason, QStringLiteral("образ не 1024 байта"));
-        return WriteBytes(path, RecordToJson(record), reason);
-    case TConfigFormat::Vtr: {
-        if (!DecodeImage(image, record))
-            return Fail(reason, QStringLiteral("образ не 1024 байта"));
-        QDomDocument doc;
-        TXMLFile xml(&doc);
-        if (!WriteProgrammerFile(xml, path, ProgrammerFileFromRecord(record)))
-            return Fail(reason, QStringLiteral("файл не записан"));
+    QStringList found;
+    if (config.IsChannelTable()) {
+        const bool built = TableOverImage(config.csv, image, catalogue, out, found);
+        if (problems)
+            *problems = found;
+        return built;
+    }
+    // A .bin goes in as it stands; a .vtr or .json names fields, not the
+    // unassigned bytes, which keep what the image has.
+    if (!config.image.isEmpty()) {
+        out = config.image;
         return true;
     }
-    case TConfigFormat::Unknown:
+    TTarnikPlus base;
+    DecodeImage(image, base);
+    out = EncodeOverImage(RecordOverBase(config, base), image);
+    return true;
+}
+
+bool ImageFileBytes(TConfigFormat format, const QByteArray& image, QByteArray& bytes, QString* reason)
+{
+    TTarnikPlus record;
+    if (format == TConfigFormat::Bin) {
+        bytes = image;
+        return true;
+    }
+    if (format == TConfigFormat::Unknown)
+        return Fail(reason, UnknownFormat());
+    if (!DecodeImage(image, record))
+        return Fail(reason, QStringLiteral("образ не 1024 байта"));
+    switch (format) {
+    case TConfigFormat::Json:
+        bytes = RecordToJson(record);
+        return true;
+    case TConfigFormat::Csv:
+        bytes = WriteChannelCsvKHz(ProgrammerFileFromRecord(record).channels);
+        return true;
+    case TConfigFormat::Vtr: {
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        if (!ProgrammerFileBytes(xml, ProgrammerFileFromRecord(record), bytes))
+            return Fail(reason, xml.SaveError().isEmpty() ? QStringLiteral("файл не построен") : xml.SaveError());
+        return true;
+    }
+    default:
         break;
     }
-    return Fail(reason, QStringLiteral("неизвестный формат: нужен файл .bin, .vtr или .json"));
+    return Fail(reason, UnknownFormat());
+}
+
+bool WriteImageFile(const QString& path, const QByteArray& image, QString* reason, TConfigFormat named)
+{
+    TConfigFormat format = FormatOfPath(path);
+    if (format == TConfigFormat::Unknown)
+        format = named;
+    QByteArray bytes;
+    if (!ImageFileBytes(format, image, bytes, reason))
+        return false;
+    const QString error = WriteFileAtomically(path, bytes);
+    return error.isEmpty() || Fail(reason, error);
 }
 
 QStringList TConfig::MissingKeys() const

@@ -1,18 +1,14 @@
 #include "cli/ConfigTable.h"
+#include "document/ChannelCsv.h"
 #include "document/ConfigFields.h"
-#include "editors/CtcssTones.h"
+#include "document/ProgrammerFile.h"
+#include "document/RecordMapping.h"
 #include "link/StationRecord.h"
 #include <QStringList>
 
 namespace {
 constexpr int ChannelCount = 100;
 
-QString ToneHz(int index)
-{
-    if (index >= 1 && index <= static_cast<int>(CtcssTones.size()))
-        return QString::number(static_cast<double>(CtcssTones[index - 1]), 'f', 1);
-    return index == 0 ? QString() : QStringLiteral("#%1").arg(index);
-}
 } // namespace
 
 QString ConfigText(const TTarnikPlus& record, const TStationCatalogue* catalogue, const QStringList& missing)
@@ -41,14 +37,5 @@ QString ConfigText(const TTarnikPlus& record, const TStationCatalogue* catalogue
 
 QString ChannelsCsv(const TTarnikPlus& record)
 {
-    QStringList lines{QStringLiteral("channel,enable,rx_khz,tx_khz,ctcss_rx_hz,ctcss_tx_hz")};
-    for (int i = 0; i < ChannelCount; ++i) {
-        const TTarnikRec c = i < static_cast<int>(record.channels.size()) ? record.channels[i] : TTarnikRec();
-        if (!c.enable) {
-            lines << QStringLiteral("%1,0,,,,").arg(i);
-            continue;
-        }
-        lines << QStringLiteral("%1,1,%2,%3,%4,%5").arg(i).arg(c.RX).arg(c.TX).arg(ToneHz(c.CTCSSRX), ToneHz(c.CTCSSTX));
-    }
-    return lines.join(QLatin1Char('\n'));
+    return QString::fromUtf8(WriteChannelCsvKHz(ProgrammerFileFromRecord(record).channels)).trimmed();
 }

@@ -13,5 +13,5 @@ QString ConfigText(const TTarnikPlus& record, const TStationCatalogue* catalogue
 
 // The channel table as CSV, all 100 channels: number, enabled, receive and
 // transmit frequency in kHz, receive and transmit tone in Hz (empty for
-// none).
+// none); the kilohertz form of the window program's CSV, which both read.
 QString ChannelsCsv(const TTarnikPlus& record);

@@ -1,4 +1,5 @@
 #include "cli/Fleet.h"
+#include "document/NumberText.h"
 #include "link/PortMap.h"
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -77,7 +78,7 @@ bool CollectPorts(const QStringList& single, const QStringList& ranges, QStringL
 namespace {
 QString Bytes(const TStationResult& r) { return r.bytesWritten < 0 ? QStringLiteral("-") : QString::number(r.bytesWritten); }
 QString OrDash(const QString& s) { return s.isEmpty() ? QStringLiteral("-") : s; }
-QString Seconds(const TStationResult& r) { return QString::number(r.seconds, 'f', 1); }
+QString Seconds(const TStationResult& r) { return DecimalText(r.seconds, 1); }
 } // namespace
 
 QString SummaryTable(const QList<TStationResult>& results)

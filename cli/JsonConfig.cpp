@@ -26,6 +26,68 @@ QString Bad(const QString& key, int low, int high)
 {
     return QStringLiteral("%1: нужно целое число от %2 до %3").arg(key).arg(low).arg(high);
 }
+
+// The parser's fault in the program's words (its own texts are English).
+QString ParseFault(QJsonParseError::ParseError error)
+{
+    switch (error) {
+    case QJsonParseError::UnterminatedObject:
+        return QStringLiteral("объект не закрыт");
+    case QJsonParseError::MissingNameSeparator:
+        return QStringLiteral("нет двоеточия после ключа");
+    case QJsonParseError::UnterminatedArray:
+        return QStringLiteral("список не закрыт");
+    case QJsonParseError::MissingValueSeparator:
+        return QStringLiteral("нет запятой между значениями");
+    case QJsonParseError::IllegalValue:
+        return QStringLiteral("недопустимое значение");
+    case QJsonParseError::TerminationByNumber:
+        return QStringLiteral("текст оборвался на числе");
+    case QJsonParseError::IllegalNumber:
+        return QStringLiteral("недопустимое число");
+    case QJsonParseError::IllegalEscapeSequence:
+    case QJsonParseError::IllegalUTF8String:
+        return QStringLiteral("недопустимый символ в строке");
+    case QJsonParseError::UnterminatedString:
+        return QStringLiteral("строка не закрыта");
+    case QJsonParseError::MissingObject:
+        return QStringLiteral("нет объекта");
+    case QJsonParseError::DeepNesting:
+        return QStringLiteral("слишком глубокая вложенность");
+    case QJsonParseError::DocumentTooLarge:
+        return QStringLiteral("документ слишком велик");
+    case QJsonParseError::GarbageAtEnd:
+        return QStringLiteral("лишний текст после конца документа");
+    case QJsonParseError::NoError:
+        break;
+    }
+    return QStringLiteral("ошибка разбора");
+}
+
+// The first key of the object that is not among the known ones, or empty.
+QString UnknownKey(const QJsonObject& object, const QStringList& known)
+{
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (!known.contains(it.key()))
+            return it.key();
+    }
+    return QString();
+}
+
+// A value as the file writes it: 2, "1.0", true.
+QString ValueText(const QJsonValue& value)
+{
+    const QByteArray json = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(json.mid(1, json.size() - 2));
+}
+
+QString UnknownKeyText(const QString& path) { return QStringLiteral("%1: неизвестный ключ").arg(path); }
+
+const QStringList RootKeys{QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("settings"),
+                           QStringLiteral("channels")};
+const QStringList ChannelKeys{QStringLiteral("channel"), QStringLiteral("rxKHz"), QStringLiteral("txKHz"),
+                              QStringLiteral("ctcssRx"), QStringLiteral("ctcssTx")};
+constexpr int FormatVersion = 1;
 } // namespace
 
 QByteArray RecordToJson(const TTarnikPlus& r, const QStringList& missing)
@@ -51,7 +113,7 @@ QByteArray RecordToJson(const TTarnikPlus& r, const QStringList& missing)
         channels.append(QJsonObject{{"channel", i}, {"rxKHz", ch.RX}, {"txKHz", ch.TX},
                                     {"ctcssRx", ch.CTCSSRX}, {"ctcssTx", ch.CTCSSTX}});
     }
-    QJsonObject root{{"format", FormatName}, {"version", 1}, {"settings", settings}, {"channels", channels}};
+    QJsonObject root{{"format", FormatName}, {"version", FormatVersion}, {"settings", settings}, {"channels", channels}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -65,11 +127,37 @@ bool RecordFromJson(const QByteArray& bytes, TTarnikPlus& record, QString* reaso
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        return fail(QStringLiteral("не JSON: %1 (позиция %2)").arg(error.errorString()).arg(error.offset));
+        return fail(QStringLiteral("не JSON: %1 (позиция %2)").arg(ParseFault(error.error)).arg(error.offset));
+    if (!doc.isObject())
+        return fail(QStringLiteral("не JSON-объект конфигурации"));
+    // A key the program does not know is refused rather than passed over:
+    // it is a misspelt setting, or a file of a later version whose values
+    // would be lost without a word.
     const QJsonObject root = doc.object();
-    if (root.value(QStringLiteral("format")).toString() != FormatName)
-        return fail(QStringLiteral("format: нужно \"%1\"").arg(FormatName));
+    const QString unknownRoot = UnknownKey(root, RootKeys);
+    if (!unknownRoot.isEmpty())
+        return fail(UnknownKeyText(unknownRoot));
+    if (root.value(QStringLiteral("format")) != QJsonValue(FormatName))
+        return fail(root.contains(QStringLiteral("format"))
+                        ? QStringLiteral("format: %1 - неизвестный формат, нужно \"%2\"")
+                              .arg(ValueText(root.value(QStringLiteral("format"))), FormatName)
+                        : QStringLiteral("format: нужно \"%1\"").arg(FormatName));
+    if (root.contains(QStringLiteral("version"))) {
+        int version = 0;
+        if (!WholeNumber(root.value(QStringLiteral("version")), FormatVersion, FormatVersion, version))
+            return fail(QStringLiteral("version: %1 - неизвестная версия, программа читает версию %2")
+                            .arg(ValueText(root.value(QStringLiteral("version"))))
+                            .arg(FormatVersion));
+    }
     const QJsonObject settings = root.value(QStringLiteral("settings")).toObject();
+    QStringList settingKeys{QStringLiteral("noiseLevels")};
+    for (const TSettingField& f : SettingFields()) {
+        if (!f.key.startsWith(QStringLiteral("noiseLevel")))
+            settingKeys << f.key;
+    }
+    const QString unknownSetting = UnknownKey(settings, settingKeys);
+    if (!unknownSetting.isEmpty())
+        return fail(UnknownKeyText(QStringLiteral("settings/") + unknownSetting));
     const QJsonArray noise = settings.value(QStringLiteral("noiseLevels")).toArray();
     if (noise.size() != 10)
         return fail(QStringLiteral("settings/noiseLevels: нужно 10 чисел"));
@@ -97,11 +185,16 @@ bool RecordFromJson(const QByteArray& bytes, TTarnikPlus& record, QString* reaso
     if (!list.isArray())
         return fail(QStringLiteral("channels: нужен список каналов"));
     for (const QJsonValue& item : list.toArray()) {
+        if (!item.isObject())
+            return fail(QStringLiteral("channels: каждый канал - объект"));
         const QJsonObject c = item.toObject();
         int n = 0;
         if (!WholeNumber(c.value(QStringLiteral("channel")), 0, ChannelCount - 1, n))
             return fail(Bad(QStringLiteral("channels/channel"), 0, ChannelCount - 1));
         const QString at = QStringLiteral("channels[%1]/").arg(n);
+        const QString unknownChannelKey = UnknownKey(c, ChannelKeys);
+        if (!unknownChannelKey.isEmpty())
+            return fail(UnknownKeyText(at + unknownChannelKey));
         TTarnikRec& ch = r.channels[n];
         if (ch.enable)
             return fail(QStringLiteral("channels: канал %1 указан дважды").arg(n));

@@ -12,7 +12,9 @@ struct TTarnikPlus;
 // from does not carry them.
 QByteArray RecordToJson(const TTarnikPlus& record, const QStringList& missing = {});
 
-// Reads such a text. Every setting must be there as a whole number in its
-// range; channels not listed are disabled. False, with the reason naming
-// the key, for anything else. record is set only on success.
+// Reads such a text. "format" must be "tarnik-config" and "version", when
+// given, 1; every setting must be there as a whole number in its range;
+// channels not listed are disabled. A key the format does not have is
+// refused. False, with the reason naming the key, for anything else.
+// record is set only on success.
 bool RecordFromJson(const QByteArray& bytes, TTarnikPlus& record, QString* reason);

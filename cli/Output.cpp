@@ -17,15 +17,16 @@ std::mutex& Lock()
     return m;
 }
 
-void Write(FILE* to, const QByteArray& bytes)
+bool Write(FILE* to, const QByteArray& bytes)
 {
     std::lock_guard<std::mutex> guard(Lock());
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), to);
-    std::fflush(to);
+    const size_t written = std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), to);
+    return std::fflush(to) == 0 && written == static_cast<size_t>(bytes.size());
 }
 } // namespace
 
 void PrintOut(const QString& text) { Write(stdout, (text + QLatin1Char('\n')).toUtf8()); }
 void PrintErr(const QString& text) { Write(stderr, (text + QLatin1Char('\n')).toUtf8()); }
+bool PrintOutBytes(const QByteArray& bytes) { return Write(stdout, bytes); }
 void PrintErrRaw(const QString& text) { Write(stderr, text.toUtf8()); }
 bool ErrIsTerminal() { return ::isatty(STDERR_FILENO) == 1; }

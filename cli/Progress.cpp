@@ -12,8 +12,8 @@ QString Clock(qint64 seconds)
 }
 } // namespace
 
-TProgressBoard::TProgressBoard(const QStringList& ports, bool terminal)
-    : order(ports), terminal(terminal)
+TProgressBoard::TProgressBoard(const QStringList& ports, bool terminal, bool quiet)
+    : order(ports), terminal(terminal && !quiet), quiet(quiet)
 {
     for (const QString& p : ports)
         stations.insert(p, Station());
@@ -50,7 +50,7 @@ void TProgressBoard::Step(const QString& port, int index, int steps, const QStri
     s.percent = 0;
     if (terminal)
         Redraw(true);
-    else
+    else if (!quiet)
         PrintErr(QStringLiteral("%1: %2 (шаг %3 из %4)").arg(port, what).arg(index + 1).arg(steps));
 }
 
@@ -62,17 +62,19 @@ void TProgressBoard::Position(const QString& port, int percent)
         Redraw(false);
 }
 
-void TProgressBoard::Done(const QString& port, const QString& text)
+void TProgressBoard::Done(const QString& port, const QString& text, bool ok)
 {
     std::lock_guard<std::mutex> guard(mutex);
     stations[port].done = true;
-    Line(port, text);
+    if (!ok || !quiet)
+        Line(port, text);
 }
 
 void TProgressBoard::Note(const QString& port, const QString& text)
 {
     std::lock_guard<std::mutex> guard(mutex);
-    Line(port, text);
+    if (!quiet)
+        Line(port, text);
 }
 
 void TProgressBoard::Line(const QString& port, const QString& text)

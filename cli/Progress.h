@@ -8,10 +8,11 @@
 
 // How far the stations of one command have come, on standard error: on a
 // terminal one line redrawn in place, a bar with the percentage and the
-// time still to go; otherwise one line per step of each station.
+// time still to go; otherwise one line per step of each station. A quiet
+// board shows only the stations that failed.
 class TProgressBoard {
 public:
-    TProgressBoard(const QStringList& ports, bool terminal);
+    TProgressBoard(const QStringList& ports, bool terminal, bool quiet = false);
     ~TProgressBoard();
 
     // The station starts a step (of steps in all): "чтение", "запись"...
@@ -19,7 +20,7 @@ public:
     // The current step of the station has come to percent.
     void Position(const QString& port, int percent);
     // The station is done; the text ends its line.
-    void Done(const QString& port, const QString& text);
+    void Done(const QString& port, const QString& text, bool ok = true);
     // A line about the station that must be read now (a backup's path),
     // while it goes on.
     void Note(const QString& port, const QString& text);
@@ -45,6 +46,7 @@ private:
     QStringList order;
     QMap<QString, Station> stations;
     bool terminal;
+    bool quiet;
     bool drawn = false;
     QElapsedTimer started;
     qint64 lastDraw = -1000;

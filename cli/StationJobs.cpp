@@ -1,6 +1,7 @@
 #include "cli/StationJobs.h"
 #include "cli/ConfigFormats.h"
 #include "cli/ExitCodes.h"
+#include "cli/FileArguments.h"
 #include "cli/ImageCompare.h"
 #include "cli/Progress.h"
 #include "cli/StationSession.h"
@@ -14,10 +15,10 @@ namespace {
 // its time, and how it ended.
 class JobRun {
 public:
-    JobRun(const QString& port, int baud, TProgressBoard& board)
-        : session(port, baud), progress(board, port), board(board)
+    JobRun(const TLineSetup& line, TProgressBoard& board)
+        : session(line), progress(board, line.port), board(board)
     {
-        result.port = port;
+        result.port = line.port;
         timer.start();
         // The backup's path is printed the moment it is on the disk: the
         // one thing a technician needs if the program is killed next.
@@ -74,7 +75,7 @@ private:
     TStationResult End()
     {
         result.seconds = static_cast<double>(timer.elapsed()) / 1000.0;
-        board.Done(result.port, result.result);
+        board.Done(result.port, result.result, result.Ok());
         return result;
     }
 
@@ -131,17 +132,25 @@ TStationResult WriteBlind(const TConfig& config, const TWriteOptions& options, J
 // --full every byte), verify. What the file does not say (the bytes no
 // setting uses, and a .vtr's missing PWM power and shutdown flags) stays as
 // the station has it; a .bin goes in as it stands.
-TStationResult WriteSafely(const TConfig& config, const TWriteOptions& options, JobRun& run)
+TStationResult WriteSafely(const TConfig& config, const TStationCatalogue* catalogue, const TWriteOptions& options,
+                           JobRun& run)
 {
     run.Step(0, 1, options.full ? QStringLiteral("резервная копия, запись всех байт, проверка")
                                 : QStringLiteral("резервная копия, запись изменённых байт, проверка"));
-    const TSafeWrite::BuildImage build = !config.image.isEmpty()
-        ? TSafeWrite::FixedImage(config.image)
-        : TSafeWrite::BuildImage([config](const QByteArray& station) {
-              TTarnikPlus base;
-              DecodeImage(station, base);
-              return EncodeOverImage(RecordOverBase(config, base), station);
-          });
+    // A channel table is checked against the station's band the moment its
+    // image is in: a row that does not fit refuses the write before the
+    // backup, and nothing is written.
+    QStringList refused;
+    run.session.SafeWrite().SetCheck([&](const QByteArray& station) {
+        QByteArray unused;
+        ConfigOverImage(config, station, catalogue, unused, &refused);
+        return refused;
+    });
+    const TSafeWrite::BuildImage build = [&](const QByteArray& station) {
+        QByteArray intended;
+        ConfigOverImage(config, station, catalogue, intended, nullptr);
+        return intended;
+    };
     run.session.SafeWrite().SetWriteEveryByte(options.full);
     const TSafeWriteResult r = run.session.SafeWrite().Run(build, &run.progress);
     run.result.bytesWritten = r.bytesWritten;
@@ -166,6 +175,9 @@ TStationResult WriteSafely(const TConfig& config, const TWriteOptions& options, 
         return run.Fail(ExitDiffers, QStringLiteral("записано, проверка не прошла: ") + run.session.Errors());
     case TSafeWriteResult::Outcome::BadImage:
         return run.Fail(ExitUsage, QStringLiteral("образ не 1024 байта"));
+    case TSafeWriteResult::Outcome::Refused:
+        return run.Fail(ExitUsage, QStringLiteral("таблица не подходит к станции, ничего не записано: ")
+                                       + refused.join(QStringLiteral("; ")));
     default:
         return run.StationFailed();
     }
@@ -173,42 +185,41 @@ TStationResult WriteSafely(const TConfig& config, const TWriteOptions& options, 
 
 } // namespace
 
-TStationResult ReadJob(const QString& port, int baud, const QString& outPath, TProgressBoard& board)
+TStationResult ReadJob(const TLineSetup& line, const QString& outPath, TConfigFormat format, TProgressBoard& board)
 {
-    JobRun run(port, baud, board);
+    JobRun run(line, board);
     run.Step(0, 1, QStringLiteral("чтение"));
     QByteArray image;
     if (!run.ReadStation(image))
         return run.StationFailed();
     QString reason;
-    if (!WriteImageFile(outPath, image, &reason))
+    if (!WriteOutput(outPath, format, image, &reason))
         return run.Fail(ExitUsage, QStringLiteral("%1: %2").arg(outPath, reason));
+    if (IsStandardOutput(outPath))
+        return run.Succeed(QStringLiteral("считано на стандартный вывод"));
     run.result.file = outPath;
     return run.Succeed(QStringLiteral("считано в ") + outPath);
 }
 
-TStationResult WriteJob(const QString& port, int baud, const TConfig& config, const TWriteOptions& options,
-                        TProgressBoard& board)
+TStationResult WriteJob(const TLineSetup& line, const TConfig& config, const TStationCatalogue* catalogue,
+                        const TWriteOptions& options, TProgressBoard& board)
 {
-    JobRun run(port, baud, board);
-    return options.blind ? WriteBlind(config, options, run) : WriteSafely(config, options, run);
+    JobRun run(line, board);
+    return options.blind ? WriteBlind(config, options, run) : WriteSafely(config, catalogue, options, run);
 }
 
-TStationResult VerifyJob(const QString& port, int baud, const TConfig& config, TProgressBoard& board)
+TStationResult VerifyJob(const TLineSetup& line, const TConfig& config, const TStationCatalogue* catalogue,
+                         TProgressBoard& board)
 {
-    JobRun run(port, baud, board);
+    JobRun run(line, board);
     run.Step(0, 1, QStringLiteral("чтение для проверки"));
     QByteArray stationImage;
     if (!run.ReadStation(stationImage))
         return run.StationFailed();
-    QByteArray expected = config.image;
-    if (expected.isEmpty()) {
-        // A .vtr or .json names fields, not the unassigned bytes: those are
-        // compared as the station has them.
-        TTarnikPlus base;
-        DecodeImage(stationImage, base);
-        expected = EncodeOverImage(RecordOverBase(config, base), stationImage);
-    }
+    QByteArray expected;
+    QStringList problems;
+    if (!ConfigOverImage(config, stationImage, catalogue, expected, &problems))
+        return run.Fail(ExitUsage, QStringLiteral("таблица не подходит к станции: ") + problems.join(QStringLiteral("; ")));
     run.result.verify = Comparison(expected, stationImage);
     if (run.result.verify == Matches)
         return run.Succeed(QStringLiteral("станция содержит файл"));

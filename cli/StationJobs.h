@@ -1,8 +1,11 @@
 #pragma once
+#include "cli/ConfigFormats.h"
 #include <QString>
 
 class TProgressBoard;
 struct TConfig;
+struct TLineSetup;
+struct TStationCatalogue;
 
 // What became of one station: the line of the summary table.
 struct TStationResult {
@@ -26,8 +29,11 @@ struct TWriteOptions {
 };
 
 // The station jobs; each opens its own port and line, so the fleet runs
-// one per thread. baud is the line rate.
-TStationResult ReadJob(const QString& port, int baud, const QString& outPath, TProgressBoard& board);
-TStationResult WriteJob(const QString& port, int baud, const TConfig& config, const TWriteOptions& options,
-                        TProgressBoard& board);
-TStationResult VerifyJob(const QString& port, int baud, const TConfig& config, TProgressBoard& board);
+// one per thread. A channel table goes over the station's own image,
+// checked against its band by the catalogue (which the others do not
+// need: it may be null for them).
+TStationResult ReadJob(const TLineSetup& line, const QString& outPath, TConfigFormat format, TProgressBoard& board);
+TStationResult WriteJob(const TLineSetup& line, const TConfig& config, const TStationCatalogue* catalogue,
+                        const TWriteOptions& options, TProgressBoard& board);
+TStationResult VerifyJob(const TLineSetup& line, const TConfig& config, const TStationCatalogue* catalogue,
+                         TProgressBoard& board);

@@ -6,14 +6,21 @@ constexpr int IconStopped = 0;
 constexpr int IconError = 6;
 }
 
-TStationSession::TStationSession(const QString& port, int baud)
-    : link(line, [port, baud] { return TConnectionChoice{port, QString::number(baud)}; },
-           [this](int icon, const QString& text) { Journal(icon, text); }),
-      safeWrite(line, [port, baud] { return TConnectionChoice{port, QString::number(baud)}; },
-                [this](int icon, const QString& text) { Journal(icon, text); })
+namespace {
+TStationLink::ChoiceSource Choice(const TLineSetup& setup)
+{
+    const TConnectionChoice choice{setup.port, QString::number(setup.baud)};
+    return [choice] { return choice; };
+}
+} // namespace
+
+TStationSession::TStationSession(const TLineSetup& setup)
+    : link(line, Choice(setup), [this](int icon, const QString& text) { Journal(icon, text); }),
+      safeWrite(line, Choice(setup), [this](int icon, const QString& text) { Journal(icon, text); })
 {
     line.SetMessageHook([] {});
     line.SetCancelCheck([] { return StopSignals::Requested(); });
+    line.SetTrace(setup.trace);
 }
 
 void TStationSession::Journal(int icon, const QString& text)

@@ -4,6 +4,17 @@
 #include "link/StationLink.h"
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+class TLineTrace;
+
+// What a station's line is opened with: the port (COMn or a device path),
+// the rate, and the trace of its bytes (none: not traced).
+struct TLineSetup {
+    QString port;
+    int baud = 4800;
+    std::shared_ptr<TLineTrace> trace;
+};
 
 // The serial line, the protocol and the safe write for one port, made in
 // the thread that uses them. The journal's error and stop texts are kept so
@@ -12,7 +23,7 @@
 // loop's events), and it stops once a stop signal has come.
 class TStationSession {
 public:
-    TStationSession(const QString& port, int baud);
+    explicit TStationSession(const TLineSetup& setup);
     TStationSession(const TStationSession&) = delete;
     TStationSession& operator=(const TStationSession&) = delete;
 

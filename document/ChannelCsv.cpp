@@ -2,10 +2,14 @@
 #include "editors/CtcssTones.h"
 #include <QString>
 #include <cmath>
+#include <limits>
 
 const QStringList ChannelCsvColumns = {QStringLiteral("channel"), QStringLiteral("enabled"),
                                        QStringLiteral("rx_hz"), QStringLiteral("tx_hz"),
                                        QStringLiteral("ctcss_rx_hz"), QStringLiteral("ctcss_tx_hz")};
+const QStringList ChannelCsvColumnsKHz = {QStringLiteral("channel"), QStringLiteral("enable"),
+                                          QStringLiteral("rx_khz"), QStringLiteral("tx_khz"),
+                                          QStringLiteral("ctcss_rx_hz"), QStringLiteral("ctcss_tx_hz")};
 
 namespace {
 enum Column { Channel, Enabled, RxHz, TxHz, ToneRx, ToneTx };
@@ -84,22 +88,41 @@ bool ParseFlag(const QString& field, bool& on)
     return false;
 }
 
-// Why a frequency cannot be taken, or empty when it can.
-QString FrequencyProblem(const QString& name, const QString& field, int held, const TBandLimits& band, int& hz)
+// The unit of a table's frequencies: hertz or kilohertz.
+struct Unit {
+    int hz;        // hertz per unit
+    QString name;  // "Гц", "кГц"
+};
+
+// Why a frequency cannot be taken, or empty when it can. An empty field
+// keeps the channel's frequency when the row disables the channel.
+QString FrequencyProblem(const QString& name, const QString& field, bool enabled, int held, const TBandLimits& band,
+                         const Unit& unit, int& hz)
 {
+    if (field.isEmpty() && !enabled) {
+        hz = held;
+        return QString();
+    }
     bool ok = false;
     const qlonglong v = field.toLongLong(&ok);
     if (!ok)
         return QStringLiteral("%1 \"%2\" не число").arg(name, field);
-    if (v == held) {
+    const qlonglong limit = std::numeric_limits<int>::max() / unit.hz;
+    const qlonglong asHz = v > limit || v < -limit ? std::numeric_limits<qlonglong>::max() : v * unit.hz;
+    if (asHz == held) {
         hz = held;
         return QString();
     }
-    if (v < band.minHz || v > band.maxHz)
-        return QStringLiteral("%1 %2 Гц вне диапазона %3 - %4 Гц").arg(name).arg(v).arg(band.minHz).arg(band.maxHz);
-    if (band.stepHz > 0 && (v - band.minHz) % band.stepHz != 0)
-        return QStringLiteral("%1 %2 Гц не кратна шагу %3 Гц").arg(name).arg(v).arg(band.stepHz);
-    hz = static_cast<int>(v);
+    if (asHz < band.minHz || asHz > band.maxHz)
+        return QStringLiteral("%1 %2 %3 вне диапазона %4 - %5 %3")
+            .arg(name)
+            .arg(v)
+            .arg(unit.name)
+            .arg(band.minHz / unit.hz)
+            .arg(band.maxHz / unit.hz);
+    if (band.stepHz > 0 && (asHz - band.minHz) % band.stepHz != 0)
+        return QStringLiteral("%1 %2 %3 не кратна шагу %4 Гц").arg(name).arg(v).arg(unit.name).arg(band.stepHz);
+    hz = static_cast<int>(asHz);
     return QString();
 }
 } // namespace
@@ -119,6 +142,24 @@ QByteArray WriteChannelCsv(const QVector<TProgrammerChannel>& channels)
     return text.toUtf8();
 }
 
+QByteArray WriteChannelCsvKHz(const QVector<TProgrammerChannel>& channels)
+{
+    QString text = ChannelCsvColumnsKHz.join(QLatin1Char(',')) + QLatin1Char('\n');
+    for (int i = 0; i < channels.size(); ++i) {
+        const TProgrammerChannel& c = channels[i];
+        if (!c.enable) {
+            text += QStringLiteral("%1,0,,,,\n").arg(i);
+            continue;
+        }
+        text += QStringLiteral("%1,1,%2,%3,%4,%5\n")
+                    .arg(i)
+                    .arg(c.rxHz / 1000)
+                    .arg(c.txHz / 1000)
+                    .arg(ToneField(c.ctcssRx), ToneField(c.ctcssTx));
+    }
+    return text.toUtf8();
+}
+
 TChannelCsvImport ReadChannelCsv(const QByteArray& bytes, const TBandLimits& band,
                                  const QVector<TProgrammerChannel>& current)
 {
@@ -132,6 +173,7 @@ TChannelCsvImport ReadChannelCsv(const QByteArray& bytes, const TBandLimits& ban
     int lineNo = 0;
     int headerLine = -1;
     QChar separator = QLatin1Char(',');
+    Unit unit{1, QStringLiteral("Гц")};
     QVector<bool> seen(current.size(), false);
     for (QString line : lines) {
         ++lineNo;
@@ -147,7 +189,9 @@ TChannelCsvImport ReadChannelCsv(const QByteArray& bytes, const TBandLimits& ban
             QStringList header = SplitLine(line, separator);
             for (QString& h : header)
                 h = h.toLower();
-            if (header != ChannelCsvColumns) {
+            if (header == ChannelCsvColumnsKHz) {
+                unit = Unit{1000, QStringLiteral("кГц")};
+            } else if (header != ChannelCsvColumns) {
                 bad(QStringLiteral("заголовок должен быть \"%1\"").arg(ChannelCsvColumns.join(QLatin1Char(','))));
                 return result;
             }
@@ -173,8 +217,10 @@ TChannelCsvImport ReadChannelCsv(const QByteArray& bytes, const TBandLimits& ban
         QStringList problems;
         if (!ParseFlag(f[Enabled], c.enable))
             problems << QStringLiteral("признак включения \"%1\" не 1 и не 0").arg(f[Enabled]);
-        const QString rx = FrequencyProblem(QStringLiteral("частота RX"), f[RxHz], current[n].rxHz, band, c.rxHz);
-        const QString tx = FrequencyProblem(QStringLiteral("частота TX"), f[TxHz], current[n].txHz, band, c.txHz);
+        const QString rx =
+            FrequencyProblem(QStringLiteral("частота RX"), f[RxHz], c.enable, current[n].rxHz, band, unit, c.rxHz);
+        const QString tx =
+            FrequencyProblem(QStringLiteral("частота TX"), f[TxHz], c.enable, current[n].txHz, band, unit, c.txHz);
         for (const QString& p : {rx, tx})
             if (!p.isEmpty())
                 problems << p;

@@ -90,6 +90,6 @@ QString ToneIndexText(int index)
     if (index == 0)
         return QStringLiteral("нет");
     if (index >= 1 && index <= static_cast<int>(CtcssTones.size()))
-        return QString::number(static_cast<double>(CtcssTones[index - 1]), 'f', 1) + QStringLiteral(" Гц");
+        return ToneText(CtcssTones[index - 1]);
     return QStringLiteral("тон №%1").arg(index);
 }

@@ -11,5 +11,11 @@
 // given, tells whether the file was refused for its size alone.
 QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes, bool* tooLarge = nullptr);
 
+// Reads standard input to its end, at most maxSize bytes: one byte more
+// refuses the whole input (tooLarge set), so an endless stream such as a
+// device piped in is not read without end. Blocks until the input ends.
+// Returns an empty text on success, else the reason.
+QString ReadStandardInput(qint64 maxSize, QByteArray& bytes, bool* tooLarge = nullptr);
+
 // A size cap as the messages give it: "64 КБ", "16 МБ", "1024 байт".
 QString SizeText(qint64 bytes);

@@ -1,5 +1,6 @@
 // The bounded reader on Linux and other Unix systems.
 #include "document/FileRead.h"
+#include "document/FileErrors.h"
 #include <QFile>
 #include <cerrno>
 #include <fcntl.h>
@@ -8,33 +9,9 @@
 
 namespace {
 
-// The system's reason in the program's own words: strerror() speaks the
-// locale's language, or English.
 QString SystemReason(int error)
 {
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("файл не найден");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("нет прав на чтение файла");
-    case EISDIR:
-        return QStringLiteral("это папка, а не файл");
-    case ELOOP:
-        return QStringLiteral("слишком много символических ссылок в пути");
-    case ENAMETOOLONG:
-        return QStringLiteral("слишком длинное имя файла");
-    case EMFILE:
-    case ENFILE:
-        return QStringLiteral("открыто слишком много файлов");
-    case ENOMEM:
-        return QStringLiteral("не хватило памяти");
-    case EIO:
-        return QStringLiteral("ошибка ввода-вывода на диске");
-    default:
-        return QStringLiteral("системная ошибка %1").arg(error);
-    }
+    return FileErrorText(error, TFileAccess::Read);
 }
 
 QString OpenError(int error)
@@ -61,6 +38,38 @@ struct Descriptor {
     }
 };
 
+// Refuses the input for its size: bytes emptied, tooLarge set.
+QString TooLarge(qint64 maxSize, QByteArray& bytes, bool* tooLarge, const QString& text)
+{
+    bytes.clear();
+    if (tooLarge)
+        *tooLarge = true;
+    return text.arg(SizeText(maxSize));
+}
+
+// Reads the descriptor to its end, but never more than maxSize bytes: one
+// byte beyond refuses the whole input, whatever its source claimed.
+QString ReadCapped(int fd, qint64 maxSize, QByteArray& bytes, bool* tooLarge, const QString& tooLargeText)
+{
+    char chunk[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            bytes.clear();
+            return error == EISDIR ? SystemReason(error)
+                                   : QStringLiteral("ошибка чтения файла: %1").arg(SystemReason(error));
+        }
+        if (n == 0)
+            return QString();
+        if (bytes.size() + n > maxSize)
+            return TooLarge(maxSize, bytes, tooLarge, tooLargeText);
+        bytes.append(chunk, n);
+    }
+}
+
 } // namespace
 
 QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes, bool* tooLarge)
@@ -78,32 +87,22 @@ QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes, 
         return QStringLiteral("это папка, а не файл");
     if (!S_ISREG(st.st_mode))
         return QStringLiteral("это не обычный файл");
-    auto refuseSize = [&] {
-        bytes.clear();
-        if (tooLarge)
-            *tooLarge = true;
-        return QStringLiteral("файл больше %1").arg(SizeText(maxSize));
-    };
     if (st.st_size > maxSize)
-        return refuseSize();
-
+        return TooLarge(maxSize, bytes, tooLarge, QStringLiteral("файл больше %1"));
     // The size is only a hint: the file may grow or shrink while it is read.
     bytes.reserve(qsizetype(st.st_size));
-    char chunk[65536];
-    for (;;) {
-        const ssize_t n = ::read(file.fd, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int error = errno;
-            bytes.clear();
-            return error == EISDIR ? SystemReason(error)
-                                   : QStringLiteral("ошибка чтения файла: %1").arg(SystemReason(error));
-        }
-        if (n == 0)
-            return QString();
-        if (bytes.size() + n > maxSize)
-            return refuseSize();
-        bytes.append(chunk, n);
-    }
+    return ReadCapped(file.fd, maxSize, bytes, tooLarge, QStringLiteral("файл больше %1"));
+}
+
+QString ReadStandardInput(qint64 maxSize, QByteArray& bytes, bool* tooLarge)
+{
+    bytes.clear();
+    if (tooLarge)
+        *tooLarge = false;
+    struct stat st {};
+    if (::fstat(STDIN_FILENO, &st) != 0)
+        return QStringLiteral("стандартный ввод закрыт");
+    if (S_ISDIR(st.st_mode))
+        return QStringLiteral("стандартный ввод - папка, а не файл");
+    return ReadCapped(STDIN_FILENO, maxSize, bytes, tooLarge, QStringLiteral("на стандартном вводе больше %1"));
 }

@@ -45,6 +45,38 @@ struct Handle {
     }
 };
 
+// Refuses the input for its size: bytes emptied, tooLarge set.
+QString TooLarge(qint64 maxSize, QByteArray& bytes, bool* tooLarge, const QString& text)
+{
+    bytes.clear();
+    if (tooLarge)
+        *tooLarge = true;
+    return text.arg(SizeText(maxSize));
+}
+
+// Reads the handle to its end, but never more than maxSize bytes: one byte
+// beyond refuses the whole input, whatever its source claimed. A pipe whose
+// writer has gone ends the input like the end of a file.
+QString ReadCapped(HANDLE h, qint64 maxSize, QByteArray& bytes, bool* tooLarge, const QString& tooLargeText)
+{
+    char chunk[65536];
+    for (;;) {
+        DWORD n = 0;
+        if (!ReadFile(h, chunk, sizeof chunk, &n, nullptr)) {
+            const DWORD error = GetLastError();
+            if (error == ERROR_BROKEN_PIPE || error == ERROR_HANDLE_EOF)
+                return QString();
+            bytes.clear();
+            return QStringLiteral("ошибка чтения файла: %1").arg(SystemMessage(error));
+        }
+        if (n == 0)
+            return QString();
+        if (bytes.size() + qint64(n) > maxSize)
+            return TooLarge(maxSize, bytes, tooLarge, tooLargeText);
+        bytes.append(chunk, qsizetype(n));
+    }
+}
+
 } // namespace
 
 QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes, bool* tooLarge)
@@ -66,30 +98,22 @@ QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes, 
         return OpenError(GetLastError());
     if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         return QStringLiteral("это папка, а не файл");
-    auto refuseSize = [&] {
-        bytes.clear();
-        if (tooLarge)
-            *tooLarge = true;
-        return QStringLiteral("файл больше %1").arg(SizeText(maxSize));
-    };
     const qint64 size = (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
     if (size > maxSize)
-        return refuseSize();
+        return TooLarge(maxSize, bytes, tooLarge, QStringLiteral("файл больше %1"));
 
     // The size is only a hint: the file may grow or shrink while it is read.
     bytes.reserve(qsizetype(size));
-    char chunk[65536];
-    for (;;) {
-        DWORD n = 0;
-        if (!ReadFile(file.h, chunk, sizeof chunk, &n, nullptr)) {
-            const DWORD error = GetLastError();
-            bytes.clear();
-            return QStringLiteral("ошибка чтения файла: %1").arg(SystemMessage(error));
-        }
-        if (n == 0)
-            return QString();
-        if (bytes.size() + qint64(n) > maxSize)
-            return refuseSize();
-        bytes.append(chunk, qsizetype(n));
-    }
+    return ReadCapped(file.h, maxSize, bytes, tooLarge, QStringLiteral("файл больше %1"));
+}
+
+QString ReadStandardInput(qint64 maxSize, QByteArray& bytes, bool* tooLarge)
+{
+    bytes.clear();
+    if (tooLarge)
+        *tooLarge = false;
+    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    if (input == INVALID_HANDLE_VALUE || input == nullptr)
+        return QStringLiteral("стандартный ввод закрыт");
+    return ReadCapped(input, maxSize, bytes, tooLarge, QStringLiteral("на стандартном вводе больше %1"));
 }

@@ -49,7 +49,9 @@ private:
 };
 } // namespace
 
-bool WriteProgrammerFile(TXMLFile& xml, const QString& path, const TProgrammerFile& file)
+namespace {
+// Builds the programmer file from nothing in the XML document.
+bool BuildProgrammerFile(TXMLFile& xml, const TProgrammerFile& file)
 {
     bool ok = xml.NewDocument();
     for (int n = 1; n <= 9; ++n)
@@ -75,20 +77,32 @@ bool WriteProgrammerFile(TXMLFile& xml, const QString& path, const TProgrammerFi
             && xml.WriteValue(Channels, name, QStringLiteral("CTCSSRX"), QString::number(c.ctcssRx))
             && xml.WriteValue(Channels, name, QStringLiteral("CTCSSTX"), QString::number(c.ctcssTx));
     }
-    return ok && xml.SaveToFile(path);
+    return ok;
+}
+} // namespace
+
+bool WriteProgrammerFile(TXMLFile& xml, const QString& path, const TProgrammerFile& file, QString* reason)
+{
+    const bool ok = BuildProgrammerFile(xml, file) && xml.SaveToFile(path);
+    if (!ok && reason)
+        *reason = xml.SaveError().isEmpty() ? QStringLiteral("файл не построен") : xml.SaveError();
+    return ok;
 }
 
-bool ReadProgrammerFile(TXMLFile& xml, const QString& path, int maxChannels, TProgrammerFile& file,
-                        QString* reason)
+bool ProgrammerFileBytes(TXMLFile& xml, const TProgrammerFile& file, QByteArray& bytes)
+{
+    return BuildProgrammerFile(xml, file) && xml.SaveToBytes(bytes);
+}
+
+namespace {
+// Reads and checks every value of the programmer file the document holds.
+bool ReadLoadedProgrammerFile(TXMLFile& xml, int maxChannels, TProgrammerFile& file, QString* reason)
 {
     auto fail = [reason](const QString& why) {
         if (reason)
             *reason = why;
         return false;
     };
-    if (!xml.LoadFromFile(path))
-        return fail(xml.LoadError());
-
     TProgrammerFile read;
     Reader r(xml);
     try {
@@ -126,4 +140,27 @@ bool ReadProgrammerFile(TXMLFile& xml, const QString& path, int maxChannels, TPr
     }
     file = read;
     return true;
+}
+} // namespace
+
+bool ReadProgrammerFile(TXMLFile& xml, const QString& path, int maxChannels, TProgrammerFile& file,
+                        QString* reason)
+{
+    if (!xml.LoadFromFile(path)) {
+        if (reason)
+            *reason = xml.LoadError();
+        return false;
+    }
+    return ReadLoadedProgrammerFile(xml, maxChannels, file, reason);
+}
+
+bool ReadProgrammerBytes(TXMLFile& xml, const QByteArray& bytes, int maxChannels, TProgrammerFile& file,
+                         QString* reason)
+{
+    if (!xml.LoadFromBytes(bytes)) {
+        if (reason)
+            *reason = xml.LoadError();
+        return false;
+    }
+    return ReadLoadedProgrammerFile(xml, maxChannels, file, reason);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <QVector>
 #include <array>
@@ -52,9 +53,13 @@ struct TProgrammerFile {
 
 // Builds the programmer file from nothing in the XML document and saves it
 // (atomically: a failed save leaves an earlier file as it was). The head
-// carries the author and the time and date of writing. False when building
-// or saving failed.
-bool WriteProgrammerFile(TXMLFile& xml, const QString& path, const TProgrammerFile& file);
+// carries the author and the time and date of writing. False, with the
+// reason in words when asked for, when building or saving failed.
+bool WriteProgrammerFile(TXMLFile& xml, const QString& path, const TProgrammerFile& file,
+                         QString* reason = nullptr);
+
+// The bytes such a file holds, for a stream rather than a file.
+bool ProgrammerFileBytes(TXMLFile& xml, const TProgrammerFile& file, QByteArray& bytes);
 
 // Loads the file into the XML document and reads and checks every value a
 // load applies: the nine list indexes, the five truth values, the time-out,
@@ -65,3 +70,6 @@ bool WriteProgrammerFile(TXMLFile& xml, const QString& path, const TProgrammerFi
 // is negative. `file` is filled only on success.
 bool ReadProgrammerFile(TXMLFile& xml, const QString& path, int maxChannels, TProgrammerFile& file,
                         QString* reason = nullptr);
+// The same for a file's bytes already read (from standard input).
+bool ReadProgrammerBytes(TXMLFile& xml, const QByteArray& bytes, int maxChannels, TProgrammerFile& file,
+                         QString* reason = nullptr);

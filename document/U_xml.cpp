@@ -2,11 +2,11 @@
 #include "document/LocaleFormats.h"
 #include "document/Cp1251.h"
 #include "document/FileRead.h"
+#include "document/FileWrite.h"
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringEncoder>
 #include <QXmlStreamReader>
 #include <algorithm>
@@ -170,6 +170,19 @@ bool TXMLFile::LoadFromFile(const QString& path)
     loadError = ReadRegularFile(path, MaxFileSize, bytes);
     if (!loadError.isEmpty())
         return false;
+    return LoadFromBytes(bytes);
+}
+
+bool TXMLFile::LoadFromBytes(const QByteArray& bytes)
+{
+    if (!doc)
+        return false;
+    *doc = QDomDocument();
+    loadError.clear();
+    if (bytes.size() > MaxFileSize) {
+        loadError = QStringLiteral("файл больше %1").arg(SizeText(MaxFileSize));
+        return false;
+    }
     const bool cp1251 = DeclaresCp1251(bytes);
     const QString text = cp1251 ? Cp1251::Decode(bytes) : QString();
     if (!(cp1251 ? WithinNestingLimit(text) : WithinNestingLimit(bytes))) {
@@ -196,23 +209,25 @@ bool TXMLFile::LoadFromFile(const QString& path)
 
 bool TXMLFile::SaveToFile(const QString& path)
 {
-    if (!Active())
-        return false;
     QByteArray bytes;
-    if (!SerialiseDocument(*doc, bytes))
+    if (!SaveToBytes(bytes))
         return false;
-    // Unbuffered: a buffered QSaveFile whose last bytes fail to reach a
-    // full disk while it commits still reports success and replaces the
-    // file with an empty one. Written straight through, the failing write
-    // itself reports the error and the earlier file stays.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    saveError = WriteFileAtomically(path, bytes);
+    return saveError.isEmpty();
+}
+
+bool TXMLFile::SaveToBytes(QByteArray& bytes)
+{
+    saveError.clear();
+    if (!Active()) {
+        saveError = QStringLiteral("документ пуст");
         return false;
     }
-    return file.commit();
+    if (!SerialiseDocument(*doc, bytes)) {
+        saveError = QStringLiteral("кодировка документа не поддерживается");
+        return false;
+    }
+    return true;
 }
 
 QDomElement TXMLFile::Child(QDomElement parent, const QString& name)

@@ -23,6 +23,8 @@ public:
     // left inactive (reads give empty texts, writes fail) and LoadError()
     // says why.
     bool LoadFromFile(const QString& path);
+    // The same for the bytes of a file already read (at most MaxFileSize).
+    bool LoadFromBytes(const QByteArray& bytes);
     QString LoadError() const { return loadError; }
 
     // The largest file LoadFromFile reads. The program's own files are a few
@@ -35,9 +37,13 @@ public:
 
     // Writes the whole document in the encoding its declaration names.
     // Characters that encoding cannot hold are written as character
-    // references. The file is replaced atomically: a failed save leaves the
-    // previous file as it was.
+    // references. The file is replaced atomically (WriteFileAtomically): a
+    // failed save leaves the previous file as it was, and SaveError() says
+    // why.
     bool SaveToFile(const QString& path);
+    // The same bytes, for a stream rather than a file.
+    bool SaveToBytes(QByteArray& bytes);
+    QString SaveError() const { return saveError; }
 
     // The element reached from the root by the names; missing elements are
     // created, empty, as the last child of their parent. Null when the
@@ -83,6 +89,7 @@ private:
 
     QDomDocument* doc;
     QString loadError;
+    QString saveError;
 };
 
 // The program's one XML document access, over the main window's document

@@ -1,5 +1,5 @@
 #include "editors/CtcssTones.h"
-#include <QLocale>
+#include "document/NumberText.h"
 
 const std::array<float, 50> CtcssTones = {
     67.0f, 69.3f, 71.9f, 74.4f, 77.0f, 79.7f, 82.5f, 85.4f, 88.5f, 91.5f,
@@ -11,7 +11,7 @@ const std::array<float, 50> CtcssTones = {
 
 QString ToneText(float hz)
 {
-    return QLocale().toString(static_cast<double>(hz), 'f', 1) + QStringLiteral(" Гц");
+    return DecimalText(static_cast<double>(hz), 1) + QStringLiteral(" Гц");
 }
 
 QStringList ToneListItems()

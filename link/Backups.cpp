@@ -1,4 +1,5 @@
 #include "link/Backups.h"
+#include "document/FileErrors.h"
 #include "document/UserFolder.h"
 #include <QDir>
 #include <QFile>
@@ -6,7 +7,6 @@
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -40,8 +40,6 @@ QString PortPart(const QString& port)
     return name;
 }
 
-// The nearest part of the folder's path that exists, when it is no folder:
-// a file standing where a folder of the path should be.
 // Whether a write failed for want of room (disk or quota).
 bool NoRoom(int error)
 {
@@ -52,6 +50,8 @@ bool NoRoom(int error)
     return error == ENOSPC;
 }
 
+// The nearest part of the folder's path that exists, when it is no folder:
+// a file standing where a folder of the path should be.
 QString FileInTheWay(const QString& folder)
 {
     QFileInfo at(folder);
@@ -60,26 +60,13 @@ QString FileInTheWay(const QString& folder)
     return at.exists() && !at.isDir() ? at.absoluteFilePath() : QString();
 }
 
-#ifdef Q_OS_UNIX
-// Why a file operation failed, in the words a technician acts on.
+// Why a file operation failed, with the path it concerns.
 QString Reason(int error, const QString& path)
 {
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("диск заполнен (%1)").arg(path);
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("нет прав на запись в %1").arg(path);
-    case EROFS:
-        return QStringLiteral("%1 только для чтения").arg(path);
-    case ENOTDIR:
-        return QStringLiteral("%1 не папка").arg(path);
-    default:
-        return QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error)));
-    }
+    return QStringLiteral("%1: %2").arg(path, FileErrorText(error, TFileAccess::Write));
 }
 
+#ifdef Q_OS_UNIX
 bool WriteAll(int fd, const QByteArray& bytes)
 {
     qsizetype done = 0;
@@ -136,12 +123,6 @@ int WriteNewFile(const QString& path, const QString&, const QByteArray& bytes)
     return error;
 }
 
-QString Reason(int error, const QString& path)
-{
-    if (error == ENOSPC)
-        return QStringLiteral("диск заполнен (%1)").arg(path);
-    return QStringLiteral("%1 не записывается").arg(path);
-}
 #endif
 
 } // namespace

@@ -127,6 +127,12 @@ void Tf_com::SelectPort(const QString& portText)
     ShowCurrentDevice();
 }
 
+void Tf_com::ChoosePort(const QString& portText)
+{
+    SelectPort(portText);
+    FormShow();
+}
+
 bool Tf_com::PortUnavailable(int index) const
 {
     return fr_combobox1->itemData(index, UnavailableRole).toBool();

@@ -15,7 +15,7 @@ class Tfr_panel;
 // USB adapter's details.
 //
 // The chosen port changes only by the user's hand ("Принять" after picking
-// another). A survey that no longer finds it keeps it chosen, listed and
+// another, or a station picked in the search). A survey that no longer finds it keeps it chosen, listed and
 // greyed, and the notice says so; reads and writes then fail on it rather
 // than go to another port. "Отмена" brings back the port and speed chosen
 // when the dialog opened.
@@ -48,6 +48,9 @@ public:
     // Whether the entry at the index is a chosen port the last survey did
     // not find.
     bool PortUnavailable(int index) const;
+    // The user picked the port in the station search: it becomes the chosen
+    // port, as if picked here and accepted.
+    void ChoosePort(const QString& portText);
 
     void FormShow();
     void fr_button1PClick();

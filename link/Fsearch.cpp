@@ -24,6 +24,7 @@ const QString TextFound = QStringLiteral("Станция подключена к
 const QString TextNoStation = QStringLiteral("Станция не подключена.");
 const QString TextOpenFailed = QStringLiteral("Ошибка открытия порта.");
 const QString TextUnavailable = QStringLiteral("Выбранный порт не найден в системе.");
+const QString TipChoose = QStringLiteral("Двойной щелчок выбирает этот порт.");
 
 } // namespace
 
@@ -49,12 +50,17 @@ Tf_search::Tf_search(QWidget* parent)
     fr_button2 = DialogButton(this, QRect(232, 216, 150, 40), QStringLiteral("Отмена"), QStringLiteral("error.bmp"));
     connect(fr_button1, &Tfr_button::clicked, this, [this] { Guarded([this] { fr_button1PClick(); }); });
     connect(fr_button2, &Tfr_button::clicked, this, &Tf_search::fr_button2PClick);
+    // A double click or Enter on a row; the style decides whether a double
+    // click also "activates", so both are taken (a second pick is harmless).
+    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* row) { ChooseRow(row); });
+    connect(ListView1, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* row) { ChooseRow(row); });
 }
 
 void Tf_search::SetState(QTreeWidgetItem* row, int icon, const QString& text)
 {
     row->setText(2, text);
     row->setData(0, Qt::UserRole, icon);
+    row->setToolTip(2, icon == IconFound ? TipChoose : row->toolTip(1));
     const QList<QPixmap> icons = JournalIcons();
     row->setIcon(0, icon >= 0 && icon < icons.size() ? QIcon(icons.at(icon)) : QIcon());
 }
@@ -117,6 +123,14 @@ void Tf_search::fr_button2PClick()
 {
     if (!searching)
         close();
+}
+
+void Tf_search::ChooseRow(QTreeWidgetItem* row)
+{
+    if (searching || !row || row->data(0, Qt::UserRole).toInt() != IconFound)
+        return;
+    f_com->ChoosePort(row->text(1));
+    close();
 }
 
 void Tf_search::reject()

@@ -7,7 +7,9 @@ class Tfr_button;
 class Tfr_panel;
 
 // "Поиск станции": tries every port of the connection dialog at the chosen
-// speed and lists where a station answers. It changes no setting.
+// speed and lists where a station answers. The search itself changes no
+// setting; a double click (or Enter) on a row where a station answered
+// makes that port the chosen one and closes the dialog.
 class Tf_search : public QDialog {
     Q_OBJECT
 public:
@@ -20,6 +22,8 @@ public:
 
     void fr_button1PClick();
     void fr_button2PClick();
+    // The user picks the row's port; only rows where a station answered.
+    void ChooseRow(QTreeWidgetItem* row);
 
     bool Searching() const { return searching; }
 

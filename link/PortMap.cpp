@@ -69,4 +69,31 @@ QString DevicePath(int number)
     return DefaultDevice(number);
 }
 
+QString PortsDirProblem()
+{
+#ifdef Q_OS_WIN
+    return QString();
+#else
+    const QString dir = qEnvironmentVariable(PortsDirVariable);
+    if (dir.isEmpty())
+        return QString();
+    const QFileInfo info(dir);
+    if (info.isDir())
+        return QString();
+    return info.exists() ? QStringLiteral("%1=%2: это не папка").arg(QLatin1String(PortsDirVariable), dir)
+                         : QStringLiteral("%1=%2: нет такой папки").arg(QLatin1String(PortsDirVariable), dir);
+#endif
+}
+
+QString ResolutionText(int number)
+{
+    const QString name = QStringLiteral("COM") + QString::number(number);
+    const QString entry = PortsDirEntry(number);
+    const QString device = DevicePath(number);
+    if (!entry.isEmpty())
+        return device.isEmpty() ? QStringLiteral("%1: запись %2 никуда не ведёт").arg(name, entry)
+                                : QStringLiteral("%1: %2 (%3)").arg(name, device, entry);
+    return device.isEmpty() ? QStringLiteral("%1: нет устройства").arg(name) : QStringLiteral("%1: %2").arg(name, device);
+}
+
 } // namespace PortMap

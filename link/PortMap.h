@@ -32,4 +32,14 @@ QString PortsDirEntry(int number);
 // number has no device. The device need not exist.
 QString DevicePath(int number);
 
+// What is wrong with the ports directory the environment names, in words:
+// empty when the variable is unset, empty or names a directory. A variable
+// that names no directory would otherwise leave every number on its default
+// device without a word.
+QString PortsDirProblem();
+
+// Which device COMn stands for and why, for a person: "COM3: /dev/pts/4
+// (TARNIK_PORTS/COM3)", "COM3: /dev/ttyS2", or why it has none.
+QString ResolutionText(int number);
+
 } // namespace PortMap

@@ -65,6 +65,7 @@ QString TSafeWriteResult::OutcomeName(Outcome outcome)
     case Outcome::VerifyUnread: return QStringLiteral("verify-unread");
     case Outcome::BaseMismatch: return QStringLiteral("base-mismatch");
     case Outcome::Declined: return QStringLiteral("declined");
+    case Outcome::Refused: return QStringLiteral("refused");
     case Outcome::Stopped: return QStringLiteral("stopped");
     }
     return QString();
@@ -122,6 +123,14 @@ public:
                 return Stop(TStationLink::TextStopped());
             Log(IconError, link.ReadFaultText(true));
             return Finish(Outcome::ReadFailed);
+        }
+        if (owner.check) {
+            const QStringList problems = owner.check(station);
+            if (!problems.isEmpty()) {
+                Log(IconError, QStringLiteral("Конфигурация не подходит к станции: %1. Запись не выполнялась.")
+                                   .arg(problems.join(QStringLiteral("; "))));
+                return Finish(Outcome::Refused);
+            }
         }
 
         QString reason;

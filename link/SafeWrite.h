@@ -25,6 +25,7 @@ struct TSafeWriteResult {
         BaseMismatch,   // the read-back differs where nothing was written: the
                         // image read before the write was not the station's
         Declined,       // the user declined what the write would change: nothing written
+        Refused,        // the intended image does not fit the station's: nothing written
         Stopped,        // stopped by the user
     };
     enum class Verify {
@@ -97,6 +98,13 @@ public:
     // write goes on only when it answers true.
     using Confirm = std::function<bool(const QByteArray& stationImage, const QByteArray& intended)>;
     void SetConfirm(Confirm ask) { confirm = std::move(ask); }
+    // Asked with the station's image as soon as it is read, before the
+    // backup: the reasons the intended image cannot be built on it (a
+    // channel table whose frequencies the station's band does not hold).
+    // Any reason refuses the write: the reasons are logged and nothing is
+    // written (Outcome::Refused).
+    using Check = std::function<QStringList(const QByteArray& stationImage)>;
+    void SetCheck(Check check) { this->check = std::move(check); }
 
     TSafeWriteResult Run(const BuildImage& build, TTransferProgress* progress);
 
@@ -119,5 +127,6 @@ private:
     QString backupFolder;
     std::function<void(const QString&)> backupSaved;
     Confirm confirm;
+    Check check;
     bool everyByte = false;
 };

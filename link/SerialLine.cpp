@@ -1,4 +1,5 @@
 #include "link/SerialLine.h"
+#include "link/LineTrace.h"
 #include "link/PortMap.h"
 #include "link/TransferProgress.h"
 #include <QCoreApplication>
@@ -35,7 +36,10 @@ bool TSerialLine::OpenPort(int number, int baud)
         lastOpen = OpenResult::Missing;
         return false;
     }
-    return OpenDevice(device, baud);
+    openingLabel = QStringLiteral("COM") + QString::number(number);
+    const bool opened = OpenDevice(device, baud);
+    openingLabel.clear();
+    return opened;
 }
 
 bool TSerialLine::OpenDevice(const QString& device, int baud)
@@ -44,8 +48,11 @@ bool TSerialLine::OpenDevice(const QString& device, int baud)
     const bool opened = port.Open(device, baud);
     lastOpen = port.LastOpenResult();
     lastHolders = port.LastHolders();
-    if (opened)
+    if (opened) {
         this->baud = baud;
+        if (trace)
+            trace->Opened(openingLabel, device, baud);
+    }
     return opened;
 }
 
@@ -55,6 +62,8 @@ bool TSerialLine::ClosePort()
     if (!port.IsOpen())
         return false;
     port.Close();
+    if (trace)
+        trace->Closed();
     return true;
 }
 
@@ -74,17 +83,26 @@ int TSerialLine::Transfer(const QByteArray& request, QByteArray& answer, unsigne
     unsigned received = 0;
     if (port.IsOpen() && !CancelRequested()) {
         port.ClearErrors();
-        pending.clear();
+        const QByteArray dropped = TakeWaiting();
         port.Discard();
+        if (trace) {
+            trace->Dropped(dropped);
+            trace->Sent(request);
+        }
         // A request that does not go out shows as an answer that does not
         // come.
         port.Write(request);
         for (unsigned i = 0; i < count; ++i) {
-            if (!WaitForByte(ByteTimeoutMs))
+            if (!WaitForByte(ByteTimeoutMs)) {
+                if (trace && !CancelRequested())
+                    trace->Missing(static_cast<int>(received), static_cast<int>(count), ByteTimeoutMs);
                 break;
+            }
             char byte;
             if (!TakeByte(byte))
                 break;
+            if (trace)
+                trace->Received(byte);
             answer[static_cast<qsizetype>(i)] = byte;
             ++received;
             if (progress) {
@@ -115,9 +133,13 @@ int TSerialLine::SettleLimitMs() const
 
 void TSerialLine::DiscardInput()
 {
-    pending.clear();
+    // What has come in already is taken before the queue is cleared, so
+    // the trace shows what was thrown away.
+    const QByteArray dropped = TakeWaiting();
     port.Discard();
     port.ClearErrors();
+    if (trace)
+        trace->Dropped(dropped);
 }
 
 qint64 TSerialLine::BytesAvailable()
@@ -135,6 +157,20 @@ bool TSerialLine::WaitForBytes(int ms)
         return false;
     pending.append(buffer, n);
     return true;
+}
+
+QByteArray TSerialLine::TakeWaiting()
+{
+    QByteArray waiting;
+    waiting.swap(pending);
+    // Only the trace shows what is thrown away; without one the device's
+    // own discard does the work.
+    if (!trace)
+        return waiting;
+    char buffer[256];
+    for (int n; (n = port.Read(buffer, int(sizeof buffer), 0)) > 0;)
+        waiting.append(buffer, n);
+    return waiting;
 }
 
 bool TSerialLine::TakeByte(char& byte)
@@ -237,6 +273,11 @@ void TSerialLine::ProcessMessages()
         QCoreApplication::processEvents();
     // A line run from another thread (a fleet of stations) has no window
     // messages to process and must not run the main thread's.
+}
+
+void TSerialLine::SetTrace(std::shared_ptr<TLineTrace> newTrace)
+{
+    trace = std::move(newTrace);
 }
 
 void TSerialLine::SetMessageHook(std::function<void()> hook)

@@ -4,7 +4,9 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <memory>
 
+class TLineTrace;
 class TTransferProgress;
 
 // The program's serial link to the station: opens a COM port with the
@@ -105,6 +107,13 @@ public:
     void ProcessMessages();
     void SetMessageHook(std::function<void()> hook);
 
+    // Every byte the line sends and receives from now on, with its time,
+    // goes to the trace (none: nothing is traced). The trace is told when
+    // a port opens and closes; bytes thrown away before a request go there
+    // too.
+    void SetTrace(std::shared_ptr<TLineTrace> trace);
+    const std::shared_ptr<TLineTrace>& Trace() const { return trace; }
+
     // Tries whether the device can be opened as a port now (exclusively,
     // as OpenDevice does), closing it again at once.
     static OpenResult Probe(const QString& device);
@@ -122,6 +131,9 @@ private:
     bool WaitForByte(int timeoutMs);
     // Takes the next byte that has arrived (WaitForByte said there is one).
     bool TakeByte(char& byte);
+    // Takes what has arrived and not been read, to be thrown away: the
+    // bytes kept back, and with a trace on, what the device holds too.
+    QByteArray TakeWaiting();
 
     TSerialDevice port;
     QByteArray pending;
@@ -130,4 +142,6 @@ private:
     QList<TPortHolder> lastHolders;
     std::function<void()> messageHook;
     std::function<bool()> cancelCheck;
+    std::shared_ptr<TLineTrace> trace;
+    QString openingLabel;   // "COM3" while OpenPort opens its device
 };

@@ -1,8 +1,8 @@
 #include "widgets/CSpinEdit.h"
 #include "document/Convert.h"
+#include "document/NumberText.h"
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QValidator>
@@ -13,14 +13,15 @@
 namespace {
 constexpr int ArrowWidth = 16;
 
-// Lets only digits, signs and the decimal separator into the field, whether
-// typed, pasted or dropped. Text set from code is not checked.
+// Lets only digits, signs and the decimal separator of the program's number
+// format into the field, whether typed, pasted or dropped. Text set from
+// code is not checked.
 class TNumberCharacters : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override
     {
-        const QString separator = QLocale().decimalPoint();
+        const QString separator = ProgramLocale().decimalPoint();
         for (QChar c : input) {
             if (!(c.isDigit() || c == QLatin1Char('+') || c == QLatin1Char('-') || separator.contains(c)))
                 return Invalid;

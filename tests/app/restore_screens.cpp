@@ -56,7 +56,7 @@ int main(int argc, char** argv)
     ShootNextBox(QStringLiteral("restore-changes.png"));
     AskRestore(nullptr, {QStringLiteral("Уровень громкости: 2 → 5"), QStringLiteral("Мощность ШИМ: 17 → 200"),
                          QStringLiteral("Канал 3: RX 41025 кГц → 41000 кГц"),
-                         QStringLiteral("Канал 20: выключен (был RX 47500 кГц, TX 47500 кГц, CTCSS RX нет, CTCSS TX 94.8 Гц)"),
+                         QStringLiteral("Канал 20: выключен (был RX 47500 кГц, TX 47500 кГц, CTCSS RX нет, CTCSS TX 94,8 Гц)"),
                          QStringLiteral("Прочие байты образа: 2 отличаются (первый по адресу 0x1f7)")});
 
     QWidget panel;

@@ -368,7 +368,8 @@ private slots:
         const int entries = JournalCount();
         f_main->fr_button5PClick(f_main->fr_button5);
         QCOMPARE(JournalCount(), entries + 1);
-        QCOMPARE(LastText(), QStringLiteral("Ошибка записи файла: ") + path);
+        // The reason in the program's words: the folder is gone.
+        QCOMPARE(LastText(), QStringLiteral("Ошибка записи файла: %1 (папка не найдена)").arg(path));
         QCOMPARE(LastIcon(), 6);
         QCOMPARE(f_main->CurrentFile(), path);
         QVERIFY(!QFile::exists(path));

@@ -7,19 +7,35 @@
 
 CliRun RunCli(const QStringList& args, const QString& workDir, int timeoutMs)
 {
+    return RunCliWithInput(args, QByteArray(), workDir, timeoutMs);
+}
+
+CliRun RunCliWithInput(const QStringList& args, const QByteArray& input, const QString& workDir, int timeoutMs)
+{
     QProcess p;
     if (!workDir.isEmpty())
         p.setWorkingDirectory(workDir);
     p.start(QStringLiteral(TARNIK_BIN_DIR "/tarnik-cli"), args);
     CliRun run;
-    if (!p.waitForStarted() || !p.waitForFinished(timeoutMs)) {
+    const bool started = p.waitForStarted();
+    if (started) {
+        // Written a piece at a time: the program may stop reading (and end)
+        // before a large input is all in.
+        for (qsizetype at = 0; at < input.size() && p.state() == QProcess::Running; at += 65536) {
+            p.write(input.mid(at, 65536));
+            p.waitForBytesWritten(timeoutMs);
+        }
+        p.closeWriteChannel();
+    }
+    if (!started || (p.state() != QProcess::NotRunning && !p.waitForFinished(timeoutMs))) {
         p.kill();
         p.waitForFinished();
         run.err = QStringLiteral("tarnik-cli did not finish");
         return run;
     }
     run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    run.out = QString::fromUtf8(p.readAllStandardOutput());
+    run.outBytes = p.readAllStandardOutput();
+    run.out = QString::fromUtf8(run.outBytes);
     run.err = QString::fromUtf8(p.readAllStandardError());
 #ifdef Q_OS_WIN
     // Text written to standard output ends its lines with CR LF there.

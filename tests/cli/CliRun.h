@@ -6,13 +6,18 @@
 
 struct CliRun {
     int exitCode = -1;
-    QString out;   // standard output
-    QString err;   // standard error
+    QString out;          // standard output
+    QString err;          // standard error
+    QByteArray outBytes;  // standard output as it came (a binary file)
 };
 
 // Runs tarnik-cli with the arguments in the directory (the current one when
 // empty); the environment is the test's own (TARNIK_PORTS included).
 CliRun RunCli(const QStringList& args, const QString& workDir = QString(), int timeoutMs = 120000);
+
+// The same with the bytes as its standard input (closed after them).
+CliRun RunCliWithInput(const QStringList& args, const QByteArray& input, const QString& workDir = QString(),
+                       int timeoutMs = 120000);
 
 // Runs tarnik-cli and sends it the signal as soon as its standard error
 // holds every one of the texts; the run then goes on to its end. exitCode

@@ -69,26 +69,43 @@ private slots:
         QVERIFY(r.err.contains(QStringLiteral("--blind")));
     }
 
-    // The man page and the bash completion know every command and every
-    // option the commands' help lists.
+    // The man page and the bash and zsh completions know every command and
+    // every option, short and long, the commands' help lists.
     void manPageAndCompletionCoverEveryOption()
     {
         const QString man = QString::fromUtf8(ReadFile(QStringLiteral(TARNIK_SOURCE_DIR "/cli/tarnik-cli.1")));
-        const QString completion =
+        const QString bash =
             QString::fromUtf8(ReadFile(QStringLiteral(TARNIK_SOURCE_DIR "/cli/tarnik-cli.bash-completion")));
-        QVERIFY(!man.isEmpty() && !completion.isEmpty());
-        const QRegularExpression option(QStringLiteral("^  (-[-a-z]+)"), QRegularExpression::MultilineOption);
+        const QString zsh = QString::fromUtf8(ReadFile(QStringLiteral(TARNIK_SOURCE_DIR "/cli/_tarnik-cli")));
+        QVERIFY(!man.isEmpty() && !bash.isEmpty() && !zsh.isEmpty());
+        // The option column of the help: "  -o, --output FILE", "      --json".
+        const QRegularExpression optionLine(QStringLiteral("^  ((?:-[A-Za-z], |    )--[-a-z]+)"),
+                                            QRegularExpression::MultilineOption);
+        const QRegularExpression name(QStringLiteral("--?[A-Za-z][-a-z]*"));
         for (const char* c : {"ports", "search", "read", "write", "verify", "decode", "encode", "diff", "show"}) {
             const QString command = QString::fromLatin1(c);
             QVERIFY2(man.contains(QStringLiteral(".B ") + command), c);
-            QVERIFY2(completion.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(command))), c);
+            for (const QString& completion : {bash, zsh})
+                QVERIFY2(completion.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(command))), c);
             const CliRun help = RunCli({command, "--help"});
-            for (auto it = option.globalMatch(help.out); it.hasNext();) {
-                const QString name = it.next().captured(1);
-                QVERIFY2(completion.contains(name), qPrintable(command + ' ' + name));
-                QVERIFY2(man.contains(QString(name).replace('-', QStringLiteral("\\-"))), qPrintable(command + ' ' + name));
+            int options = 0;
+            for (auto line = optionLine.globalMatch(help.out); line.hasNext();) {
+                const QString names = line.next().captured(1);
+                for (auto it = name.globalMatch(names); it.hasNext();) {
+                    const QString option = it.next().captured(0);
+                    ++options;
+                    QVERIFY2(bash.contains(option), qPrintable(command + ' ' + option));
+                    QVERIFY2(zsh.contains(option), qPrintable(command + ' ' + option));
+                    QVERIFY2(man.contains(QString(option).replace('-', QStringLiteral("\\-"))),
+                             qPrintable(command + ' ' + option));
+                }
             }
+            QVERIFY2(options >= 10, qPrintable(command));   // the common ones at least
         }
+        // The sections a man page is looked up by.
+        for (const char* section : {".SH ОКРУЖЕНИЕ", ".SH ФАЙЛЫ", ".SH КОДЫ ЗАВЕРШЕНИЯ", ".SH ПРИМЕРЫ", "TARNIK_PORTS",
+                                    "XDG_DATA_HOME", "TARNIK_TRACE"})
+            QVERIFY2(man.contains(QString::fromUtf8(section)), section);
     }
 
     // .bin -> .vtr -> .bin and .bin -> .json -> .bin give the same bytes,
@@ -140,7 +157,7 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.out.contains(QStringLiteral("Мощность ШИМ")));
         QVERIFY(r.out.contains(QStringLiteral("41000 - 49000 кГц (2)")));
-        QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("\\n\\s+0\\s+45100\\s+45000\\s+67.0 Гц\\s+69.3 Гц"))));
+        QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("\\n\\s+0\\s+45100\\s+45000\\s+67,0 Гц\\s+69,3 Гц"))));
         r = RunCli({"show", P("s.bin"), "--format", "csv"});
         QCOMPARE(r.exitCode, 0);
         const QStringList rows = r.out.trimmed().split('\n');
@@ -174,7 +191,7 @@ private slots:
         const QStringList lines = r.out.trimmed().split('\n');
         QCOMPARE(lines, (QStringList{QStringLiteral("Уровень громкости: Уровень 6 (5) → Уровень 7 (6)"),
                                      QStringLiteral("Канал 0: RX 45100 кГц → 45050 кГц"),
-                                     QStringLiteral("Канал 0: CTCSS RX 67.0 Гц → 77.0 Гц")}));
+                                     QStringLiteral("Канал 0: CTCSS RX 67,0 Гц → 77,0 Гц")}));
 
         // A byte outside the record shows when both sides are images.
         image = CatalogueImage();

@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(row->ComboBox2->currentIndex(), 50);
         QCOMPARE(channelRows[98]->CSpinEdit1->Value(), 40975000);
         QCOMPARE(channelRows[98]->CSpinEdit2->Value(), 33000000);
-        QCOMPARE(channelRows[98]->ComboBox1->currentText(), QStringLiteral("250.3 Гц"));
+        QCOMPARE(channelRows[98]->ComboBox1->currentText(), QStringLiteral("250,3 Гц"));
     }
 
     void aDisabledChannelKeepsWhatItsRowShowed()

@@ -79,8 +79,8 @@ private slots:
             QCOMPARE(box->count(), 51);
             QCOMPARE(box->currentIndex(), 0);
             QCOMPARE(box->itemText(0), QStringLiteral("Нет"));
-            QCOMPARE(box->itemText(1), QStringLiteral("67.0 Гц"));
-            QCOMPARE(box->itemText(50), QStringLiteral("254.1 Гц"));
+            QCOMPARE(box->itemText(1), QStringLiteral("67,0 Гц"));
+            QCOMPARE(box->itemText(50), QStringLiteral("254,1 Гц"));
         }
     }
 

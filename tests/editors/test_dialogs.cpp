@@ -152,7 +152,7 @@ private slots:
         QVERIFY(row->CheckBox1->isChecked() && row->CSpinEdit1->isEnabled());
         QCOMPARE(row->CSpinEdit1->Value(), 33500000);
         QCOMPARE(row->CSpinEdit2->Value(), 33500000);
-        QCOMPARE(row->ComboBox1->currentText(), QStringLiteral("71.9 Гц"));
+        QCOMPARE(row->ComboBox1->currentText(), QStringLiteral("71,9 Гц"));
         QCOMPARE(row->CSpinEdit1->MaxValue(), 41000000);
     }
 

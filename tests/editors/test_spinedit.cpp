@@ -167,6 +167,19 @@ private slots:
         QCOMPARE(e.Text(), QStringLiteral("12-3+"));
     }
 
+    // The decimal separator that can be typed is the program's (the comma),
+    // whatever locale the system gives.
+    void theProgramsDecimalSeparatorWhateverTheLocale()
+    {
+        const QLocale system;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        TCSpinEdit e;
+        e.SetText(QString());
+        QTest::keyClicks(e.Editor(), QStringLiteral("1.2,5"));
+        QLocale::setDefault(system);
+        QCOMPARE(e.Text(), QStringLiteral("12,5"));
+    }
+
     void upAndDownKeysStepByTheIncrement()
     {
         TCSpinEdit e;

@@ -477,6 +477,48 @@ private slots:
         QCOMPARE(f_search->ListView1->topLevelItemCount(), 2);
     }
 
+    // Only the user's pick in the search changes the port: a row where a
+    // station answered; other rows change nothing.
+    void aStationPickedInTheSearchBecomesTheChosenPort()
+    {
+        TestRunDir run;
+        TestPorts ports;
+        SimStation silent, station;
+        QVERIFY(silent.Start(19200, {"--silent"}, &ports, 1));
+        QVERIFY(station.Start(19200, {}, &ports, 3));
+        QVERIFY(StartProgram());
+        f_com->fr_combobox2->setCurrentIndex(2);
+        QCOMPARE(f_com->fr_combobox1->currentText(), QStringLiteral("COM1"));
+        f_search->show();
+        f_search->fr_button1PClick();
+        QCOMPARE(SearchRows(), (QList<Row>{{6, "COM1", NotFound}, {1, "COM3", Found}}));
+
+        QTreeWidget* list = f_search->ListView1;
+        // Enter on the current row picks it, as a double click does.
+        const auto pick = [list](int row) {
+            list->setCurrentItem(list->topLevelItem(row));
+            QTest::keyClick(list, Qt::Key_Return);
+        };
+        pick(0);
+        QVERIFY(f_search->isVisible());
+        QCOMPARE(f_com->fr_combobox1->currentText(), QStringLiteral("COM1"));
+
+        pick(1);
+        QVERIFY(!f_search->isVisible());
+        QCOMPARE(f_com->fr_combobox1->currentText(), QStringLiteral("COM3"));
+        // "Отмена" in the connection dialog later keeps the picked port.
+        f_com->show();
+        f_com->fr_combobox1->setCurrentIndex(0);
+        f_com->fr_button2PClick();
+        QCOMPARE(f_com->fr_combobox1->currentText(), QStringLiteral("COM3"));
+
+        const QStringList silentBefore = silent.Log();
+        TTarnikPlus record;
+        QVERIFY(f_port->ReadStation(f_main->fr_progress1, record));
+        QCOMPARE(station.Log(), (QStringList{"11 39 01", "11 39 01", "11 39 02"}));
+        QCOMPARE(silent.Log(), silentBefore);
+    }
+
     // The diagnostic window.
 
     void gridLabelsStayWhateverIsDumped()

@@ -149,7 +149,9 @@ private slots:
         for (int size : { 48, 64, 128, 256 })
             expected << QStringLiteral("/usr/share/icons/hicolor/%1x%1/apps/tarnik-programmer.png").arg(size);
         if (TARNIK_HAS_CLI)
-            expected << "/usr/bin/tarnik-cli";
+            expected << "/usr/bin/tarnik-cli" << "/usr/share/man/man1/tarnik-cli.1.gz"
+                     << "/usr/share/bash-completion/completions/tarnik-cli"
+                     << "/usr/share/zsh/vendor-completions/_tarnik-cli";
         for (const QString& path : expected)
             QVERIFY2(files.contains(path), qPrintable("not in the package: " + path));
 

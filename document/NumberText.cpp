@@ -1,0 +1,16 @@
+#include "document/NumberText.h"
+
+QLocale ProgramLocale()
+{
+    QLocale locale(QLocale::Russian, QLocale::Russia);
+    // Whole numbers are written without group separators everywhere
+    // (45100 кГц, not 45 100): only the decimal separator follows the
+    // language.
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+QString DecimalText(double value, int decimals)
+{
+    return ProgramLocale().toString(value, 'f', decimals);
+}
