@@ -1,12 +1,12 @@
 #include "document/UserFolder.h"
 #include "document/CatalogueMerge.h"
+#include "document/FileRead.h"
+#include "document/FileWrite.h"
 #include "document/StartDir.h"
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace UserFolder {
 
@@ -23,16 +23,20 @@ bool Fail(QString* error, const QString& reason)
     return false;
 }
 
+// The shipped files are pictures, the guide and the catalogue: far below
+// this cap. A file that cannot be read reads as empty.
+constexpr qint64 MaxShippedFileSize = 16 * 1024 * 1024;
+
 QByteArray ReadAll(const QString& path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    QByteArray bytes;
+    ReadRegularFile(path, MaxShippedFileSize, bytes);
+    return bytes;
 }
 
 bool WriteAtomically(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
+    return WriteFileAtomically(path, bytes).isEmpty();
 }
 
 // The shipped files below a folder, as paths relative to it, sorted.
