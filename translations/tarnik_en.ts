@@ -2,6 +2,212 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>Catalogue</name>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Сохранить как...</source>
+        <translation>Save as...</translation>
+    </message>
+    <message>
+        <source>Экспорт каналов в CSV...</source>
+        <translation>Export channels to CSV...</translation>
+    </message>
+    <message>
+        <source>Импорт каналов из CSV...</source>
+        <translation>Import channels from CSV...</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Станция</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Поиск станции</source>
+        <translation>Find station</translation>
+    </message>
+    <message>
+        <source>Восстановить из резервной копии...</source>
+        <translation>Restore from backup...</translation>
+    </message>
+    <message>
+        <source>Настройки</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Настройки соединения</source>
+        <translation>Connection settings</translation>
+    </message>
+    <message>
+        <source>Настройки приложения</source>
+        <translation>Application settings</translation>
+    </message>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help contents</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Печать отчета</source>
+        <translation>Print report</translation>
+    </message>
+    <message>
+        <source>Открыть файл программатора</source>
+        <translation>Open programmer file</translation>
+    </message>
+    <message>
+        <source>Сохранить файл программатора</source>
+        <translation>Save programmer file</translation>
+    </message>
+    <message>
+        <source>Выход из программы</source>
+        <translation>Exit the program</translation>
+    </message>
+    <message>
+        <source>0,5 кГц</source>
+        <translation>0.5 kHz</translation>
+    </message>
+    <message>
+        <source>1,0 кГц</source>
+        <translation>1.0 kHz</translation>
+    </message>
+    <message>
+        <source>1,5 кГц</source>
+        <translation>1.5 kHz</translation>
+    </message>
+    <message>
+        <source>2,0 кГц</source>
+        <translation>2.0 kHz</translation>
+    </message>
+    <message>
+        <source>2,5 кГц</source>
+        <translation>2.5 kHz</translation>
+    </message>
+    <message>
+        <source>3,0 кГц</source>
+        <translation>3.0 kHz</translation>
+    </message>
+    <message>
+        <source>3,5 кГц</source>
+        <translation>3.5 kHz</translation>
+    </message>
+    <message>
+        <source>4,0 кГц</source>
+        <translation>4.0 kHz</translation>
+    </message>
+    <message>
+        <source>4,5 кГц</source>
+        <translation>4.5 kHz</translation>
+    </message>
+    <message>
+        <source>5,0 кГц</source>
+        <translation>5.0 kHz</translation>
+    </message>
+    <message>
+        <source>Уровень 1</source>
+        <translation>Level 1</translation>
+    </message>
+    <message>
+        <source>Уровень 2</source>
+        <translation>Level 2</translation>
+    </message>
+    <message>
+        <source>Уровень 3</source>
+        <translation>Level 3</translation>
+    </message>
+    <message>
+        <source>Уровень 4</source>
+        <translation>Level 4</translation>
+    </message>
+    <message>
+        <source>Уровень 5</source>
+        <translation>Level 5</translation>
+    </message>
+    <message>
+        <source>Уровень 6</source>
+        <translation>Level 6</translation>
+    </message>
+    <message>
+        <source>Уровень 7</source>
+        <translation>Level 7</translation>
+    </message>
+    <message>
+        <source>Уровень 8</source>
+        <translation>Level 8</translation>
+    </message>
+    <message>
+        <source>Уровень 9</source>
+        <translation>Level 9</translation>
+    </message>
+    <message>
+        <source>Уровень 10</source>
+        <translation>Level 10</translation>
+    </message>
+    <message>
+        <source>Уровень 11</source>
+        <translation>Level 11</translation>
+    </message>
+    <message>
+        <source>Уровень 12</source>
+        <translation>Level 12</translation>
+    </message>
+    <message>
+        <source>Уровень 13</source>
+        <translation>Level 13</translation>
+    </message>
+    <message>
+        <source>Уровень 14</source>
+        <translation>Level 14</translation>
+    </message>
+    <message>
+        <source>Уровень 15</source>
+        <translation>Level 15</translation>
+    </message>
+    <message>
+        <source>Уровень 16</source>
+        <translation>Level 16</translation>
+    </message>
+    <message>
+        <source>Выключен</source>
+        <translation>Off</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueReader</name>
+    <message>
+        <source>%1: число %2 в %3 вне пределов 0 - %4.</source>
+        <translation>%1: the number %2 in %3 is outside 0 - %4.</translation>
+    </message>
+    <message>
+        <source>%1 не загружен: %2.</source>
+        <translation>%1 was not loaded: %2.</translation>
+    </message>
+    <message>
+        <source>%1 - %2 кГц</source>
+        <translation>%1 - %2 kHz</translation>
+    </message>
+</context>
+<context>
     <name>Commands</name>
     <message>
         <source>эта справка</source>

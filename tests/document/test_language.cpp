@@ -2,9 +2,38 @@
 // system's preferred languages, installed with its translation, and the
 // number format that goes with it.
 #include "tests/support/TestRegistry.h"
+#include "document/Catalogue.h"
 #include "document/NumberText.h"
 #include "document/ProgramLanguage.h"
+#include "document/U_xml.h"
 #include <QtTest>
+
+namespace {
+// Every text of the shipped catalogue the program shows: menu titles and
+// entries (not the separator "-"), tool hints, the items of the lists.
+QStringList ShownCatalogueTexts()
+{
+    QStringList texts;
+    TCatalogueReceivers to;
+    to.menu = [&](const TmmitemList& menu) {
+        for (const Tmmitem& item : menu) {
+            texts << item.Name;
+            for (const QString& entry : item.SubItems) {
+                if (entry != QLatin1String("-"))
+                    texts << entry;
+            }
+        }
+    };
+    to.hint = [&](int, const QString& hint) { texts << hint; };
+    to.lists = [&](const TCatalogueLists& lists) { texts << lists.deviation << lists.levels << lists.volume << lists.squelch; };
+    QDomDocument doc;
+    TXMLFile xml(&doc);
+    ReadCatalogue(xml, QStringLiteral(TARNIK_SOURCE_DIR "/data/Settings/Settings.xml"), to);
+    texts.removeAll(QString());
+    texts.removeDuplicates();
+    return texts;
+}
+} // namespace
 
 Q_DECLARE_METATYPE(TLanguage)
 
@@ -73,6 +102,54 @@ private slots:
         QCOMPARE(QCoreApplication::translate("Commands", "\nПараметры:\n"), QStringLiteral("\nПараметры:\n"));
         QCOMPARE(DecimalText(67.0, 1), QStringLiteral("67,0"));
         QCOMPARE(DecimalText(45100, 0), QStringLiteral("45100"));
+    }
+
+    // Every shown text of the shipped catalogue has its English: a new
+    // menu entry or list item in the catalogue needs its line in
+    // translations/catalogue-texts.cpp (and its English in the .ts).
+    void shippedCatalogueTranslated()
+    {
+        const QStringList texts = ShownCatalogueTexts();
+        QVERIFY(texts.size() > 40);
+        QVERIFY(texts.contains(QStringLiteral("Уровень 16")));
+        InstallLanguage(*QCoreApplication::instance(), QStringLiteral("en"));
+        QStringList untranslated;
+        for (const QString& text : texts) {
+            if (CatalogueText(text) == text)
+                untranslated << text;
+        }
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QStringLiteral(" | "))));
+        QCOMPARE(CatalogueText(QStringLiteral("Уровень 16")), QStringLiteral("Level 16"));
+        QCOMPARE(CatalogueText(QStringLiteral("0,5 кГц")), QStringLiteral("0.5 kHz"));
+        // A user's own text stays as the catalogue has it.
+        QCOMPARE(CatalogueText(QStringLiteral("Уровень 17")), QStringLiteral("Уровень 17"));
+        QCOMPARE(CatalogueText(QString()), QString());
+    }
+
+    // In Russian the catalogue's texts are shown as they are.
+    void catalogueUnchangedInRussian()
+    {
+        InstallLanguage(*QCoreApplication::instance(), QStringLiteral("ru"));
+        for (const QString& text : ShownCatalogueTexts())
+            QCOMPARE(CatalogueText(text), text);
+    }
+
+    // The band list the program makes from the catalogue's limits carries
+    // the unit in the program's language.
+    void bandUnitFollowsLanguage()
+    {
+        auto firstBand = [] {
+            QString band;
+            TCatalogueReceivers to;
+            to.lists = [&](const TCatalogueLists& lists) { band = lists.bands.value(0); };
+            QDomDocument doc;
+            TXMLFile xml(&doc);
+            ReadCatalogue(xml, QStringLiteral(TARNIK_SOURCE_DIR "/data/Settings/Settings.xml"), to);
+            return band;
+        };
+        QCOMPARE(firstBand(), QStringLiteral("33000 - 41000 кГц"));
+        InstallLanguage(*QCoreApplication::instance(), QStringLiteral("en"));
+        QCOMPARE(firstBand(), QStringLiteral("33000 - 41000 kHz"));
     }
 };
 
