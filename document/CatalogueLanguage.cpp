@@ -1,0 +1,14 @@
+#include "document/CatalogueLanguage.h"
+#include "document/U_xml.h"
+#include <QDomDocument>
+
+QString CatalogueLanguageSetting(const QString& path)
+{
+    if (path.isEmpty())
+        return QString();
+    QDomDocument doc;
+    TXMLFile xml(&doc);
+    if (!xml.LoadFromFile(path))
+        return QString();
+    return xml.ReadValue(QStringLiteral("params"), QStringLiteral("lang")).trimmed();
+}
