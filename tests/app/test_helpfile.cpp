@@ -1,5 +1,6 @@
-// The help file: a web archive that a browser opens, whose page is the
-// help page of the source tree and describes every command and message.
+// The help files: web archives that a browser opens, one a language, whose
+// pages are the help pages of the source tree. The Russian guide describes
+// every command and message; the English one follows it section by section.
 #include "tests/support/TestRegistry.h"
 #include "document/U_xml.h"
 #include <QtTest>
@@ -10,8 +11,10 @@
 
 namespace {
 
-const QString HelpFile = QStringLiteral(TARNIK_SOURCE_DIR "/data/Source/Help.mht");
-const QString HelpPage = QStringLiteral(TARNIK_SOURCE_DIR "/tools/help/Help.html");
+// A guide by its name in the Source folder, without the extension.
+QString ShippedArchive(const QString& guide) { return QStringLiteral(TARNIK_SOURCE_DIR "/data/Source/") + guide + ".mht"; }
+QString SourcePage(const QString& guide) { return QStringLiteral(TARNIK_SOURCE_DIR "/tools/help/") + guide + ".html"; }
+QString RunFile(const QString& name) { return QStringLiteral(TARNIK_RUN_DIR "/Source/") + name; }
 
 QByteArray ReadAll(const QString& path)
 {
@@ -165,14 +168,50 @@ QString PlainText(QString html)
     return html;
 }
 
+// A guide as shipped: the archive, its page and the page's plain text.
+struct Guide {
+    Archive archive;
+    QString page;
+    QString text;
+};
+
+Guide LoadGuide(const QString& name)
+{
+    Guide g;
+    g.archive = ParseArchive(ReadAll(ShippedArchive(name)));
+    g.page = DecodedPage(g.archive);
+    g.text = PlainText(g.page);
+    return g;
+}
+
+QStringList Captured(const QString& page, const QString& pattern)
+{
+    QStringList found;
+    const QRegularExpression re(pattern);
+    for (auto it = re.globalMatch(page); it.hasNext();)
+        found << it.next().captured(1);
+    return found;
+}
+
 } // namespace
 
 class TestHelpFile : public QObject {
     Q_OBJECT
 private:
+    QMap<QString, Guide> guides;   // by name: "Help", "Help.en"
+    // The Russian guide, which the caption checks below read.
     Archive archive;
     QString page;
     QString text;
+
+    // A row for each shipped guide: its name and its word for the contents.
+    static void GuideRows()
+    {
+        QTest::addColumn<QString>("guide");
+        QTest::addColumn<QString>("contents");
+        QTest::newRow("Russian") << "Help" << "Содержание";
+        QTest::newRow("English") << "Help.en" << "Contents";
+    }
 
     void requireMentioned(const QStringList& captions)
     {
@@ -183,15 +222,21 @@ private:
 private slots:
     void initTestCase()
     {
-        const QByteArray bytes = ReadAll(HelpFile);
-        QVERIFY(!bytes.isEmpty());
-        archive = ParseArchive(bytes);
-        page = DecodedPage(archive);
-        text = PlainText(page);
+        for (const QString& name : { QStringLiteral("Help"), QStringLiteral("Help.en") }) {
+            QVERIFY2(!ReadAll(ShippedArchive(name)).isEmpty(), qPrintable(ShippedArchive(name)));
+            guides[name] = LoadGuide(name);
+        }
+        archive = guides["Help"].archive;
+        page = guides["Help"].page;
+        text = guides["Help"].text;
     }
 
+    void isAWebArchive_data() { GuideRows(); }
     void isAWebArchive()
     {
+        QFETCH(QString, guide);
+        const Archive& archive = guides[guide].archive;
+        const QString& page = guides[guide].page;
         QCOMPARE(archive.top.headers.value("mime-version"), QByteArray("1.0"));
         const QByteArray type = archive.top.headers.value("content-type");
         QCOMPARE(MediaType(type), QByteArray("multipart/related"));
@@ -207,9 +252,11 @@ private slots:
     }
 
     // Mail-safe text: every line within the limits of its encoding.
+    void linesAreShort_data() { GuideRows(); }
     void linesAreShort()
     {
-        const QList<QByteArray> lines = ReadAll(HelpFile).split('\n');
+        QFETCH(QString, guide);
+        const QList<QByteArray> lines = ReadAll(ShippedArchive(guide)).split('\n');
         for (QByteArray line : lines) {
             if (line.endsWith('\r'))
                 line.chop(1);
@@ -221,18 +268,34 @@ private slots:
 
     // The archive is built from the page kept in the source tree: editing
     // the page without rebuilding the archive is caught here.
+    void pageIsTheSourcePage_data() { GuideRows(); }
     void pageIsTheSourcePage()
     {
-        QCOMPARE(page, QString::fromUtf8(ReadAll(HelpPage)));
+        QFETCH(QString, guide);
+        QCOMPARE(guides[guide].page, QString::fromUtf8(ReadAll(SourcePage(guide))));
     }
 
-    void theRunDirectoryHasTheSameFile()
+    // The run directory, which is what the package installs, holds the
+    // archive and the plain page with every picture the page shows.
+    void theRunDirectoryHasTheArchiveAndThePage_data() { GuideRows(); }
+    void theRunDirectoryHasTheArchiveAndThePage()
     {
-        QCOMPARE(ReadAll(QStringLiteral(TARNIK_RUN_DIR "/Source/Help.mht")), ReadAll(HelpFile));
+        QFETCH(QString, guide);
+        QCOMPARE(ReadAll(RunFile(guide + ".mht")), ReadAll(ShippedArchive(guide)));
+        const QString page = QString::fromUtf8(ReadAll(RunFile(guide + ".html")));
+        QCOMPARE(page, QString::fromUtf8(ReadAll(SourcePage(guide))));
+        const QStringList pictures = Captured(page, QStringLiteral("src=\"(images/[^\"]+)\""));
+        QVERIFY(pictures.size() >= 20);
+        for (const QString& picture : pictures)
+            QVERIFY2(!QImage(RunFile(picture)).isNull(), qPrintable(picture));
     }
 
+    void everyPictureIsInTheArchive_data() { GuideRows(); }
     void everyPictureIsInTheArchive()
     {
+        QFETCH(QString, guide);
+        const Archive& archive = guides[guide].archive;
+        const QString& page = guides[guide].page;
         const QUrl base(QString::fromUtf8(archive.parts.first().headers.value("content-location")));
         QMap<QString, QByteArray> images;
         for (int i = 1; i < archive.parts.size(); ++i) {
@@ -251,8 +314,12 @@ private slots:
         QVERIFY(count >= 20);
     }
 
+    void tableOfContentsLinksResolve_data() { GuideRows(); }
     void tableOfContentsLinksResolve()
     {
+        QFETCH(QString, guide);
+        QFETCH(QString, contents);
+        const QString& page = guides[guide].page;
         static const QRegularExpression href(QStringLiteral("href=\"#([^\"]+)\""));
         int links = 0;
         for (auto it = href.globalMatch(page); it.hasNext(); ++links) {
@@ -260,7 +327,40 @@ private slots:
             QVERIFY2(page.contains(QStringLiteral("id=\"%1\"").arg(id)), qPrintable(id));
         }
         QVERIFY(links >= 30);
-        QVERIFY(text.contains(QStringLiteral("Содержание")));
+        QVERIFY(guides[guide].text.contains(contents));
+    }
+
+    // The English guide is a translation of the Russian one: the same
+    // sections, links, pictures, tables and lists in the same order, the
+    // page marked as English, and no Russian left in it but the name of the
+    // language in the language list.
+    void englishGuideFollowsTheRussianOne()
+    {
+        const QString& ru = guides["Help"].page;
+        const QString& en = guides["Help.en"].page;
+        QVERIFY(ru.contains(QStringLiteral("<html lang=\"ru\">")));
+        QVERIFY(en.contains(QStringLiteral("<html lang=\"en\">")));
+        for (const char* pattern : { "id=\"([^\"]+)\"", "href=\"([^\"]+)\"", "src=\"([^\"]+)\"",
+                                     "(<(?:h2|h3|table|tr|ul|ol|li|pre|div)\\b)" })
+            QCOMPARE(Captured(en, QString::fromLatin1(pattern)), Captured(ru, QString::fromLatin1(pattern)));
+        QString english = guides["Help.en"].text;
+        english.remove(QStringLiteral("Русский"));
+        static const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}+"));
+        QVERIFY(cyrillic.match(guides["Help"].text).hasMatch());
+        const auto left = cyrillic.match(english);
+        QVERIFY2(!left.hasMatch(), qPrintable(left.captured()));
+    }
+
+    // The names a user types or looks for are the same in both languages.
+    void technicalNames_data() { GuideRows(); }
+    void technicalNames()
+    {
+        QFETCH(QString, guide);
+        for (const char* name : { "Settings.xml", "TARNIK_PORTS", "XDG_DATA_HOME", "tarnik-programmer/backups",
+                                  "params/safewrite", "params/lang", "LC_MESSAGES", "LANG=en_US.UTF-8", "dialout",
+                                  "/dev/ttyUSB0", "COM32", ".bin.suspect", "tarnik-cli write --port COM4",
+                                  "channel,enabled,rx_hz,tx_hz,ctcss_rx_hz,ctcss_tx_hz", "Help.en.mht" })
+            QVERIFY2(guides[guide].text.contains(QLatin1String(name)), name);
     }
 
     void mainWindowCaptions()

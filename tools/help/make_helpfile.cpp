@@ -1,11 +1,13 @@
-// Builds the help file Help.mht from the page Help.html of this folder: the
-// page and every picture it shows, packed into one web archive. The second
-// form writes the same guide as a plain page with its pictures beside it,
-// for desktops that have no viewer for web archives: <output folder>/Help.html
-// and <output folder>/images/<name>.png.
+// Builds a help file (Help.mht, Help.en.mht) from its page in this folder
+// (Help.html, Help.en.html): the page and every picture it shows, packed
+// into one web archive. The second form writes the same guide as a plain
+// page with its pictures beside it, for desktops that have no viewer for
+// web archives: <output folder>/<name of the page> and
+// <output folder>/images/<name>.png. The pages of all languages share the
+// pictures.
 //
-//   tarnik-helpfile <Help.html> <pictures folder> <Help.mht>
-//   tarnik-helpfile --html <Help.html> <pictures folder> <output folder>
+//   tarnik-helpfile <page.html> <pictures folder> <archive.mht>
+//   tarnik-helpfile --html <page.html> <pictures folder> <output folder>
 //
 // The page refers to its pictures as images/<name>.png. "journal-<n>" is
 // journal icon n; any other name is the button picture <name>.bmp of the
@@ -26,7 +28,6 @@
 
 namespace {
 
-const QString PageLocation = QStringLiteral("http://tarnik.help/Help.html");
 const QString ImageBase = QStringLiteral("http://tarnik.help/");
 
 QByteArray Png(const QImage& image)
@@ -111,12 +112,13 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const bool html = argc == 5 && std::strcmp(argv[1], "--html") == 0;
     if (argc != 4 && !html) {
-        std::fprintf(stderr, "usage: tarnik-helpfile <Help.html> <pictures folder> <Help.mht>\n"
-                             "       tarnik-helpfile --html <Help.html> <pictures folder> <output folder>\n");
+        std::fprintf(stderr, "usage: tarnik-helpfile <page.html> <pictures folder> <archive.mht>\n"
+                             "       tarnik-helpfile --html <page.html> <pictures folder> <output folder>\n");
         return 2;
     }
     char** args = html ? argv + 1 : argv;
     QFile page(QString::fromLocal8Bit(args[1]));
+    const QString pageName = QFileInfo(page.fileName()).fileName();
     if (!page.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "tarnik-helpfile: cannot read %s\n", args[1]);
         return 1;
@@ -130,12 +132,12 @@ int main(int argc, char** argv)
 
     if (html) {
         const QDir folder(out);
-        bool ok = Save(folder.filePath(QStringLiteral("Help.html")), bytes);
+        bool ok = Save(folder.filePath(pageName), bytes);
         for (const Mhtml::Resource& picture : pictures)
             ok = Save(folder.filePath(picture.location), picture.data) && ok;
         return ok ? 0 : 1;
     }
     for (Mhtml::Resource& picture : pictures)
         picture.location.prepend(ImageBase);
-    return Save(out, Mhtml::Archive(Title(text), PageLocation, bytes, pictures)) ? 0 : 1;
+    return Save(out, Mhtml::Archive(Title(text), ImageBase + pageName, bytes, pictures)) ? 0 : 1;
 }
