@@ -1,12 +1,15 @@
 // The help files: web archives that a browser opens, one a language, whose
 // pages are the help pages of the source tree. The Russian guide describes
 // every command and message; the English one follows it section by section.
+// The help command picks the guide of the program's language.
 #include "tests/support/TestRegistry.h"
+#include "app/HelpFile.h"
 #include "document/U_xml.h"
 #include <QtTest>
 #include <QDomDocument>
 #include <QImage>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QUrl>
 
 namespace {
@@ -361,6 +364,42 @@ private slots:
                                   "/dev/ttyUSB0", "COM32", ".bin.suspect", "tarnik-cli write --port COM4",
                                   "channel,enabled,rx_hz,tx_hz,ctcss_rx_hz,ctcss_tx_hz", "Help.en.mht" })
             QVERIFY2(guides[guide].text.contains(QLatin1String(name)), name);
+    }
+
+    // The help command's pick: the guide of the program's language, the
+    // archive where the desktop opens archives or the page is missing, and
+    // the Russian guide where a Source folder has no English one.
+    void helpFileFollowsTheLanguage_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("archives");
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("opened");
+        const QStringList all = { "Help.mht", "Help.html", "Help.en.mht", "Help.en.html" };
+        QTest::newRow("Russian, page") << all << false << false << "Help.html";
+        QTest::newRow("Russian, archive viewer") << all << true << false << "Help.mht";
+        QTest::newRow("English, page") << all << false << true << "Help.en.html";
+        QTest::newRow("English, archive viewer") << all << true << true << "Help.en.mht";
+        QTest::newRow("English, no page") << QStringList{ "Help.mht", "Help.html", "Help.en.mht" } << false << true
+                                          << "Help.en.mht";
+        QTest::newRow("English, no English guide") << QStringList{ "Help.mht", "Help.html" } << false << true
+                                                   << "Help.html";
+        QTest::newRow("Russian, no page") << QStringList{ "Help.mht", "Help.en.html" } << false << false << "Help.mht";
+    }
+    void helpFileFollowsTheLanguage()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, archives);
+        QFETCH(bool, english);
+        QFETCH(QString, opened);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        for (const QString& name : files) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        const TLanguage language = english ? TLanguage::English : TLanguage::Russian;
+        QCOMPARE(HelpFileToOpen(dir.path(), archives, language), dir.filePath(opened));
     }
 
     void mainWindowCaptions()
