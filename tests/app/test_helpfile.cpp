@@ -289,34 +289,41 @@ private slots:
         QCOMPARE(ReadAll(RunFile(guide + ".mht")), ReadAll(ShippedArchive(guide)));
         const QString page = QString::fromUtf8(ReadAll(RunFile(guide + ".html")));
         QCOMPARE(page, QString::fromUtf8(ReadAll(SourcePage(guide))));
+        QCOMPARE(ReadAll(RunFile("Help.css")), ReadAll(QStringLiteral(TARNIK_SOURCE_DIR "/tools/help/Help.css")));
         const QStringList pictures = Captured(page, QStringLiteral("src=\"(images/[^\"]+)\""));
         QVERIFY(pictures.size() >= 20);
         for (const QString& picture : pictures)
             QVERIFY2(!QImage(RunFile(picture)).isNull(), qPrintable(picture));
     }
 
-    void everyPictureIsInTheArchive_data() { GuideRows(); }
-    void everyPictureIsInTheArchive()
+    void everyResourceIsInTheArchive_data() { GuideRows(); }
+    void everyResourceIsInTheArchive()
     {
         QFETCH(QString, guide);
         const Archive& archive = guides[guide].archive;
         const QString& page = guides[guide].page;
         const QUrl base(QString::fromUtf8(archive.parts.first().headers.value("content-location")));
-        QMap<QString, QByteArray> images;
+        QMap<QString, QByteArray> resources;
         for (int i = 1; i < archive.parts.size(); ++i) {
             bool ok = false;
             const QByteArray data = Decode(archive.parts[i], &ok);
             QVERIFY(ok);
-            images[QString::fromUtf8(archive.parts[i].headers.value("content-location"))] = data;
+            resources[QString::fromUtf8(archive.parts[i].headers.value("content-location"))] = data;
         }
         static const QRegularExpression src(QStringLiteral("<img[^>]*src=\"([^\"]+)\""));
         int count = 0;
         for (auto it = src.globalMatch(page); it.hasNext(); ++count) {
             const QString url = base.resolved(QUrl(it.next().captured(1))).toString();
-            QVERIFY2(images.contains(url), qPrintable(url));
-            QVERIFY2(!QImage::fromData(images[url]).isNull(), qPrintable(url));
+            QVERIFY2(resources.contains(url), qPrintable(url));
+            QVERIFY2(!QImage::fromData(resources[url]).isNull(), qPrintable(url));
         }
         QVERIFY(count >= 20);
+        // The stylesheet both languages share travels in the archive too.
+        const QStringList sheets = Captured(page, QStringLiteral("<link rel=\"stylesheet\" href=\"([^\"]+)\">"));
+        QCOMPARE(sheets, QStringList{ "Help.css" });
+        const QString sheet = base.resolved(QUrl(sheets.first())).toString();
+        QVERIFY2(resources.contains(sheet), qPrintable(sheet));
+        QCOMPARE(resources[sheet], ReadAll(QStringLiteral(TARNIK_SOURCE_DIR "/tools/help/Help.css")));
     }
 
     void tableOfContentsLinksResolve_data() { GuideRows(); }

@@ -138,6 +138,7 @@ private slots:
             "/usr/share/tarnik-programmer/Settings/Settings.xml",
             "/usr/share/tarnik-programmer/Source/Help.mht", "/usr/share/tarnik-programmer/Source/Help.html",
             "/usr/share/tarnik-programmer/Source/Help.en.mht", "/usr/share/tarnik-programmer/Source/Help.en.html",
+            "/usr/share/tarnik-programmer/Source/Help.css",
             "/usr/share/tarnik-programmer/Source/read.bmp", "/usr/share/tarnik-programmer/Source/tools sign.bmp",
             "/usr/share/applications/tarnik-programmer.desktop",
             "/usr/share/applications/tarnik-programmer-demo.desktop",

@@ -2,14 +2,16 @@
 // (Help.html, Help.en.html): the page and every picture it shows, packed
 // into one web archive. The second form writes the same guide as a plain
 // page with its pictures beside it, for desktops that have no viewer for
-// web archives: <output folder>/<name of the page> and
-// <output folder>/images/<name>.png. The pages of all languages share the
-// pictures.
+// web archives: <output folder>/<name of the page>,
+// <output folder>/images/<name>.png and the stylesheet. The pages of all
+// languages share the pictures and the stylesheet.
 //
 //   tarnik-helpfile <page.html> <pictures folder> <archive.mht>
 //   tarnik-helpfile --html <page.html> <pictures folder> <output folder>
 //
-// The page refers to its pictures as images/<name>.png. "journal-<n>" is
+// The page refers to its stylesheet (Help.css, beside the page) with
+// <link rel="stylesheet" href="<name>.css"> and to its pictures as
+// images/<name>.png. "journal-<n>" is
 // journal icon n; any other name is the button picture <name>.bmp of the
 // pictures folder (a '-' in the name stands for a space), shown with its key
 // colour made transparent, as the buttons show it.
@@ -28,7 +30,7 @@
 
 namespace {
 
-const QString ImageBase = QStringLiteral("http://tarnik.help/");
+const QString ArchiveBase = QStringLiteral("http://tarnik.help/");
 
 QByteArray Png(const QImage& image)
 {
@@ -95,6 +97,23 @@ bool PagePictures(const QString& text, const QString& picturesDir, QList<Mhtml::
     return true;
 }
 
+// Every stylesheet the page links, read from the page's folder. False,
+// with a message, when one cannot be read.
+bool PageStyleSheets(const QString& text, const QDir& pageDir, QList<Mhtml::Resource>& out)
+{
+    static const QRegularExpression link(QStringLiteral("<link rel=\"stylesheet\" href=\"([A-Za-z0-9_.-]+\\.css)\">"));
+    for (auto it = link.globalMatch(text); it.hasNext();) {
+        const QString name = it.next().captured(1);
+        QFile file(pageDir.filePath(name));
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "tarnik-helpfile: cannot read %s\n", qPrintable(file.fileName()));
+            return false;
+        }
+        out << Mhtml::Resource{ name, "text/css", file.readAll() };
+    }
+    return true;
+}
+
 bool Save(const QString& path, const QByteArray& bytes)
 {
     QSaveFile out(path);
@@ -125,19 +144,20 @@ int main(int argc, char** argv)
     }
     const QByteArray bytes = page.readAll();
     const QString text = QString::fromUtf8(bytes);
-    QList<Mhtml::Resource> pictures;
-    if (!PagePictures(text, QString::fromLocal8Bit(args[2]), pictures))
+    QList<Mhtml::Resource> resources;   // the stylesheet and the pictures
+    if (!PageStyleSheets(text, QFileInfo(page.fileName()).dir(), resources)
+        || !PagePictures(text, QString::fromLocal8Bit(args[2]), resources))
         return 1;
     const QString out = QString::fromLocal8Bit(args[3]);
 
     if (html) {
         const QDir folder(out);
         bool ok = Save(folder.filePath(pageName), bytes);
-        for (const Mhtml::Resource& picture : pictures)
-            ok = Save(folder.filePath(picture.location), picture.data) && ok;
+        for (const Mhtml::Resource& resource : resources)
+            ok = Save(folder.filePath(resource.location), resource.data) && ok;
         return ok ? 0 : 1;
     }
-    for (Mhtml::Resource& picture : pictures)
-        picture.location.prepend(ImageBase);
-    return Save(out, Mhtml::Archive(Title(text), ImageBase + pageName, bytes, pictures)) ? 0 : 1;
+    for (Mhtml::Resource& resource : resources)
+        resource.location.prepend(ArchiveBase);
+    return Save(out, Mhtml::Archive(Title(text), ArchiveBase + pageName, bytes, resources)) ? 0 : 1;
 }
