@@ -75,6 +75,15 @@ private:
         return found.size() == 1 ? dir.filePath(found.first()) : QString();
     }
 
+    // `env` with the locale `locale` and nothing else choosing a language.
+    static QProcessEnvironment Locale(QProcessEnvironment env, const QString& locale)
+    {
+        for (const char* name : { "LANGUAGE", "LC_ALL", "LC_MESSAGES" })
+            env.remove(name);
+        env.insert("LANG", locale);
+        return env;
+    }
+
     // The environment of a user with his own home in the work folder.
     QProcessEnvironment UserEnv(const QString& home) const
     {
@@ -281,6 +290,18 @@ private slots:
 
         QCOMPARE(Run(launcher, { "--version" }, env).out.trimmed(), QStringLiteral("tarnik-programmer " TARNIK_VERSION));
         QCOMPARE(Run(launcher, { "--nonsense" }, env).code, 2);
+
+        // The launcher's usage speaks the locale's language by the program's
+        // rule: English for English and languages without a translation,
+        // Russian for Russian and where no language is set.
+        for (const auto& [locale, english] : { std::pair{ "en_US.UTF-8", true }, std::pair{ "de_DE.UTF-8", true },
+                                               std::pair{ "ru_RU.UTF-8", false }, std::pair{ "C.UTF-8", false } }) {
+            QProcessEnvironment lang = Locale(env, locale);
+            const Result usage = Run(launcher, { "--help" }, lang);
+            QCOMPARE(usage.code, 0);
+            QVERIFY2(usage.out.startsWith(english ? QStringLiteral("Usage: ") : QStringLiteral("Использование: ")),
+                     qPrintable(locale + (": " + usage.out)));
+        }
     }
 
     // --demo starts the shipped simulated station as COM1 in a ports folder
@@ -289,14 +310,25 @@ private slots:
     {
         const QString home = work.filePath("home");
         QFile::remove(work.filePath("program.log"));
-        const Result r = Run(Shipped("/usr/bin/tarnik-programmer"), { "--demo" }, UserEnv(home));
+        const Result r = Run(Shipped("/usr/bin/tarnik-programmer"), { "--demo" }, Locale(UserEnv(home), "C.UTF-8"));
         QVERIFY2(r.code == 0, qPrintable(r.out));
+        QVERIFY2(r.out.contains(QStringLiteral("Имитатор станции: COM1")), qPrintable(r.out));
         const QList<QByteArray> log = ReadFile(work.filePath("program.log")).split('\n');
         const QString ports = QString::fromUtf8(log.value(1));
         QVERIFY(!ports.isEmpty());
         QVERIFY2(log.value(2).startsWith("/dev/pts/"), log.value(2).constData());
         QVERIFY(!QFileInfo::exists(ports));   // removed with the station
         QCOMPARE(QFileInfo(home + "/.local/share/tarnik-programmer/station.img").size(), 1024);
+
+        // The language chosen in the user's catalogue outranks the locale.
+        const QString userXml = home + "/.local/share/tarnik-programmer/Settings/Settings.xml";
+        QByteArray xml = ReadFile(userXml);
+        QVERIFY(xml.contains("</params>"));
+        xml.replace("</params>", "  <lang>en</lang>\n  </params>");
+        QVERIFY(WriteFile(userXml, xml));
+        const Result english = Run(Shipped("/usr/bin/tarnik-programmer"), { "--demo" }, Locale(UserEnv(home), "ru_RU.UTF-8"));
+        QVERIFY2(english.code == 0, qPrintable(english.out));
+        QVERIFY2(english.out.contains(QStringLiteral("Simulated station: COM1")), qPrintable(english.out));
     }
 
     // The lint tools' verdicts, where they are installed.
