@@ -413,8 +413,7 @@ private slots:
 
     void mainWindowCaptions()
     {
-        requireMentioned({ "Программатор Tarnik", "Чтение", "Запись", "Задать канал", "Каналы",
-                           "Настройки", "Поиск", "Загрузка", "Версия 1.1" });
+        requireMentioned(MainWindowTexts());
     }
 
     // Every title of the menu bar and every tool button hint, as the
@@ -442,6 +441,26 @@ private slots:
     }
 
 private:
+    // Every English the translation file gives a source text (one a context
+    // it appears in), with whitespace runs made single spaces as in the
+    // guide's plain text.
+    static QMultiMap<QString, QString> Translations()
+    {
+        QMultiMap<QString, QString> english;
+        QFile file(QStringLiteral(TARNIK_SOURCE_DIR "/translations/tarnik_en.ts"));
+        QDomDocument ts;
+        if (!file.open(QIODevice::ReadOnly) || !ts.setContent(&file))
+            return english;
+        const QDomNodeList messages = ts.elementsByTagName(QStringLiteral("message"));
+        for (int i = 0; i < messages.size(); ++i) {
+            const QDomElement message = messages.at(i).toElement();
+            const QString translation = message.firstChildElement(QStringLiteral("translation")).text().simplified();
+            if (!translation.isEmpty())
+                english.insert(message.firstChildElement(QStringLiteral("source")).text(), translation);
+        }
+        return english;
+    }
+
     // The menu titles and tool hints of the shipped catalogue; empty when it
     // cannot be read.
     static QStringList CatalogueTitles()
@@ -467,57 +486,111 @@ private:
         return titles;
     }
 
-private slots:
+    // The program's own texts the Russian guide quotes, as the program
+    // writes them, with the names a user types beside them.
+    static QStringList MainWindowTexts()
+    {
+        return { "Программатор Tarnik", "Чтение", "Запись", "Задать канал", "Каналы",
+                 "Настройки", "Поиск", "Загрузка", "Версия 1.1" };
+    }
 
+    static QStringList JournalTexts()
+    {
+        return { "Запуск приложения", "Настройки загружены", "Пожайлуста подождите...",
+                 "Можно начинать к работу", "Сохранен: ", "Загружен: ", "Ошибка чтения файла: ",
+                 "Данные считаны успешно.", "Ошибка чтения данных. Возможно станция не подключена.",
+                 "Ошибка открытия порта.", "Данные записаны успешно.",
+                 "Ошибка записи данных. Возможно станция не подключена.",
+                 "Ошибка записи данных. Превышен лимит повторений." };
+    }
+
+    static QStringList ExchangeTexts()
+    {
+        return { "Безопасная запись", "Стоп", "Esc", "Обмен со станцией остановлен пользователем.",
+                 "Станция может содержать частично записанную конфигурацию.",
+                 "Чтение данных станции для резервной копии...", "Резервная копия: ",
+                 "Станция уже содержит эту конфигурацию. Запись не требуется.", "Байт к записи: ",
+                 "Проверка: данные в станции совпадают с записанными.", "Повторная запись всех 1024 байт.",
+                 "Станция записана с ошибками.", "tarnik-programmer/backups", "XDG_DATA_HOME",
+                 "params/safewrite" };
+    }
+
+    static QStringList DialogTexts()
+    {
+        return { "Канал", "Вкл", "RX(Гц)", "TX(Гц)", "CTCSS(RX)", "CTCSS(TX)", "Нет",
+                 "67,0 Гц", "254,1 Гц", "№ канала", "Ок", "Отмена", "Задание частоты", "кГц",
+                 "Общая частота приема и передачи", "Настройки приложения", "Принять",
+                 "Настройки соединения COM", "Порт", "Скорость", "4800", "9600", "19200",
+                 "В списке находятся только установленные в системе COM порты",
+                 "Ожидание...", "Станция подключена к порту.", "Станция не подключена.",
+                 "О программе", "Закрыть", "Программатор станции Tarnik" };
+    }
+
+    static QStringList SettingsPageTexts()
+    {
+        return { "Частотный диапазон", "Уровень громкости", "Уровень шумоподавителя",
+                 "Уровень аналогового SQL", "Уровень девиации", "Уровень чувствительности микрофона",
+                 "Усиление на прием", "Уровень CTCSS на передачу", "Уровень CTCSS на прием",
+                 "Маскиратор включен", "Маскиратор установлен",
+                 "Режим отключения по таймауту нажатия на тангенту",
+                 "Блокировка выхода в передачу по наличию несущей", "Работа в режиме ретранслятора",
+                 "Время таймаута", "Флаги завершения работы станции", "Нормальное выключение",
+                 "Нормальное завершение передачи", "Уровни шумоподавителя", "Мощность ШИМ",
+                 "Установить", "33000 - 41000 кГц" };
+    }
+
+    static QStringList FileAndReportTexts()
+    {
+        return { ".vtr", "Файл программатора", "Сохранить как...", "PDF", "ЗАО \"Велтар\"",
+                 "Параметры станции", "Установленные частоты каналов", "Каналов:", "Страница",
+                 "TARNIK_PORTS", "dialout", "ttyS0", "ttyUSB0", "ttyACM0", "COM1", "COM9",
+                 "COM25", "COM32" };
+    }
+
+private slots:
     void journalMessagesAndIcons()
     {
-        requireMentioned({ "Запуск приложения", "Настройки загружены", "Пожайлуста подождите...",
-                           "Можно начинать к работу", "Сохранен: ", "Загружен: ", "Ошибка чтения файла: ",
-                           "Данные считаны успешно.", "Ошибка чтения данных. Возможно станция не подключена.",
-                           "Ошибка открытия порта.", "Данные записаны успешно.",
-                           "Ошибка записи данных. Возможно станция не подключена.",
-                           "Ошибка записи данных. Превышен лимит повторений." });
-        requireMentioned({ "Безопасная запись", "Стоп", "Esc", "Обмен со станцией остановлен пользователем.",
-                           "Станция может содержать частично записанную конфигурацию.",
-                           "Чтение данных станции для резервной копии...", "Резервная копия: ",
-                           "Станция уже содержит эту конфигурацию. Запись не требуется.", "Байт к записи: ",
-                           "Проверка: данные в станции совпадают с записанными.", "Повторная запись всех 1024 байт.",
-                           "Станция записана с ошибками.", "tarnik-programmer/backups", "XDG_DATA_HOME",
-                           "params/safewrite" });
+        requireMentioned(JournalTexts());
+        requireMentioned(ExchangeTexts());
         for (int icon : { 0, 1, 2, 3, 5, 6, 8 })
             QVERIFY(page.contains(QStringLiteral("images/journal-%1.png").arg(icon)));
     }
 
     void channelsAndDialogs()
     {
-        requireMentioned({ "Канал", "Вкл", "RX(Гц)", "TX(Гц)", "CTCSS(RX)", "CTCSS(TX)", "Нет",
-                           "67,0 Гц", "254,1 Гц", "№ канала", "Ок", "Отмена", "Задание частоты", "кГц",
-                           "Общая частота приема и передачи", "Настройки приложения", "Принять",
-                           "Настройки соединения COM", "Порт", "Скорость", "4800", "9600", "19200",
-                           "В списке находятся только установленные в системе COM порты",
-                           "Ожидание...", "Станция подключена к порту.", "Станция не подключена.",
-                           "О программе", "Закрыть", "Программатор станции Tarnik" });
+        requireMentioned(DialogTexts());
     }
 
     void settingsPage()
     {
-        requireMentioned({ "Частотный диапазон", "Уровень громкости", "Уровень шумоподавителя",
-                           "Уровень аналогового SQL", "Уровень девиации", "Уровень чувствительности микрофона",
-                           "Усиление на прием", "Уровень CTCSS на передачу", "Уровень CTCSS на прием",
-                           "Маскиратор включен", "Маскиратор установлен",
-                           "Режим отключения по таймауту нажатия на тангенту",
-                           "Блокировка выхода в передачу по наличию несущей", "Работа в режиме ретранслятора",
-                           "Время таймаута", "Флаги завершения работы станции", "Нормальное выключение",
-                           "Нормальное завершение передачи", "Уровни шумоподавителя", "Мощность ШИМ",
-                           "Установить", "33000 - 41000 кГц" });
+        requireMentioned(SettingsPageTexts());
     }
 
     void filesReportAndPorts()
     {
-        requireMentioned({ ".vtr", "Файл программатора", "Сохранить как...", "PDF", "ЗАО \"Велтар\"",
-                           "Параметры станции", "Установленные частоты каналов", "Каналов:", "Страница",
-                           "TARNIK_PORTS", "dialout", "ttyS0", "ttyUSB0", "ttyACM0", "COM1", "COM9",
-                           "COM25", "COM32" });
+        requireMentioned(FileAndReportTexts());
+    }
+
+    // Where the translation gives English for a text the Russian guide
+    // quotes, the English guide quotes that English (one of them, where
+    // contexts differ): the guide says what the program shows.
+    void englishGuideQuotesTheProgramsEnglish()
+    {
+        const QMultiMap<QString, QString> english = Translations();
+        QVERIFY(english.size() >= 40);
+        const QString& guide = guides["Help.en"].text;
+        int checked = 0;
+        for (const QString& text : MainWindowTexts() + JournalTexts() + ExchangeTexts() + DialogTexts()
+                                       + SettingsPageTexts() + FileAndReportTexts()) {
+            const QStringList translations = english.values(text);
+            if (translations.isEmpty())
+                continue;   // a name rather than a text, or one the translation check reports
+            ++checked;
+            const bool quoted = std::any_of(translations.begin(), translations.end(),
+                                            [&](const QString& t) { return guide.contains(t); });
+            QVERIFY2(quoted, qPrintable(text + " -> " + translations.join(" | ")));
+        }
+        QVERIFY2(checked >= 3, qPrintable(QString::number(checked)));
     }
 };
 
