@@ -37,11 +37,16 @@ bool DesktopOpensWebArchives()
 #endif
 }
 
-QString HelpFileToOpen(const QString& sourceDir, bool opensWebArchives)
+QString HelpFileToOpen(const QString& sourceDir, bool opensWebArchives, TLanguage language)
 {
     const QDir dir(sourceDir);
-    const QString page = dir.filePath(QStringLiteral("Help.html"));
+    QString guide = QStringLiteral("Help");
+    if (language == TLanguage::English
+        && (QFile::exists(dir.filePath(QStringLiteral("Help.en.mht")))
+            || QFile::exists(dir.filePath(QStringLiteral("Help.en.html")))))
+        guide = QStringLiteral("Help.en");
+    const QString page = dir.filePath(guide + QStringLiteral(".html"));
     if (!opensWebArchives && QFile::exists(page))
         return page;
-    return dir.filePath(QStringLiteral("Help.mht"));
+    return dir.filePath(guide + QStringLiteral(".mht"));
 }

@@ -11,14 +11,15 @@
 #include <QUrl>
 
 namespace {
-// Hands the help file to the desktop's viewer for its type, with the
-// Source directory as working directory: the web archive where the desktop
-// has a viewer for it, else the same guide as a plain page. What the viewer
-// does with it (maximised or not, or failing) is not the program's concern.
+// Hands the help file in the program's language to the desktop's viewer for
+// its type, with the Source directory as working directory: the web archive
+// where the desktop has a viewer for it, else the same guide as a plain
+// page. What the viewer does with it (maximised or not, or failing) is not
+// the program's concern.
 void OpenHelp()
 {
     const QString dir = StartPath(QStringLiteral("Source"));
-    const QString file = HelpFileToOpen(dir, DesktopOpensWebArchives());
+    const QString file = HelpFileToOpen(dir, DesktopOpensWebArchives(), ProgramLanguage());
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     if (QProcess::startDetached(QStringLiteral("xdg-open"), {file}, dir))
         return;

@@ -9,7 +9,8 @@ set(TARNIK_HOST_BUILD "${CMAKE_SOURCE_DIR}/build" CACHE PATH
     "A host build of this tree that has drawn the pictures, the help page and the icon")
 set(TARNIK_HOST_RUN_DIR ${TARNIK_HOST_BUILD}/run)
 set(TARNIK_WINDOWS_ICON ${TARNIK_HOST_BUILD}/icons/tarnik-programmer.ico)
-foreach(needed ${TARNIK_HOST_RUN_DIR}/Source/logo.bmp ${TARNIK_HOST_RUN_DIR}/Source/Help.html ${TARNIK_WINDOWS_ICON})
+foreach(needed ${TARNIK_HOST_RUN_DIR}/Source/logo.bmp ${TARNIK_HOST_RUN_DIR}/Source/Help.html
+               ${TARNIK_HOST_RUN_DIR}/Source/Help.en.html ${TARNIK_WINDOWS_ICON})
   if(NOT EXISTS ${needed})
     message(FATAL_ERROR "${needed} is missing: build the host build's run-directory and app-icon "
                         "targets first, or set TARNIK_HOST_BUILD")

@@ -1,8 +1,11 @@
 # Run by CPack on the staged tree before it is packed: compresses every man
-# page and the changelog with gzip -9n (no name or time inside, so a rebuild
-# gives the same bytes). Pages already compressed are left as they are.
+# page (English in man/manN, other languages in man/<lang>/manN) and the
+# changelog with gzip -9n (no name or time inside, so a rebuild gives the
+# same bytes). Pages already compressed are left as they are.
 file(GLOB_RECURSE pages LIST_DIRECTORIES false
-     "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*/share/man/man*/*")
+     "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*/share/man/man*/*"
+     "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*/share/man/*/man*/*")
+list(REMOVE_DUPLICATES pages)
 file(GLOB_RECURSE changelogs LIST_DIRECTORIES false
      "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*/share/doc/*/changelog")
 foreach(file IN LISTS pages changelogs)

@@ -1,6 +1,7 @@
 // The menu commands, picked the way a user does: a click on a title of the
 // menu bar, then a click on a row of its drop-down.
 #include "tests/support/TestRegistry.h"
+#include "document/ProgramLanguage.h"
 #include "document/U_xml.h"
 #include "editors/Fconfig.h"
 #include "link/Fcomsettings.h"
@@ -17,6 +18,7 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -262,19 +264,27 @@ private slots:
 
     // Help hands a file to the opener with Source as working directory:
     // the web archive where the desktop names a viewer for it, else the
-    // same guide as a page with its pictures.
+    // same guide as a page with its pictures; the guide of the language the
+    // program runs in.
     void helpOpensTheHelpFileInTheSourceFolder_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("registered");
         QTest::addColumn<QString>("opened");
-        QTest::newRow("viewer for multipart/related") << "multipart_related" << "Source/Help.mht";
-        QTest::newRow("viewer for application/x-mimearchive") << "application_x-mimearchive" << "Source/Help.mht";
-        QTest::newRow("no viewer") << "" << "Source/Help.html";
+        QTest::newRow("viewer for multipart/related") << "ru" << "multipart_related" << "Source/Help.mht";
+        QTest::newRow("viewer for application/x-mimearchive") << "ru" << "application_x-mimearchive" << "Source/Help.mht";
+        QTest::newRow("no viewer") << "ru" << "" << "Source/Help.html";
+        QTest::newRow("English, no viewer") << "en" << "" << "Source/Help.en.html";
+        QTest::newRow("English, viewer") << "en" << "multipart_related" << "Source/Help.en.mht";
     }
     void helpOpensTheHelpFileInTheSourceFolder()
     {
+        QFETCH(QString, language);
         QFETCH(QString, registered);
         QFETCH(QString, opened);
+        InstallLanguage(*QCoreApplication::instance(), language);
+        // The program's own language again for the tests that follow.
+        const auto restore = qScopeGuard([] { InstallLanguage(*QCoreApplication::instance(), QStringLiteral("ru")); });
         const QString mark = tmp.filePath("mime-" + registered);
         if (!registered.isEmpty()) {
             QFile f(mark);

@@ -75,6 +75,15 @@ private:
         return found.size() == 1 ? dir.filePath(found.first()) : QString();
     }
 
+    // `env` with the locale `locale` and nothing else choosing a language.
+    static QProcessEnvironment Locale(QProcessEnvironment env, const QString& locale)
+    {
+        for (const char* name : { "LANGUAGE", "LC_ALL", "LC_MESSAGES" })
+            env.remove(name);
+        env.insert("LANG", locale);
+        return env;
+    }
+
     // The environment of a user with his own home in the work folder.
     QProcessEnvironment UserEnv(const QString& home) const
     {
@@ -137,11 +146,14 @@ private slots:
             "/usr/lib/tarnik-programmer/tarnik-programmer", "/usr/lib/tarnik-programmer/tarnik-catalogue-merge",
             "/usr/share/tarnik-programmer/Settings/Settings.xml",
             "/usr/share/tarnik-programmer/Source/Help.mht", "/usr/share/tarnik-programmer/Source/Help.html",
+            "/usr/share/tarnik-programmer/Source/Help.en.mht", "/usr/share/tarnik-programmer/Source/Help.en.html",
+            "/usr/share/tarnik-programmer/Source/Help.css",
             "/usr/share/tarnik-programmer/Source/read.bmp", "/usr/share/tarnik-programmer/Source/tools sign.bmp",
             "/usr/share/applications/tarnik-programmer.desktop",
             "/usr/share/applications/tarnik-programmer-demo.desktop",
             "/usr/share/icons/hicolor/scalable/apps/tarnik-programmer.svg",
             "/usr/share/man/man1/tarnik-programmer.1.gz", "/usr/share/man/man1/tarnik-station.1.gz",
+            "/usr/share/man/ru/man1/tarnik-programmer.1.gz", "/usr/share/man/ru/man1/tarnik-station.1.gz",
             "/usr/share/doc/tarnik-programmer/README.md", "/usr/share/doc/tarnik-programmer/changelog.gz",
             "/usr/share/doc/tarnik-programmer/copyright", "/usr/share/doc/tarnik-programmer/60-tarnik-serial.rules",
             "/usr/share/lintian/overrides/tarnik-programmer",
@@ -150,6 +162,7 @@ private slots:
             expected << QStringLiteral("/usr/share/icons/hicolor/%1x%1/apps/tarnik-programmer.png").arg(size);
         if (TARNIK_HAS_CLI)
             expected << "/usr/bin/tarnik-cli" << "/usr/share/man/man1/tarnik-cli.1.gz"
+                     << "/usr/share/man/ru/man1/tarnik-cli.1.gz"
                      << "/usr/share/bash-completion/completions/tarnik-cli"
                      << "/usr/share/zsh/vendor-completions/_tarnik-cli";
         for (const QString& path : expected)
@@ -163,16 +176,25 @@ private slots:
         for (const QString& program : { "/usr/bin/tarnik-programmer", "/usr/bin/tarnik-station",
                                         "/usr/lib/tarnik-programmer/tarnik-programmer" })
             QVERIFY2(files.value(program).startsWith("-rwxr-xr-x"), qPrintable(program));
-        // Every picture the help page shows is shipped beside it.
-        const QString page = QString::fromUtf8(ReadFile(Shipped("/usr/share/tarnik-programmer/Source/Help.html")));
-        static const QRegularExpression picture(QStringLiteral("src=\"(images/[^\"]+)\""));
-        for (auto it = picture.globalMatch(page); it.hasNext();) {
-            const QString path = "/usr/share/tarnik-programmer/Source/" + it.next().captured(1);
-            QVERIFY2(files.contains(path), qPrintable(path));
+        // Every picture the help pages show is shipped beside them.
+        for (const char* name : { "Help.html", "Help.en.html" }) {
+            const QString page = QString::fromUtf8(ReadFile(Shipped("/usr/share/tarnik-programmer/Source/") + name));
+            static const QRegularExpression picture(QStringLiteral("src=\"(images/[^\"]+)\""));
+            int pictures = 0;
+            for (auto it = picture.globalMatch(page); it.hasNext(); ++pictures) {
+                const QString path = "/usr/share/tarnik-programmer/Source/" + it.next().captured(1);
+                QVERIFY2(files.contains(path), qPrintable(path));
+            }
+            QVERIFY2(pictures >= 20, name);
         }
-        // The man pages and the changelog are compressed and readable.
-        QCOMPARE(Run("sh", { "-c", "gzip -dc " + Shipped("/usr/share/man/man1/tarnik-station.1.gz") + " | head -1" }).out.left(3),
-                 QStringLiteral(".TH"));
+        // The man pages and the changelog are compressed and readable; the
+        // Russian pages are in Russian.
+        auto manHead = [this](const QString& page) {
+            return Run("sh", { "-c", "gzip -dc " + Shipped(page) + " | head -3" }).out;
+        };
+        QCOMPARE(manHead("/usr/share/man/man1/tarnik-station.1.gz").left(3), QStringLiteral(".TH"));
+        for (const char* page : { "/usr/share/man/ru/man1/tarnik-station.1.gz", "/usr/share/man/ru/man1/tarnik-programmer.1.gz" })
+            QVERIFY2(manHead(page).contains(QStringLiteral(".SH НАЗВАНИЕ")), page);
     }
 
     void iconsAndMenuEntries()
@@ -187,6 +209,7 @@ private slots:
         QCOMPARE(svg.documentElement().tagName(), QStringLiteral("svg"));
 
         const QString main = QString::fromUtf8(ReadFile(Shipped("/usr/share/applications/tarnik-programmer.desktop")));
+        QVERIFY(main.contains("\nName=Tarnik Programmer\n"));
         QVERIFY(main.contains("\nName[ru]=Программатор Tarnik\n"));
         QVERIFY(main.contains("\nExec=tarnik-programmer\n"));
         QVERIFY(main.contains("\nIcon=tarnik-programmer\n"));
@@ -197,6 +220,8 @@ private slots:
         QVERIFY(metainfo.contains("<release version=\"" TARNIK_VERSION "\""));
         QVERIFY(metainfo.contains("<launchable type=\"desktop-id\">tarnik-programmer.desktop</launchable>"));
         QVERIFY(metainfo.contains("<screenshot type=\"default\">"));
+        QVERIFY(metainfo.contains("<name xml:lang=\"ru\">Программатор Tarnik</name>"));
+        QVERIFY(metainfo.contains("<lang percentage=\"100\">en</lang>"));
     }
 
     // The launcher from the unpacked package, with a stand-in program that
@@ -265,6 +290,18 @@ private slots:
 
         QCOMPARE(Run(launcher, { "--version" }, env).out.trimmed(), QStringLiteral("tarnik-programmer " TARNIK_VERSION));
         QCOMPARE(Run(launcher, { "--nonsense" }, env).code, 2);
+
+        // The launcher's usage speaks the locale's language by the program's
+        // rule: English for English and languages without a translation,
+        // Russian for Russian and where no language is set.
+        for (const auto& [locale, english] : { std::pair{ "en_US.UTF-8", true }, std::pair{ "de_DE.UTF-8", true },
+                                               std::pair{ "ru_RU.UTF-8", false }, std::pair{ "C.UTF-8", false } }) {
+            QProcessEnvironment lang = Locale(env, locale);
+            const Result usage = Run(launcher, { "--help" }, lang);
+            QCOMPARE(usage.code, 0);
+            QVERIFY2(usage.out.startsWith(english ? QStringLiteral("Usage: ") : QStringLiteral("Использование: ")),
+                     qPrintable(locale + (": " + usage.out)));
+        }
     }
 
     // --demo starts the shipped simulated station as COM1 in a ports folder
@@ -273,14 +310,25 @@ private slots:
     {
         const QString home = work.filePath("home");
         QFile::remove(work.filePath("program.log"));
-        const Result r = Run(Shipped("/usr/bin/tarnik-programmer"), { "--demo" }, UserEnv(home));
+        const Result r = Run(Shipped("/usr/bin/tarnik-programmer"), { "--demo" }, Locale(UserEnv(home), "C.UTF-8"));
         QVERIFY2(r.code == 0, qPrintable(r.out));
+        QVERIFY2(r.out.contains(QStringLiteral("Имитатор станции: COM1")), qPrintable(r.out));
         const QList<QByteArray> log = ReadFile(work.filePath("program.log")).split('\n');
         const QString ports = QString::fromUtf8(log.value(1));
         QVERIFY(!ports.isEmpty());
         QVERIFY2(log.value(2).startsWith("/dev/pts/"), log.value(2).constData());
         QVERIFY(!QFileInfo::exists(ports));   // removed with the station
         QCOMPARE(QFileInfo(home + "/.local/share/tarnik-programmer/station.img").size(), 1024);
+
+        // The language chosen in the user's catalogue outranks the locale.
+        const QString userXml = home + "/.local/share/tarnik-programmer/Settings/Settings.xml";
+        QByteArray xml = ReadFile(userXml);
+        QVERIFY(xml.contains("</params>"));
+        xml.replace("</params>", "  <lang>en</lang>\n  </params>");
+        QVERIFY(WriteFile(userXml, xml));
+        const Result english = Run(Shipped("/usr/bin/tarnik-programmer"), { "--demo" }, Locale(UserEnv(home), "ru_RU.UTF-8"));
+        QVERIFY2(english.code == 0, qPrintable(english.out));
+        QVERIFY2(english.out.contains(QStringLiteral("Simulated station: COM1")), qPrintable(english.out));
     }
 
     // The lint tools' verdicts, where they are installed.

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
@@ -143,6 +144,28 @@ private slots:
         QVERIFY(p.exitCode() != 0);
         QVERIFY(p.readAllStandardOutput().isEmpty());
         QVERIFY(p.readAllStandardError().contains("--baud"));
+    }
+
+    // The man pages, English and Russian, describe every option the usage
+    // lists: an option added to the station without its page is caught here.
+    void manPagesNameEveryOption()
+    {
+        QProcess p;
+        p.start(StationProcess::Program(), {"--help"});
+        QVERIFY(p.waitForFinished(5000));
+        const QString usage = QString::fromLatin1(p.readAllStandardOutput());
+        const QRegularExpression option(QStringLiteral("^  (--[a-z][-a-z]*)"), QRegularExpression::MultilineOption);
+        QStringList options;
+        for (auto it = option.globalMatch(usage); it.hasNext();)
+            options << it.next().captured(1);
+        QVERIFY(options.size() >= 20);
+        for (const char* page : {"/packaging/man/tarnik-station.1", "/packaging/man/ru/tarnik-station.1"}) {
+            QFile f(QStringLiteral(TARNIK_SOURCE_DIR) + QLatin1String(page));
+            QVERIFY2(f.open(QIODevice::ReadOnly), page);
+            const QString man = QString::fromUtf8(f.readAll());
+            for (QString name : options)
+                QVERIFY2(man.contains(name.replace('-', QStringLiteral("\\-"))), qPrintable(page + name));
+        }
     }
 
     void factoryImageIsAPlausibleStation()

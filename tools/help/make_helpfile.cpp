@@ -1,13 +1,17 @@
-// Builds the help file Help.mht from the page Help.html of this folder: the
-// page and every picture it shows, packed into one web archive. The second
-// form writes the same guide as a plain page with its pictures beside it,
-// for desktops that have no viewer for web archives: <output folder>/Help.html
-// and <output folder>/images/<name>.png.
+// Builds a help file (Help.mht, Help.en.mht) from its page in this folder
+// (Help.html, Help.en.html): the page and every picture it shows, packed
+// into one web archive. The second form writes the same guide as a plain
+// page with its pictures beside it, for desktops that have no viewer for
+// web archives: <output folder>/<name of the page>,
+// <output folder>/images/<name>.png and the stylesheet. The pages of all
+// languages share the pictures and the stylesheet.
 //
-//   tarnik-helpfile <Help.html> <pictures folder> <Help.mht>
-//   tarnik-helpfile --html <Help.html> <pictures folder> <output folder>
+//   tarnik-helpfile <page.html> <pictures folder> <archive.mht>
+//   tarnik-helpfile --html <page.html> <pictures folder> <output folder>
 //
-// The page refers to its pictures as images/<name>.png. "journal-<n>" is
+// The page refers to its stylesheet (Help.css, beside the page) with
+// <link rel="stylesheet" href="<name>.css"> and to its pictures as
+// images/<name>.png. "journal-<n>" is
 // journal icon n; any other name is the button picture <name>.bmp of the
 // pictures folder (a '-' in the name stands for a space), shown with its key
 // colour made transparent, as the buttons show it.
@@ -26,8 +30,7 @@
 
 namespace {
 
-const QString PageLocation = QStringLiteral("http://tarnik.help/Help.html");
-const QString ImageBase = QStringLiteral("http://tarnik.help/");
+const QString ArchiveBase = QStringLiteral("http://tarnik.help/");
 
 QByteArray Png(const QImage& image)
 {
@@ -94,6 +97,23 @@ bool PagePictures(const QString& text, const QString& picturesDir, QList<Mhtml::
     return true;
 }
 
+// Every stylesheet the page links, read from the page's folder. False,
+// with a message, when one cannot be read.
+bool PageStyleSheets(const QString& text, const QDir& pageDir, QList<Mhtml::Resource>& out)
+{
+    static const QRegularExpression link(QStringLiteral("<link rel=\"stylesheet\" href=\"([A-Za-z0-9_.-]+\\.css)\">"));
+    for (auto it = link.globalMatch(text); it.hasNext();) {
+        const QString name = it.next().captured(1);
+        QFile file(pageDir.filePath(name));
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "tarnik-helpfile: cannot read %s\n", qPrintable(file.fileName()));
+            return false;
+        }
+        out << Mhtml::Resource{ name, "text/css", file.readAll() };
+    }
+    return true;
+}
+
 bool Save(const QString& path, const QByteArray& bytes)
 {
     QSaveFile out(path);
@@ -111,31 +131,33 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const bool html = argc == 5 && std::strcmp(argv[1], "--html") == 0;
     if (argc != 4 && !html) {
-        std::fprintf(stderr, "usage: tarnik-helpfile <Help.html> <pictures folder> <Help.mht>\n"
-                             "       tarnik-helpfile --html <Help.html> <pictures folder> <output folder>\n");
+        std::fprintf(stderr, "usage: tarnik-helpfile <page.html> <pictures folder> <archive.mht>\n"
+                             "       tarnik-helpfile --html <page.html> <pictures folder> <output folder>\n");
         return 2;
     }
     char** args = html ? argv + 1 : argv;
     QFile page(QString::fromLocal8Bit(args[1]));
+    const QString pageName = QFileInfo(page.fileName()).fileName();
     if (!page.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "tarnik-helpfile: cannot read %s\n", args[1]);
         return 1;
     }
     const QByteArray bytes = page.readAll();
     const QString text = QString::fromUtf8(bytes);
-    QList<Mhtml::Resource> pictures;
-    if (!PagePictures(text, QString::fromLocal8Bit(args[2]), pictures))
+    QList<Mhtml::Resource> resources;   // the stylesheet and the pictures
+    if (!PageStyleSheets(text, QFileInfo(page.fileName()).dir(), resources)
+        || !PagePictures(text, QString::fromLocal8Bit(args[2]), resources))
         return 1;
     const QString out = QString::fromLocal8Bit(args[3]);
 
     if (html) {
         const QDir folder(out);
-        bool ok = Save(folder.filePath(QStringLiteral("Help.html")), bytes);
-        for (const Mhtml::Resource& picture : pictures)
-            ok = Save(folder.filePath(picture.location), picture.data) && ok;
+        bool ok = Save(folder.filePath(pageName), bytes);
+        for (const Mhtml::Resource& resource : resources)
+            ok = Save(folder.filePath(resource.location), resource.data) && ok;
         return ok ? 0 : 1;
     }
-    for (Mhtml::Resource& picture : pictures)
-        picture.location.prepend(ImageBase);
-    return Save(out, Mhtml::Archive(Title(text), PageLocation, bytes, pictures)) ? 0 : 1;
+    for (Mhtml::Resource& resource : resources)
+        resource.location.prepend(ArchiveBase);
+    return Save(out, Mhtml::Archive(Title(text), ArchiveBase + pageName, bytes, resources)) ? 0 : 1;
 }
