@@ -14,10 +14,10 @@ Tf_journal::Tf_journal(QWidget* panel)
     : QWidget(panel)
     , ImageList1(JournalIcons())
 {
-    setWindowTitle(QStringLiteral("Журнал"));
+    setWindowTitle(tr("Журнал"));
     ListView1 = new QTreeWidget(this);
     ListView1->setColumnCount(3);
-    ListView1->setHeaderLabels({QStringLiteral("Пиктограмма"), QStringLiteral("Время"), QStringLiteral("Событие")});
+    ListView1->setHeaderLabels({tr("Пиктограмма"), tr("Время"), tr("Событие")});
     ListView1->setHeaderHidden(true);
     ListView1->setRootIsDecorated(false);
     ListView1->setIndentation(0);
@@ -26,7 +26,7 @@ Tf_journal::Tf_journal(QWidget* panel)
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // A line is there to be copied: a backup's path, an error to pass on.
-    auto* copy = new QAction(QStringLiteral("Копировать"), ListView1);
+    auto* copy = new QAction(tr("Копировать"), ListView1);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, &Tf_journal::CopySelected);

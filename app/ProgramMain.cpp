@@ -5,6 +5,7 @@
 #include "app/Startup.h"
 #include "app/TApplication.h"
 #include "document/UserFolder.h"
+#include <QCoreApplication>
 
 int main(int argc, char** argv)
 {
@@ -15,7 +16,7 @@ int main(int argc, char** argv)
     // does this).
     QString error;
     if (!UserFolder::Enter(QCoreApplication::applicationDirPath(), &error))
-        ShowErrorBox(QStringLiteral("Рабочая папка программы не подготовлена: %1. "
+        ShowErrorBox(QCoreApplication::translate("ProgramMain", "Рабочая папка программы не подготовлена: %1. "
                                     "Настройки будут сохраняться в папке установки.").arg(error));
 #endif
     int code = 1;

@@ -14,21 +14,21 @@ Tf_config* f_config = nullptr;
 Tf_config::Tf_config(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
-    fr_panel1 = DialogBackground(this, QStringLiteral("Настройки приложения"), 392, 266, 16);
-    CheckBox1 = new QCheckBox(QStringLiteral("Общая частота приема и передачи"), fr_panel1);
+    fr_panel1 = DialogBackground(this, tr("Настройки приложения"), 392, 266, 16);
+    CheckBox1 = new QCheckBox(tr("Общая частота приема и передачи"), fr_panel1);
     CheckBox1->setGeometry(16, 24, 281, 20);
-    CheckBox1->setToolTip(QStringLiteral("Установка данного флага позволяет\n"
+    CheckBox1->setToolTip(tr("Установка данного флага позволяет\n"
                                          "использовать единую частоту как на\n"
                                          "прием так и на передачу, при смене \n"
                                          "одной будет изменятся и вторая"));
     // Safe write: on until the catalogue says otherwise.
-    CheckBox2 = new QCheckBox(QStringLiteral("Безопасная запись"), fr_panel1);
+    CheckBox2 = new QCheckBox(tr("Безопасная запись"), fr_panel1);
     CheckBox2->setGeometry(16, 56, 281, 20);
     CheckBox2->setChecked(true);
-    CheckBox2->setToolTip(QStringLiteral("Перед записью станция читается и сохраняется резервная копия,\n"
+    CheckBox2->setToolTip(tr("Перед записью станция читается и сохраняется резервная копия,\n"
                                          "записываются только изменённые байты, затем запись проверяется"));
-    fr_button1 = DialogButton(this, QRect(72, 208, 150, 40), QStringLiteral("Принять"), QStringLiteral("ok.bmp"));
-    fr_button2 = DialogButton(this, QRect(232, 208, 150, 40), QStringLiteral("Отмена"), QStringLiteral("error.bmp"));
+    fr_button1 = DialogButton(this, QRect(72, 208, 150, 40), tr("Принять"), QStringLiteral("ok.bmp"));
+    fr_button2 = DialogButton(this, QRect(232, 208, 150, 40), tr("Отмена"), QStringLiteral("error.bmp"));
     connect(fr_button1, &Tfr_button::clicked, this, &Tf_config::fr_button1PClick);
     connect(fr_button2, &Tfr_button::clicked, this, &Tf_config::fr_button2PClick);
 }
