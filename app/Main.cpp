@@ -317,6 +317,7 @@ void Tf_main::LoadSettings()
         f_config->CheckBox1->setChecked(on);
     };
     to.safeWrite = [](bool on) { f_config->CheckBox2->setChecked(on); };
+    to.language = [](const QString& setting) { f_config->SetLanguage(setting); };
     to.bandChange = [this] {
         for (QComboBox* box : f_settings->Lists())
             box->setCurrentIndex(0);
@@ -333,6 +334,7 @@ void Tf_main::SaveSettings()
     choices.speedIndex = f_com->fr_combobox2->currentIndex();
     choices.commonFrequency = f_config->CheckBox1->isChecked();
     choices.safeWrite = f_config->CheckBox2->isChecked();
+    choices.language = f_config->Language();
     WriteCatalogueChoices(*XmlFile, SettingsPath(), choices);
 }
 

@@ -232,6 +232,18 @@ only the changed bytes are written, then the write is verified</translation>
         <source>Отмена</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Язык</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>как в системе</source>
+        <translation>as the system</translation>
+    </message>
+    <message>
+        <source>Язык сменится при следующем запуске программы.</source>
+        <translation>The language changes at the next start of the program.</translation>
+    </message>
 </context>
 <context>
     <name>Tf_freq</name>
