@@ -1,5 +1,6 @@
 #include "app/Main.h"
 #include "document/Catalogue.h"
+#include "document/ProgramLanguage.h"
 #include "app/EditHistory.h"
 #include "widgets/ErrorBox.h"
 #include "app/FileDialogs.h"
@@ -47,6 +48,13 @@ constexpr int ActionRowHeight = 48;
 constexpr int JournalPanelHeight = 120;
 
 QString SettingsPath() { return StartPath(QStringLiteral("Settings/Settings.xml")); }
+
+QStringList CatalogueTexts(QStringList texts)
+{
+    for (QString& text : texts)
+        text = CatalogueText(text);
+    return texts;
+}
 
 Tfr_button* ToolButton(QWidget* parent, int x)
 {
@@ -282,8 +290,18 @@ void Tf_main::FormClose() { SaveSettings(); }
 void Tf_main::LoadSettings()
 {
     TCatalogueReceivers to;
-    to.menu = [this](const TmmitemList& items) { fr_mainmenu1->SetItems(items); };
-    to.hint = [this](int number, const QString& text) {
+    // The catalogue's texts stay as the file has them; the windows show them
+    // in the program's language where a translation exists.
+    to.menu = [this](TmmitemList items) {
+        for (Tmmitem& item : items) {
+            item.Name = CatalogueText(item.Name);
+            for (QString& sub : item.SubItems)
+                sub = CatalogueText(sub);
+        }
+        fr_mainmenu1->SetItems(items);
+    };
+    to.hint = [this](int number, const QString& catalogueText) {
+        const QString text = CatalogueText(catalogueText);
         switch (number) {
         case 1: fr_button1->setToolTip(text); break;
         case 3: fr_button3->setToolTip(text); break;
@@ -299,15 +317,15 @@ void Tf_main::LoadSettings()
     to.speedIndex = [](int i) { f_com->fr_combobox2->setCurrentIndex(i); };
     to.lists = [](const TCatalogueLists& l) {
         const QString none = tr("Нет");
-        f_settings->ComboBox1->addItems(l.bands);
+        f_settings->ComboBox1->addItems(CatalogueTexts(l.bands));
         f_settings->ComboBox2->addItem(none);
-        f_settings->ComboBox2->addItems(l.deviation);
+        f_settings->ComboBox2->addItems(CatalogueTexts(l.deviation));
         for (QComboBox* box : {f_settings->ComboBox4, f_settings->ComboBox6, f_settings->ComboBox8, f_settings->ComboBox9}) {
             box->addItem(none);
-            box->addItems(l.levels);
+            box->addItems(CatalogueTexts(l.levels));
         }
-        f_settings->ComboBox3->addItems(l.volume);
-        f_settings->ComboBox5->addItems(l.squelch);
+        f_settings->ComboBox3->addItems(CatalogueTexts(l.volume));
+        f_settings->ComboBox5->addItems(CatalogueTexts(l.squelch));
         for (int i = 0; i < l.analogSql; ++i)
             f_settings->ComboBox7->addItem(QString::number(i));
     };

@@ -203,7 +203,7 @@ in the system</translation>
     </message>
     <message>
         <source>Общая частота приема и передачи</source>
-        <translation>Same receive and transmit frequency</translation>
+        <translation>Common RX and TX frequency</translation>
     </message>
     <message>
         <source>Установка данного флага позволяет
