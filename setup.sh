@@ -27,9 +27,10 @@ esac
 
 # Packages: compiler and build tools, Qt 6 (Widgets, PrintSupport, Xml,
 # SerialPort, Test; Svg for drawing the desktop icon), Qt's own Russian
-# translations for its standard dialogs, and Liberation fonts for Arial's
-# metrics.
-PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-translations-l10n fonts-liberation"
+# translations for its standard dialogs, Qt's translation tools (lrelease
+# compiles the program's English translation, lupdate checks it), and
+# Liberation fonts for Arial's metrics.
+PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-translations-l10n qt6-l10n-tools fonts-liberation"
 # Building the package: dpkg-shlibdeps (dpkg-dev) and file, which CPack uses
 # to find the programs whose libraries the package depends on. The tests
 # build the package too and check it with the lint tools.

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include <QCoreApplication>
 
 const QList<TCommand>& Commands()
 {
@@ -18,17 +19,17 @@ const TCommand* FindCommand(const QString& name)
 QList<TOptionRule> CommonOptions()
 {
     return {
-        {QStringLiteral("--help"), QString(), QStringLiteral("эта справка"), false, QStringLiteral("-h")},
-        {QStringLiteral("--version"), QString(), QStringLiteral("версия программы"), false, QStringLiteral("-V")},
+        {QStringLiteral("--help"), QString(), QCoreApplication::translate("Commands", "эта справка"), false, QStringLiteral("-h")},
+        {QStringLiteral("--version"), QString(), QCoreApplication::translate("Commands", "версия программы"), false, QStringLiteral("-V")},
         {QStringLiteral("--verbose"), QString(),
-         QStringLiteral("подробности на stderr: какой каталог взят, какое устройство стоит за COMn"), false,
+         QCoreApplication::translate("Commands", "подробности на stderr: какой каталог взят, какое устройство стоит за COMn"), false,
          QStringLiteral("-v")},
         {QStringLiteral("--quiet"), QString(),
-         QStringLiteral("без прогресса и сообщений об успехе на stderr (ошибки выводятся)"), false,
+         QCoreApplication::translate("Commands", "без прогресса и сообщений об успехе на stderr (ошибки выводятся)"), false,
          QStringLiteral("-q")},
-        {QStringLiteral("--json"), QString(), QStringLiteral("результат в JSON на stdout")},
+        {QStringLiteral("--json"), QString(), QCoreApplication::translate("Commands", "результат в JSON на stdout")},
         {QStringLiteral("--catalogue"), QStringLiteral("PATH"),
-         QStringLiteral("каталог Settings.xml (иначе ./Settings/Settings.xml, затем установленный или собранный)")},
+         QCoreApplication::translate("Commands", "каталог Settings.xml (иначе ./Settings/Settings.xml, затем установленный или собранный)")},
     };
 }
 
@@ -45,7 +46,7 @@ QList<TOptionRule> AllOptions()
 }
 
 namespace {
-const char ExitCodesHelp[] =
+const char* const ExitCodesHelp = QT_TRANSLATE_NOOP("Commands",
     "Коды завершения:\n"
     "  0  успешно; файлы совпадают; станция содержит файл\n"
     "  1  проверка не прошла или файлы различаются\n"
@@ -55,7 +56,7 @@ const char ExitCodesHelp[] =
     "  4  часть станций группы не запрограммирована\n"
     "  128+N  остановлено сигналом N (Ctrl-C: 130, SIGTERM: 143, SIGHUP: 129) после\n"
     "     байта, который передавался; по каждому порту сказано, что сделано,\n"
-    "     и названа резервная копия\n";
+    "     и названа резервная копия\n");
 
 QString OptionLines(const QList<TOptionRule>& options)
 {
@@ -71,28 +72,32 @@ QString OptionLines(const QList<TOptionRule>& options)
 
 QString ToolHelp()
 {
-    QString text = QStringLiteral("Программатор станций Тарник, командная строка.\n\n"
-                                  "Вызов: tarnik-cli [общие параметры] КОМАНДА [параметры] [--] [файлы]\n"
-                                  "       tarnik-cli КОМАНДА --help, tarnik-cli help КОМАНДА\n"
-                                  "       tarnik-cli --version\n\nКоманды:\n");
+    QString text = QCoreApplication::translate("Commands",
+                                               "Программатор станций Тарник, командная строка.\n\n"
+                                               "Вызов: tarnik-cli [общие параметры] КОМАНДА [параметры] [--] [файлы]\n"
+                                               "       tarnik-cli КОМАНДА --help, tarnik-cli help КОМАНДА\n"
+                                               "       tarnik-cli --version\n\nКоманды:\n");
     for (const TCommand& c : Commands())
         text += QStringLiteral("  %1%2\n").arg(c.name.leftJustified(8), c.summary);
-    text += QStringLiteral("\nОбщие параметры (до или после команды):\n") + OptionLines(CommonOptions());
-    text += QStringLiteral("\nПорт P: COM1 - COM32 (через ту же карту портов, что и у программы, с TARNIK_PORTS) "
-                           "или путь к устройству.\nСкорость по умолчанию 4800.\n"
-                           "Файл \"-\" - стандартный ввод или вывод (формат задаёт --format).\n"
-                           "Прогресс выводится в stderr, результаты и --json в stdout.\n\n");
-    text += QString::fromUtf8(ExitCodesHelp);
+    text += QCoreApplication::translate("Commands", "\nОбщие параметры (до или после команды):\n")
+        + OptionLines(CommonOptions());
+    text += QCoreApplication::translate("Commands",
+                                        "\nПорт P: COM1 - COM32 (через ту же карту портов, что и у программы, с TARNIK_PORTS) "
+                                        "или путь к устройству.\nСкорость по умолчанию 4800.\n"
+                                        "Файл \"-\" - стандартный ввод или вывод (формат задаёт --format).\n"
+                                        "Прогресс выводится в stderr, результаты и --json в stdout.\n\n");
+    text += QCoreApplication::translate("Commands", ExitCodesHelp);
     return text;
 }
 
 QString CommandHelp(const TCommand& command)
 {
-    QString text = QStringLiteral("%1\n\nВызов: tarnik-cli %2\n").arg(command.summary, command.usage);
+    QString text = QCoreApplication::translate("Commands", "%1\n\nВызов: tarnik-cli %2\n")
+                       .arg(command.summary, command.usage);
     if (!command.options.isEmpty())
-        text += QStringLiteral("\nПараметры:\n") + OptionLines(command.options);
-    text += QStringLiteral("\nОбщие параметры:\n") + OptionLines(CommonOptions());
-    text += QLatin1Char('\n') + QString::fromUtf8(ExitCodesHelp);
+        text += QCoreApplication::translate("Commands", "\nПараметры:\n") + OptionLines(command.options);
+    text += QCoreApplication::translate("Commands", "\nОбщие параметры:\n") + OptionLines(CommonOptions());
+    text += QLatin1Char('\n') + QCoreApplication::translate("Commands", ExitCodesHelp);
     return text;
 }
 

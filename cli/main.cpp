@@ -1,5 +1,6 @@
 // tarnik-cli: the command-line programmer of Tarnik stations.
 #include "cli/CommandLine.h"
+#include "document/ProgramLanguage.h"
 #include <QCoreApplication>
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -14,5 +15,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarnik-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARNIK_VERSION));
+    // The language as the system says, before anything is printed.
+    InstallLanguage(app, QString());
     return RunCommandLine(QCoreApplication::arguments().mid(1));
 }

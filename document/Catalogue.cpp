@@ -2,6 +2,7 @@
 #include "document/Convert.h"
 #include "document/LanguageSetting.h"
 #include "document/U_xml.h"
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -31,7 +32,7 @@ int ReadCount(const QString& text, const QString& catalogue, const QString& path
 {
     const int n = StrToInt(text);
     if (n < 0 || n > max)
-        throw EConvertError(QStringLiteral("%1: число %2 в %3 вне пределов 0 - %4.")
+        throw EConvertError(QCoreApplication::translate("CatalogueReader", "%1: число %2 в %3 вне пределов 0 - %4.")
                                 .arg(catalogue, N(n), path, N(max)));
     return n;
 }
@@ -48,7 +49,8 @@ void ReadCatalogue(TXMLFile& xml, const QString& path, const TCatalogueReceivers
 {
     const QString catalogue = QFileInfo(path).fileName();
     if (!xml.LoadFromFile(path))
-        throw EConvertError(QStringLiteral("%1 не загружен: %2.").arg(catalogue, xml.LoadError()));
+        throw EConvertError(QCoreApplication::translate("CatalogueReader", "%1 не загружен: %2.")
+                                .arg(catalogue, xml.LoadError()));
 
     const QString mainmenu = QStringLiteral("mainmenu"), count = QStringLiteral("count");
     const int items = ReadCount(xml.ReadValue(mainmenu, count), catalogue, QStringLiteral("mainmenu/count"),
@@ -98,7 +100,7 @@ void ReadCatalogue(TXMLFile& xml, const QString& path, const TCatalogueReceivers
     const QStringList max = TXMLFile::NumberedTexts(bandElement, QStringLiteral("max"), bands);
     const QStringList min = TXMLFile::NumberedTexts(bandElement, QStringLiteral("min"), bands);
     for (int k = 0; k < bands; ++k)
-        lists.bands << min[k] + QStringLiteral(" - ") + max[k] + QStringLiteral(" кГц");
+        lists.bands << QCoreApplication::translate("CatalogueReader", "%1 - %2 кГц").arg(min[k], max[k]);
     if (to.lists)
         to.lists(lists);
 

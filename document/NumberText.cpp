@@ -1,8 +1,10 @@
 #include "document/NumberText.h"
+#include "document/ProgramLanguage.h"
 
 QLocale ProgramLocale()
 {
-    QLocale locale(QLocale::Russian, QLocale::Russia);
+    QLocale locale = ProgramLanguage() == TLanguage::English ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                                             : QLocale(QLocale::Russian, QLocale::Russia);
     // Whole numbers are written without group separators everywhere
     // (45100 кГц, not 45 100): only the decimal separator follows the
     // language.

@@ -10,9 +10,12 @@ CliRun RunCli(const QStringList& args, const QString& workDir, int timeoutMs)
     return RunCliWithInput(args, QByteArray(), workDir, timeoutMs);
 }
 
-CliRun RunCliWithInput(const QStringList& args, const QByteArray& input, const QString& workDir, int timeoutMs)
+namespace {
+CliRun RunCliIn(const QProcessEnvironment& environment, const QStringList& args, const QByteArray& input,
+                const QString& workDir, int timeoutMs)
 {
     QProcess p;
+    p.setProcessEnvironment(environment);
     if (!workDir.isEmpty())
         p.setWorkingDirectory(workDir);
     p.start(QStringLiteral(TARNIK_BIN_DIR "/tarnik-cli"), args);
@@ -43,6 +46,24 @@ CliRun RunCliWithInput(const QStringList& args, const QByteArray& input, const Q
     run.err.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 #endif
     return run;
+}
+} // namespace
+
+CliRun RunCliWithInput(const QStringList& args, const QByteArray& input, const QString& workDir, int timeoutMs)
+{
+    return RunCliIn(QProcessEnvironment::systemEnvironment(), args, input, workDir, timeoutMs);
+}
+
+CliRun RunCliWithLocale(const QStringList& args, const QStringList& localeVariables, const QString& workDir)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : environment.keys()) {
+        if (name == QLatin1String("LANG") || name == QLatin1String("LANGUAGE") || name.startsWith(QLatin1String("LC_")))
+            environment.remove(name);
+    }
+    for (const QString& variable : localeVariables)
+        environment.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
+    return RunCliIn(environment, args, QByteArray(), workDir, 120000);
 }
 
 CliRun RunCliSignalled(const QStringList& args, const QStringList& after, int signal, int timeoutMs)

@@ -19,6 +19,11 @@ CliRun RunCli(const QStringList& args, const QString& workDir = QString(), int t
 CliRun RunCliWithInput(const QStringList& args, const QByteArray& input, const QString& workDir = QString(),
                        int timeoutMs = 120000);
 
+// The same under the locale variables given ("LANG=en_US.UTF-8"), every
+// other LANG, LANGUAGE and LC_* of the test's environment removed.
+CliRun RunCliWithLocale(const QStringList& args, const QStringList& localeVariables,
+                        const QString& workDir = QString());
+
 // Runs tarnik-cli and sends it the signal as soon as its standard error
 // holds every one of the texts; the run then goes on to its end. exitCode
 // is the code it ended with (-1 when the signal killed it).

@@ -1,0 +1,41 @@
+# The translation check finds the faults it is for: a copy of the English
+# translation with one entry made unfinished and one vanished entry added
+# must fail the check, and the check must name both texts.
+#   cmake -DSOURCE=<tree> -DWORK=<folder> [-DLUPDATE=<lupdate>] -P TranslationFaults.cmake
+file(READ ${SOURCE}/translations/tarnik_en.ts ts)
+string(FIND "${ts}" "<translation>" at)
+if(at LESS 0)
+  message(FATAL_ERROR "no finished translation to spoil")
+endif()
+string(SUBSTRING "${ts}" 0 ${at} before)
+string(SUBSTRING "${ts}" ${at} -1 after)
+string(FIND "${before}" "<source>" source_at REVERSE)
+math(EXPR source_at "${source_at} + 8")
+string(SUBSTRING "${before}" ${source_at} -1 spoilt_source)
+string(FIND "${spoilt_source}" "</source>" source_end)
+string(SUBSTRING "${spoilt_source}" 0 ${source_end} spoilt_source)
+string(FIND "${after}" "</translation>" end)
+string(SUBSTRING "${after}" ${end} -1 after)
+set(ts "${before}<translation type=\"unfinished\">${after}")
+string(REPLACE "</context>"
+  "    <message>\n        <source>Текст, которого нет в программе</source>\n        <translation type=\"vanished\">A text gone</translation>\n    </message>\n</context>"
+  ts "${ts}")
+file(MAKE_DIRECTORY ${WORK})
+file(WRITE ${WORK}/spoilt_en.ts "${ts}")
+execute_process(COMMAND ${CMAKE_COMMAND} -E env LUPDATE=${LUPDATE} sh ${SOURCE}/tools/translations/check ${WORK}/spoilt_en.ts
+                RESULT_VARIABLE result ERROR_VARIABLE errors OUTPUT_VARIABLE output)
+if(result EQUAL 0)
+  message(FATAL_ERROR "the check passed a spoilt translation:\n${output}")
+endif()
+foreach(expected "Unfinished in" "Текст, которого нет в программе" "not up to date")
+  string(FIND "${errors}" "${expected}" found)
+  if(found LESS 0)
+    message(FATAL_ERROR "the check did not say \"${expected}\":\n${errors}")
+  endif()
+endforeach()
+string(REGEX REPLACE "\n.*" "" first_line "${spoilt_source}")
+string(FIND "${errors}" "${first_line}" found)
+if(found LESS 0)
+  message(FATAL_ERROR "the check did not name the unfinished text \"${first_line}\":\n${errors}")
+endif()
+message(STATUS "the check found both faults")
