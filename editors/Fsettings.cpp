@@ -123,7 +123,7 @@ Tf_settings::Tf_settings(QScrollArea* scrollBox)
     for (int i = 0; i < 10; ++i) {
         auto* row = new Tfr_noiselevel(rowsHost);
         row->move(0, 32 * i);
-        row->Panel1->setText(QStringLiteral("№") + QString::number(i + 1));
+        row->Panel1->setText(tr("№%1").arg(i + 1));
         noiseLevelRows << row;
     }
     ScrollBox1->setWidget(rowsHost);

@@ -1052,6 +1052,10 @@ sensitivity level</translation>
         <source>Конфигурация станции не загружена.</source>
         <translation>The station configuration was not loaded.</translation>
     </message>
+    <message>
+        <source>№%1</source>
+        <translation>No. %1</translation>
+    </message>
 </context>
 <context>
     <name>Tf_startup</name>

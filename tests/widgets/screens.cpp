@@ -6,6 +6,7 @@
 // rows are built, the main window, a drop-down menu, a hovered button with
 // its hint, the About window, the options dialog, and the action row as a
 // station exchange shows it (progress bar and "Стоп").
+#include "document/ProgramLanguage.h"
 #include "app/Main.h"
 #include "app/Startup.h"
 #include "editors/Fconfig.h"
@@ -67,6 +68,8 @@ public:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The windows in the language the locale asks for, as the program starts.
+    InstallLanguage(app, QString());
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(outDir);
     TestRunDir run;
