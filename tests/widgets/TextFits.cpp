@@ -21,8 +21,8 @@
 
 namespace {
 
-// The pixels a style keeps around a combo box's text (frame and arrow) and
-// a group box's title, measured on the style itself.
+// The pixels a style keeps around a combo box's text (frame and arrow),
+// measured on the style itself with a one-letter item.
 int ComboBoxChrome(const QComboBox* box)
 {
     QComboBox probe;
