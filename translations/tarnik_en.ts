@@ -742,6 +742,13 @@ only the changed bytes are written, then the write is verified</translation>
     </message>
 </context>
 <context>
+    <name>Tf_port</name>
+    <message>
+        <source>Порт</source>
+        <translation>Port</translation>
+    </message>
+</context>
+<context>
     <name>Tf_print</name>
     <message>
         <source>Включен</source>
