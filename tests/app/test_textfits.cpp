@@ -1,7 +1,8 @@
 // Every caption of the fixed layouts fits its control in English as well
 // as in Russian: the windows are built in each language and every text is
 // measured with the control's own font (Arial, as the windows ask for it)
-// against the room the control gives it.
+// against the room the control gives it; the printed report's lines
+// likewise against the labels beside them.
 #include "tests/support/TestRegistry.h"
 #include "ProgramHarness.h"
 #include "document/ProgramLanguage.h"
@@ -10,6 +11,7 @@
 #include "editors/Fsetchannel.h"
 #include "link/Fcomsettings.h"
 #include "link/Fsearch.h"
+#include "report/Fprint.h"
 #include "tests/support/TestRunDir.h"
 #include "tests/widgets/TextFits.h"
 #include "widgets/Fabout.h"
@@ -106,6 +108,19 @@ private slots:
         QCOMPARE(TextMisfits(&window).size(), 1);
         button->SetCaption(QStringLiteral("OK"));
         QCOMPARE(TextMisfits(&window), QStringList());
+
+        // A report line: a caption and its value to the right.
+        TReport report;
+        TReportBand* band = report.AddDetail(100, Qt::white);
+        TReportLabel* caption = band->AddLabel(40, 10, QStringLiteral("Volume"), ReportFont(10));
+        band->AddLabel(228, 10, QStringLiteral("Level 5"), ReportFont(10));
+        band->AddLabel(16, 20, QString(60, QLatin1Char('_')), ReportFont(10));
+        QCOMPARE(ReportMisfits(band, report.bandWidth), QStringList());
+        caption->text = longText;
+        QCOMPARE(ReportMisfits(band, report.bandWidth).size(), 1);
+        caption->text = QStringLiteral("Volume");
+        band->AddLabel(600, 40, longText, ReportFont(10));
+        QCOMPARE(ReportMisfits(band, report.bandWidth).size(), 1);
     }
 
     void everyTextFits_data()
@@ -131,7 +146,12 @@ private slots:
         InstallLanguage(*qApp, setting);
         QVERIFY(harness::StartProgram());
         QCOMPARE(f_main->read_btn->Lines(), QStringList{read});
-        const QStringList misfits = ProgramMisfits();
+        QStringList misfits = ProgramMisfits();
+        // The printed report of the configuration the windows hold.
+        f_print->FillReport();
+        misfits << ReportMisfits(f_print->report.PageHeader(), f_print->report.bandWidth)
+                << ReportMisfits(f_print->report.PageFooter(), f_print->report.bandWidth)
+                << ReportMisfits(f_print->B1, f_print->report.bandWidth);
         harness::StopProgram();
         QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QLatin1Char('\n'))));
     }

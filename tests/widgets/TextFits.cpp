@@ -1,4 +1,5 @@
 #include "TextFits.h"
+#include "report/ReportBands.h"
 #include "widgets/CaptionLines.h"
 #include "widgets/Frbutton.h"
 #include "widgets/Frmainmenu.h"
@@ -212,4 +213,53 @@ QStringList TextMisfits(QWidget* window)
             c.Menu(m);
     }
     return c.misfits;
+}
+
+namespace {
+// Where an element of a band prints: a label's lines as its font sets them
+// (the middle half of their height, as for the windows), a picture's area.
+// Empty for an empty label and for a rule (a line of underscores, drawn
+// under a title on purpose).
+QRect PrintedArea(const TReportElement* e, QString* text)
+{
+    if (const auto* image = dynamic_cast<const TReportImage*>(e))
+        return QRect(image->pos, QSize(image->width, image->height));
+    const auto* label = dynamic_cast<const TReportLabel*>(e);
+    if (!label)
+        return QRect();
+    *text = label->TextOn(TReportPage{});
+    if (text->trimmed().isEmpty() || text->count(QLatin1Char('_')) == text->size())
+        return QRect();
+    const QFontMetrics fm(label->font);
+    int widest = 0;
+    const QStringList lines = text->split(QLatin1Char('\n'));
+    for (const QString& line : lines)
+        widest = std::max(widest, fm.horizontalAdvance(line));
+    const int h = int(lines.size()) * fm.height();
+    return QRect(label->pos.x(), label->pos.y() + h / 4, widest, h - h / 2);
+}
+} // namespace
+
+QStringList ReportMisfits(const TReportBand* band, int bandWidth)
+{
+    QStringList misfits;
+    for (; band; band = band->child) {
+        const auto& elements = band->Elements();
+        for (const auto& e : elements) {
+            QString text;
+            const QRect area = PrintedArea(e.get(), &text);
+            if (area.isEmpty() || text.isEmpty())
+                continue;
+            if (area.right() >= bandWidth)
+                misfits << QStringLiteral("report: \"%1\" runs past the band (%2 px of %3)")
+                               .arg(text).arg(area.right() + 1).arg(bandWidth);
+            for (const auto& other : elements) {
+                QString otherText;
+                const QRect next = PrintedArea(other.get(), &otherText);
+                if (other != e && !next.isEmpty() && next.x() > area.x() && next.intersects(area))
+                    misfits << QStringLiteral("report: \"%1\" runs into \"%2\"").arg(text, otherText);
+            }
+        }
+    }
+    return misfits;
 }
