@@ -4,7 +4,7 @@
 #include "app/Main.h"
 #include "app/Startup.h"
 #include "app/TApplication.h"
-#include "document/LanguageSetting.h"
+#include "document/CatalogueLanguage.h"
 #include "document/ProgramLanguage.h"
 #include "document/StartDir.h"
 #include "document/UserFolder.h"
@@ -22,7 +22,7 @@ int main(int argc, char** argv)
 #endif
     // The language is chosen before any window or message exists: the one
     // the catalogue names, else the system's.
-    InstallLanguage(app, ReadLanguageSetting(StartPath(QStringLiteral("Settings/Settings.xml"))));
+    InstallLanguage(app, CatalogueLanguageSetting(StartPath(QStringLiteral("Settings/Settings.xml"))));
 #ifdef Q_OS_WIN
     if (!entered)
         ShowErrorBox(QCoreApplication::translate("ProgramMain", "Рабочая папка программы не подготовлена: %1. "

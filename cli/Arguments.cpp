@@ -1,4 +1,5 @@
 #include "cli/Arguments.h"
+#include <QCoreApplication>
 
 QString TArguments::Value(const QString& name, const QString& fallback) const
 {
@@ -65,10 +66,10 @@ private:
         const QString name = eq > 0 ? word.left(eq) : word;
         const TOptionRule* rule = FindOption(rules, name);
         if (!rule)
-            return Fail(QStringLiteral("неизвестный параметр %1").arg(name), name);
+            return Fail(QCoreApplication::translate("Arguments", "неизвестный параметр %1").arg(name), name);
         if (rule->valueName.isEmpty()) {
             if (eq > 0)
-                return Fail(QStringLiteral("параметр %1 не принимает значения").arg(name), name);
+                return Fail(QCoreApplication::translate("Arguments", "параметр %1 не принимает значения").arg(name), name);
             return Add(*rule, name, QString());
         }
         if (eq > 0)
@@ -83,7 +84,7 @@ private:
             const QString name = QStringLiteral("-") + word.at(j);
             const TOptionRule* rule = FindOption(rules, name);
             if (!rule)
-                return Fail(QStringLiteral("неизвестный параметр %1").arg(j == 1 ? word : name), name);
+                return Fail(QCoreApplication::translate("Arguments", "неизвестный параметр %1").arg(j == 1 ? word : name), name);
             if (rule->valueName.isEmpty()) {
                 if (!Add(*rule, name, QString()))
                     return false;
@@ -102,16 +103,16 @@ private:
     bool TakeNext(const TOptionRule& rule, const QString& given)
     {
         if (i + 1 >= words.size())
-            return Fail(QStringLiteral("параметру %1 нужно значение %2").arg(given, rule.valueName), given);
+            return Fail(QCoreApplication::translate("Arguments", "параметру %1 нужно значение %2").arg(given, rule.valueName), given);
         return Add(rule, given, words[++i]);
     }
 
     bool Add(const TOptionRule& rule, const QString& given, const QString& value)
     {
         if (!rule.valueName.isEmpty() && value.isEmpty())
-            return Fail(QStringLiteral("параметру %1 нужно значение %2").arg(given, rule.valueName), given);
+            return Fail(QCoreApplication::translate("Arguments", "параметру %1 нужно значение %2").arg(given, rule.valueName), given);
         if (out.Has(rule.name) && !rule.repeatable)
-            return Fail(QStringLiteral("параметр %1 указан дважды").arg(rule.name), given);
+            return Fail(QCoreApplication::translate("Arguments", "параметр %1 указан дважды").arg(rule.name), given);
         out.options[rule.name] << value;
         return true;
     }

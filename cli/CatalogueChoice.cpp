@@ -28,3 +28,19 @@ QString ChooseCatalogue(const QString& given)
     }
     return QString();
 }
+
+QString GivenCatalogue(const QStringList& words)
+{
+    const QString option = QStringLiteral("--catalogue");
+    QString given;
+    for (int i = 0; i < words.size(); ++i) {
+        const QString& word = words[i];
+        if (word == QLatin1String("--"))
+            break;
+        if (word == option && i + 1 < words.size())
+            given = words[++i];
+        else if (word.startsWith(option + QLatin1Char('=')))
+            given = word.mid(option.size() + 1);
+    }
+    return given;
+}

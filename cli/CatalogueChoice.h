@@ -12,3 +12,9 @@ QStringList CatalogueCandidates(const QString& given);
 // The first candidate that exists; empty when none does. With a path
 // given, only that one counts.
 QString ChooseCatalogue(const QString& given);
+
+// The catalogue the command line names (--catalogue PATH or
+// --catalogue=PATH, before any "--"), read before the words are parsed so
+// that the catalogue's language holds from the first line printed; empty
+// when none is named.
+QString GivenCatalogue(const QStringList& words);

@@ -3,6 +3,7 @@
 #include "cli/ExitCodes.h"
 #include "cli/Output.h"
 #include "document/U_xml.h"
+#include <QCoreApplication>
 #include <QDomDocument>
 
 TCliContext::TCliContext(const TArguments& args)
@@ -26,7 +27,7 @@ const TStationCatalogue* TCliContext::Catalogue(bool required)
         const QString given = args.Value(QStringLiteral("--catalogue"));
         const QString path = ChooseCatalogue(given);
         if (path.isEmpty()) {
-            failure = QStringLiteral("каталог не найден (искали: %1)").arg(CatalogueCandidates(given).join(QStringLiteral(", ")));
+            failure = QCoreApplication::translate("CliContext", "каталог не найден (искали: %1)").arg(CatalogueCandidates(given).join(QStringLiteral(", ")));
         } else {
             QDomDocument doc;
             TXMLFile xml(&doc);
@@ -34,9 +35,9 @@ const TStationCatalogue* TCliContext::Catalogue(bool required)
             QString reason;
             if (LoadStationCatalogue(xml, path, *read, &reason)) {
                 catalogue = std::move(read);
-                Note(QStringLiteral("каталог: ") + path);
+                Note(QCoreApplication::translate("CliContext", "каталог: %1").arg(path));
             } else {
-                failure = QStringLiteral("%1: каталог не прочитан: %2").arg(path, reason);
+                failure = QCoreApplication::translate("CliContext", "%1: каталог не прочитан: %2").arg(path, reason);
             }
         }
     }
@@ -64,7 +65,7 @@ bool BaudOption(const TArguments& args, int& baud, QString* reason)
     const int value = text.toInt(&ok);
     if (!ok || (value != 4800 && value != 9600 && value != 19200)) {
         if (reason)
-            *reason = QStringLiteral("--baud %1: станция работает на 4800, 9600 или 19200").arg(text);
+            *reason = QCoreApplication::translate("CliContext", "--baud %1: станция работает на 4800, 9600 или 19200").arg(text);
         return false;
     }
     baud = value;

@@ -9,20 +9,24 @@
 #include "cli/JsonConfig.h"
 #include "cli/Output.h"
 #include "editors/StationCatalogue.h"
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
 
-const TOptionRule OutputOption{QStringLiteral("--output"), QStringLiteral("FILE"),
-                             QStringLiteral("файл результата; - - стандартный вывод"), false, QStringLiteral("-o")};
+TOptionRule OutputOption()
+{
+    return {QStringLiteral("--output"), QStringLiteral("FILE"),
+            QCoreApplication::translate("CmdFiles", "файл результата; - - стандартный вывод"), false, QStringLiteral("-o")};
+}
 
 // A channel table is no configuration by itself: the settings come from an
 // image.
 int TableAlone(TCliContext& cx, const QString& path)
 {
-    return cx.InputError(QStringLiteral("%1: таблица каналов CSV без настроек станции; её принимают "
-                                        "encode --base ОБРАЗ.bin и write")
+    return cx.InputError(QCoreApplication::translate("CmdFiles", "%1: таблица каналов CSV без настроек станции; её принимают "
+                                                                 "encode --base ОБРАЗ.bin и write")
                              .arg(path));
 }
 
@@ -32,7 +36,7 @@ bool LoadBase(TCliContext& cx, TConfig& base, int& code)
     const QString path = cx.args.Value(QStringLiteral("--base"));
     const TConfigFormat format = FormatOfPath(path);
     if (format != TConfigFormat::Bin && !(format == TConfigFormat::Unknown && IsStandardInput(path))) {
-        code = cx.InputError(QStringLiteral("--base %1: нужен образ станции .bin").arg(path));
+        code = cx.InputError(QCoreApplication::translate("CmdFiles", "--base %1: нужен образ станции .bin").arg(path));
         return false;
     }
     return LoadInput(cx, path, TConfigFormat::Bin, base, code);
@@ -47,8 +51,8 @@ bool TakeMissingFromBase(TCliContext& cx, const QString& in, TConfig& config, in
     if (missing.isEmpty())
         return true;
     if (!cx.args.Has(QStringLiteral("--base"))) {
-        code = cx.InputError(QStringLiteral("%1: в файле нет значений %2 (файл прежней версии); "
-                                            "их нужно взять из образа станции: --base ОБРАЗ.bin")
+        code = cx.InputError(QCoreApplication::translate("CmdFiles", "%1: в файле нет значений %2 (файл прежней версии); "
+                                                                     "их нужно взять из образа станции: --base ОБРАЗ.bin")
                                  .arg(in, missing.join(QStringLiteral(", "))));
         return false;
     }
@@ -66,8 +70,8 @@ bool TakeMissingFromBase(TCliContext& cx, const QString& in, TConfig& config, in
 bool TableOverBase(TCliContext& cx, const QString& in, TConfig& config, int& code)
 {
     if (!cx.args.Has(QStringLiteral("--base"))) {
-        code = cx.InputError(QStringLiteral("%1: таблица каналов CSV без настроек станции: они берутся из образа, "
-                                            "укажите --base ОБРАЗ.bin")
+        code = cx.InputError(QCoreApplication::translate("CmdFiles", "%1: таблица каналов CSV без настроек станции: они берутся из образа, "
+                                                                     "укажите --base ОБРАЗ.bin")
                                  .arg(in));
         return false;
     }
@@ -77,7 +81,7 @@ bool TableOverBase(TCliContext& cx, const QString& in, TConfig& config, int& cod
     QByteArray image;
     QStringList problems;
     if (!ConfigOverImage(config, base.image, cx.Catalogue(true), image, &problems)) {
-        code = cx.InputError(QStringLiteral("%1: таблица не подходит к образу %2, ничего не записано:\n%3")
+        code = cx.InputError(QCoreApplication::translate("CmdFiles", "%1: таблица не подходит к образу %2, ничего не записано:\n%3")
                                  .arg(in, cx.args.Value(QStringLiteral("--base")), ProblemListText(problems, 20)));
         return false;
     }
@@ -93,11 +97,11 @@ bool OutputTarget(TCliContext& cx, QString& out, int& code)
 {
     out = cx.args.Value(QStringLiteral("--output"));
     if (out.isEmpty()) {
-        code = cx.InputError(QStringLiteral("не указан файл результата (-o FILE, или -o - для стандартного вывода)"));
+        code = cx.InputError(QCoreApplication::translate("CmdFiles", "не указан файл результата (-o FILE, или -o - для стандартного вывода)"));
         return false;
     }
     if (cx.json && IsStandardOutput(out)) {
-        code = cx.InputError(QStringLiteral("--json и -o - вместе не указываются: стандартный вывод занят файлом"));
+        code = cx.InputError(QCoreApplication::translate("CmdFiles", "--json и -o - вместе не указываются: стандартный вывод занят файлом"));
         return false;
     }
     return true;
@@ -110,7 +114,7 @@ int Finish(TCliContext& cx, const QString& in, const QString& out, TConfigFormat
     if (!WriteOutput(out, format, image, &reason))
         return cx.InputError(QStringLiteral("%1: %2").arg(out, reason));
     if (!IsStandardOutput(out))
-        cx.Note(QStringLiteral("записан ") + out);
+        cx.Note(QCoreApplication::translate("CmdFiles", "записан %1").arg(out));
     if (cx.json)
         PrintOut(QString::fromUtf8(
             QJsonDocument(QJsonObject{{"ok", true}, {"input", in}, {"output", out}, {"format", FormatName(format)}})
@@ -124,7 +128,7 @@ int Finish(TCliContext& cx, const QString& in, const QString& out, TConfigFormat
 bool InputAndOutput(TCliContext& cx, QString& in, QString& out, TConfigFormat& named, int& code)
 {
     if (cx.args.positional.size() != 1) {
-        code = cx.InputError(QStringLiteral("нужен ровно один входной файл"));
+        code = cx.InputError(QCoreApplication::translate("CmdFiles", "нужен ровно один входной файл"));
         return false;
     }
     in = cx.args.positional.first();
@@ -140,11 +144,11 @@ int Decode(TCliContext& cx)
         return code;
     const TConfigFormat inFormat = FormatOfPath(in);
     if (inFormat != TConfigFormat::Bin && inFormat != TConfigFormat::Unknown)
-        return cx.InputError(QStringLiteral("%1: нужен образ станции .bin").arg(in));
+        return cx.InputError(QCoreApplication::translate("CmdFiles", "%1: нужен образ станции .bin").arg(in));
     const TConfigFormat format = OutputFormat(out, named, TConfigFormat::Json);
     if (format == TConfigFormat::Unknown)
-        return cx.InputError(QStringLiteral("%1: формат не ясен из имени: нужно расширение .bin, .vtr, .json "
-                                            "или .csv, или --format")
+        return cx.InputError(QCoreApplication::translate("CmdFiles", "%1: формат не ясен из имени: нужно расширение .bin, .vtr, .json "
+                                                                     "или .csv, или --format")
                                  .arg(out));
     TConfig config;
     if (!LoadInput(cx, in, TConfigFormat::Bin, config, code))
@@ -155,7 +159,7 @@ int Decode(TCliContext& cx)
         if (const TStationCatalogue* catalogue = cx.Catalogue(false)) {
             const QString problem = CatalogueProblem(config.record, *catalogue);
             if (!problem.isEmpty())
-                PrintErr(QStringLiteral("tarnik-cli: предупреждение: %1: %2").arg(in, problem));
+                PrintErr(QCoreApplication::translate("CmdFiles", "tarnik-cli: предупреждение: %1: %2").arg(in, problem));
         }
     }
     return Finish(cx, in, out, format, ConfigImage(config));
@@ -170,7 +174,7 @@ int Encode(TCliContext& cx)
         return code;
     const TConfigFormat outFormat = FormatOfPath(out);
     if (outFormat != TConfigFormat::Bin && outFormat != TConfigFormat::Unknown)
-        return cx.InputError(QStringLiteral("%1: нужен файл .bin").arg(out));
+        return cx.InputError(QCoreApplication::translate("CmdFiles", "%1: нужен файл .bin").arg(out));
     TConfig config;
     if (!LoadInput(cx, in, named, config, code))
         return code;
@@ -182,7 +186,7 @@ int Encode(TCliContext& cx)
 int Diff(TCliContext& cx)
 {
     if (cx.args.positional.size() != 2)
-        return cx.InputError(QStringLiteral("diff: нужны два файла"));
+        return cx.InputError(QCoreApplication::translate("CmdFiles", "diff: нужны два файла"));
     int code = ExitOk;
     TConfig a, b;
     if (!LoadInput(cx, cx.args.positional[0], TConfigFormat::Unknown, a, code)
@@ -207,12 +211,12 @@ int Diff(TCliContext& cx)
 int Show(TCliContext& cx)
 {
     if (cx.args.positional.size() != 1)
-        return cx.InputError(QStringLiteral("show: нужен один файл"));
+        return cx.InputError(QCoreApplication::translate("CmdFiles", "show: нужен один файл"));
     QString format = cx.args.Value(QStringLiteral("--format"), cx.json ? QStringLiteral("json") : QStringLiteral("text"));
     if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("json"))
-        return cx.InputError(QStringLiteral("--format %1: нужен text, csv или json").arg(format));
+        return cx.InputError(QCoreApplication::translate("CmdFiles", "--format %1: нужен text, csv или json").arg(format));
     if (cx.json && format != QLatin1String("json"))
-        return cx.InputError(QStringLiteral("--json и --format %1 вместе не указываются").arg(format));
+        return cx.InputError(QCoreApplication::translate("CmdFiles", "--json и --format %1 вместе не указываются").arg(format));
     int code = ExitOk;
     TConfig config;
     const QString path = cx.args.positional.first();
@@ -234,26 +238,26 @@ int Show(TCliContext& cx)
 QList<TCommand> FileCommands()
 {
     const TOptionRule base{QStringLiteral("--base"), QStringLiteral("IMAGE"),
-                           QStringLiteral("образ станции: всё, кроме каналов таблицы CSV, и значения, "
-                                          "которых нет в старом файле .vtr")};
+                           QCoreApplication::translate("CmdFiles", "образ станции: всё, кроме каналов таблицы CSV, и значения, "
+                                                                   "которых нет в старом файле .vtr")};
     return {
-        {QStringLiteral("decode"), QStringLiteral("образ .bin в файл .vtr, .json или .csv (или .bin)"),
+        {QStringLiteral("decode"), QCoreApplication::translate("CmdFiles", "образ .bin в файл .vtr, .json или .csv (или .bin)"),
          QStringLiteral("decode IMAGE.bin -o FILE [--format bin|vtr|json|csv]"),
-         {OutputOption,
+         {OutputOption(),
           {QStringLiteral("--format"), QStringLiteral("F"),
-           QStringLiteral("формат результата без расширения или на stdout: bin, vtr, json (по умолчанию), csv")}},
+           QCoreApplication::translate("CmdFiles", "формат результата без расширения или на stdout: bin, vtr, json (по умолчанию), csv")}},
          Decode},
-        {QStringLiteral("encode"), QStringLiteral("файл .vtr, .json, .csv или .bin в образ .bin"),
+        {QStringLiteral("encode"), QCoreApplication::translate("CmdFiles", "файл .vtr, .json, .csv или .bin в образ .bin"),
          QStringLiteral("encode FILE -o IMAGE.bin [--base STATION.bin] [--format bin|vtr|json|csv]"),
-         {OutputOption, base,
+         {OutputOption(), base,
           {QStringLiteral("--format"), QStringLiteral("F"),
-           QStringLiteral("формат входного файла без расширения или со stdin: bin, vtr, json, csv")}},
+           QCoreApplication::translate("CmdFiles", "формат входного файла без расширения или со stdin: bin, vtr, json, csv")}},
          Encode},
-        {QStringLiteral("diff"), QStringLiteral("различия двух конфигураций; 0, если равны, 1, если различаются"),
+        {QStringLiteral("diff"), QCoreApplication::translate("CmdFiles", "различия двух конфигураций; 0, если равны, 1, если различаются"),
          QStringLiteral("diff A B [--json]"), {}, Diff},
-        {QStringLiteral("show"), QStringLiteral("конфигурация таблицей"),
+        {QStringLiteral("show"), QCoreApplication::translate("CmdFiles", "конфигурация таблицей"),
          QStringLiteral("show FILE [--format text|csv|json | --json]"),
-         {{QStringLiteral("--format"), QStringLiteral("F"), QStringLiteral("text (по умолчанию), csv (каналы) или json")}},
+         {{QStringLiteral("--format"), QStringLiteral("F"), QCoreApplication::translate("CmdFiles", "text (по умолчанию), csv (каналы) или json")}},
          Show},
     };
 }

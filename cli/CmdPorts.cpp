@@ -9,6 +9,7 @@
 #include "cli/StationTargets.h"
 #include "link/PortMap.h"
 #include "link/PortSurvey.h"
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <algorithm>
 #include <QJsonDocument>
@@ -21,8 +22,8 @@ namespace {
 QString WithoutDevice(int n)
 {
     return PortMap::DevicePath(n).isEmpty() && !PortMap::PortsDirEntry(n).isEmpty()
-        ? QStringLiteral("скрыт записью каталога портов")
-        : QStringLiteral("нет устройства");
+        ? QCoreApplication::translate("CmdPorts", "скрыт записью каталога портов")
+        : QCoreApplication::translate("CmdPorts", "нет устройства");
 }
 
 QJsonObject UsbJson(const TUsbDetails& usb)
@@ -34,7 +35,7 @@ QJsonObject UsbJson(const TUsbDetails& usb)
 int Ports(TCliContext& cx)
 {
     if (!cx.args.positional.isEmpty())
-        return cx.InputError(QStringLiteral("ports: лишнее слово %1").arg(cx.args.positional.first()));
+        return cx.InputError(QCoreApplication::translate("CmdPorts", "ports: лишнее слово %1").arg(cx.args.positional.first()));
     const QString portsDir = PortMap::PortsDirProblem();
     if (!portsDir.isEmpty())
         return cx.InputError(portsDir);
@@ -51,7 +52,7 @@ int Ports(TCliContext& cx)
         QJsonObject o{{"port", name}, {"device", device}, {"available", e && e->CanOpen()}};
         QString line = QStringLiteral("%1  %2  %3")
                            .arg(name.leftJustified(5), (device.isEmpty() ? QStringLiteral("-") : device).leftJustified(16),
-                                e && e->CanOpen() ? QStringLiteral("можно открыть") : why);
+                                e && e->CanOpen() ? QCoreApplication::translate("CmdPorts", "можно открыть") : why);
         if (!why.isEmpty())
             o.insert(QStringLiteral("reason"), why);
         if (e && !e->holders.isEmpty()) {
@@ -80,11 +81,11 @@ TStationResult Identify(const TLineSetup& line, const QString& device, TProgress
     TStationResult r;
     r.port = line.port;
     TStationSession session(line);
-    board.Step(line.port, 0, 1, QStringLiteral("опрос"));
+    board.Step(line.port, 0, 1, QCoreApplication::translate("CmdPorts", "опрос"));
     const bool answered = session.Line().OpenDevice(device, line.baud) && session.Link().Identify();
     session.Line().ClosePort();
     r.code = answered ? ExitOk : ExitStation;
-    r.result = answered ? QStringLiteral("станция отвечает") : QStringLiteral("нет ответа");
+    r.result = answered ? QCoreApplication::translate("CmdPorts", "станция отвечает") : QCoreApplication::translate("CmdPorts", "нет ответа");
     r.file = device;
     // A port without a station is what a search expects: no failure.
     board.Done(line.port, r.result);
@@ -128,7 +129,7 @@ int Search(TCliContext& cx)
     else if (!lines.isEmpty())
         PrintOut(lines.join(QLatin1Char('\n')));
     if (found.isEmpty()) {
-        PrintErr(QStringLiteral("Станция не найдена ни на одном порту (%1 бод).").arg(baud));
+        PrintErr(QCoreApplication::translate("CmdPorts", "Станция не найдена ни на одном порту (%1 бод).").arg(baud));
         return ExitStation;
     }
     return ExitOk;
@@ -151,9 +152,9 @@ QList<TOptionRule> SearchOptions()
 QList<TCommand> PortCommands()
 {
     return {
-        {QStringLiteral("ports"), QStringLiteral("порты COM1 - COM32: устройство, можно ли открыть, почему нет"),
+        {QStringLiteral("ports"), QCoreApplication::translate("CmdPorts", "порты COM1 - COM32: устройство, можно ли открыть, почему нет"),
          QStringLiteral("ports [--json]"), {}, Ports},
-        {QStringLiteral("search"), QStringLiteral("ищет станции на всех доступных портах"),
+        {QStringLiteral("search"), QCoreApplication::translate("CmdPorts", "ищет станции на всех доступных портах"),
          QStringLiteral("search [--baud B] [--trace FILE] [--json]"), SearchOptions(), Search},
     };
 }

@@ -12,6 +12,7 @@
 #include "cli/StationTargets.h"
 #include "cli/StopSignals.h"
 #include "editors/StationCatalogue.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -23,7 +24,7 @@ namespace {
 bool ReadInput(TCliContext& cx, TConfig& config, const TStationCatalogue*& catalogue, int& exitCode)
 {
     if (cx.args.positional.size() != 1) {
-        exitCode = cx.InputError(QStringLiteral("нужен ровно один файл конфигурации"));
+        exitCode = cx.InputError(QCoreApplication::translate("CmdStation", "нужен ровно один файл конфигурации"));
         return false;
     }
     TConfigFormat named = TConfigFormat::Unknown;
@@ -31,7 +32,7 @@ bool ReadInput(TCliContext& cx, TConfig& config, const TStationCatalogue*& catal
         return false;
     catalogue = cx.Catalogue(config.IsChannelTable());
     if (config.IsChannelTable() && !catalogue) {
-        exitCode = cx.InputError(QStringLiteral("%1: таблицу каналов проверить не по чему: нет каталога")
+        exitCode = cx.InputError(QCoreApplication::translate("CmdStation", "%1: таблицу каналов проверить не по чему: нет каталога")
                                      .arg(cx.args.positional.first()));
         return false;
     }
@@ -51,7 +52,7 @@ bool CheckBeforeWrite(TCliContext& cx, const QString& path, const TConfig& confi
     const TStationCatalogue* catalogue = cx.Catalogue(!force);
     QStringList problems;
     if (!catalogue)
-        problems << QStringLiteral("нет каталога, проверить не по чему");
+        problems << QCoreApplication::translate("CmdStation", "нет каталога, проверить не по чему");
     else
         problems = config.image.isEmpty() ? CatalogueProblems(config.record, *catalogue)
                                           : ImageProblems(config.image, *catalogue);
@@ -59,12 +60,12 @@ bool CheckBeforeWrite(TCliContext& cx, const QString& path, const TConfig& confi
         return true;
     const QString list = QStringLiteral("  ") + ProblemListText(problems, 20).replace(QLatin1Char('\n'), QStringLiteral("\n  "));
     if (force) {
-        PrintErr(QStringLiteral("tarnik-cli: предупреждение: %1 не прошёл проверку, записывается (--force):\n%2")
+        PrintErr(QCoreApplication::translate("CmdStation", "tarnik-cli: предупреждение: %1 не прошёл проверку, записывается (--force):\n%2")
                      .arg(path, list));
         return true;
     }
-    exitCode = cx.InputError(QStringLiteral("%1: не прошёл проверку, на станцию ничего не отправлено:\n%2\n"
-                                            "Записать всё равно: --force")
+    exitCode = cx.InputError(QCoreApplication::translate("CmdStation", "%1: не прошёл проверку, на станцию ничего не отправлено:\n%2\n"
+                                                                       "Записать всё равно: --force")
                                  .arg(path, list));
     return false;
 }
@@ -138,26 +139,26 @@ int Read(TCliContext& cx)
     if (!NamedFormat(cx, named, code) || !targets.Collect(cx, code))
         return code;
     if (!cx.args.positional.isEmpty())
-        return cx.InputError(QStringLiteral("read: лишнее слово %1").arg(cx.args.positional.first()));
+        return cx.InputError(QCoreApplication::translate("CmdStation", "read: лишнее слово %1").arg(cx.args.positional.first()));
     const QString pattern = cx.args.Value(QStringLiteral("--output"));
     if (pattern.isEmpty())
-        return cx.InputError(QStringLiteral("read: не указан файл (-o FILE, или -o - для стандартного вывода)"));
+        return cx.InputError(QCoreApplication::translate("CmdStation", "read: не указан файл (-o FILE, или -o - для стандартного вывода)"));
     const bool toStdout = IsStandardOutput(pattern);
     if (toStdout && targets.Ports().size() > 1)
-        return cx.InputError(QStringLiteral("-o -: на стандартный вывод читается одна станция; для нескольких "
-                                            "укажите папку DIR/ или имя с {port}"));
+        return cx.InputError(QCoreApplication::translate("CmdStation", "-o -: на стандартный вывод читается одна станция; для нескольких "
+                                                                       "укажите папку DIR/ или имя с {port}"));
     if (toStdout && cx.json)
-        return cx.InputError(QStringLiteral("--json и -o - вместе не указываются: стандартный вывод занят файлом"));
+        return cx.InputError(QCoreApplication::translate("CmdStation", "--json и -o - вместе не указываются: стандартный вывод занят файлом"));
     const QString folderFormat = named == TConfigFormat::Unknown ? QStringLiteral("bin") : FormatName(named);
     QStringList outputs;
     for (const QString& port : targets.Ports()) {
         const QString out = toStdout ? pattern : OutputFor(pattern, port, folderFormat);
         if (OutputFormat(out, named, TConfigFormat::Json) == TConfigFormat::Unknown)
-            return cx.InputError(QStringLiteral("%1: формат не ясен из имени: нужно расширение .bin, .vtr, .json "
-                                                "или .csv, или --format")
+            return cx.InputError(QCoreApplication::translate("CmdStation", "%1: формат не ясен из имени: нужно расширение .bin, .vtr, .json "
+                                                                           "или .csv, или --format")
                                      .arg(out));
         if (outputs.contains(out))
-            return cx.InputError(QStringLiteral("-o %1: у нескольких портов один файл; укажите папку или {port}").arg(pattern));
+            return cx.InputError(QCoreApplication::translate("CmdStation", "-o %1: у нескольких портов один файл; укажите папку или {port}").arg(pattern));
         outputs << out;
     }
     if (NamesFolder(pattern))
@@ -181,12 +182,12 @@ int Write(TCliContext& cx)
     options.blind = cx.args.Has(QStringLiteral("--blind"));
     options.verify = !cx.args.Has(QStringLiteral("--no-verify"));
     if (!options.verify && !options.blind)
-        return cx.InputError(QStringLiteral("--no-verify допускается только вместе с --blind"));
+        return cx.InputError(QCoreApplication::translate("CmdStation", "--no-verify допускается только вместе с --blind"));
     if (options.blind && options.full)
-        return cx.InputError(QStringLiteral("--blind и --full вместе не указываются: --blind уже пишет все байты"));
+        return cx.InputError(QCoreApplication::translate("CmdStation", "--blind и --full вместе не указываются: --blind уже пишет все байты"));
     const QString path = cx.args.positional.first();
     if (options.blind && config.image.isEmpty())
-        return cx.InputError(QStringLiteral("%1: --blind пишет только полный образ .bin").arg(path));
+        return cx.InputError(QCoreApplication::translate("CmdStation", "%1: --blind пишет только полный образ .bin").arg(path));
     if (!CheckBeforeWrite(cx, path, config, code))
         return code;
     return RunAndReport(cx, targets, [&](const TLineSetup& line, TProgressBoard& board) {
@@ -213,34 +214,34 @@ QList<TCommand> StationCommands()
 {
     const QList<TOptionRule> ports = StationLineOptions();
     const TOptionRule inputFormat{QStringLiteral("--format"), QStringLiteral("F"),
-                                  QStringLiteral("формат файла без расширения или со stdin: bin, vtr, json, csv")};
+                                  QCoreApplication::translate("CmdStation", "формат файла без расширения или со stdin: bin, vtr, json, csv")};
     return {
-        {QStringLiteral("read"), QStringLiteral("читает станцию в файл .bin, .vtr, .json или .csv"),
+        {QStringLiteral("read"), QCoreApplication::translate("CmdStation", "читает станцию в файл .bin, .vtr, .json или .csv"),
          QStringLiteral("read --port P [--baud B] -o FILE | -o DIR/ | -o NAME{port}.EXT | -o - [--format F]"),
          ports + QList<TOptionRule>{{QStringLiteral("--output"), QStringLiteral("FILE"),
-                                     QStringLiteral("файл; для нескольких портов папка DIR/ или имя с {port}; "
-                                                    "- - стандартный вывод"),
+                                     QCoreApplication::translate("CmdStation", "файл; для нескольких портов папка DIR/ или имя с {port}; "
+                                                                               "- - стандартный вывод"),
                                      false, QStringLiteral("-o")},
                                     {QStringLiteral("--format"), QStringLiteral("F"),
-                                     QStringLiteral("формат файлов в папке (bin по умолчанию), без расширения или "
-                                                    "на stdout (json по умолчанию): bin, vtr, json, csv")}},
+                                     QCoreApplication::translate("CmdStation", "формат файлов в папке (bin по умолчанию), без расширения или "
+                                                                               "на stdout (json по умолчанию): bin, vtr, json, csv")}},
          Read},
         {QStringLiteral("write"),
-         QStringLiteral("записывает конфигурацию из файла в станцию: резервная копия, изменённые байты, проверка"),
+         QCoreApplication::translate("CmdStation", "записывает конфигурацию из файла в станцию: резервная копия, изменённые байты, проверка"),
          QStringLiteral("write --port P [--baud B] [--full | --blind [--no-verify]] [--force] FILE"),
          ports + QList<TOptionRule>{{QStringLiteral("--full"), QString(),
-                                     QStringLiteral("запись всех 1024 байт поверх образа станции "
-                                                    "(резервная копия и проверка остаются)")},
+                                     QCoreApplication::translate("CmdStation", "запись всех 1024 байт поверх образа станции "
+                                                                               "(резервная копия и проверка остаются)")},
                                     {QStringLiteral("--blind"), QString(),
-                                     QStringLiteral("запись всех 1024 байт образа .bin без чтения станции "
-                                                    "(без резервной копии)")},
+                                     QCoreApplication::translate("CmdStation", "запись всех 1024 байт образа .bin без чтения станции "
+                                                                               "(без резервной копии)")},
                                     {QStringLiteral("--no-verify"), QString(),
-                                     QStringLiteral("без проверки чтением (только с --blind)")},
+                                     QCoreApplication::translate("CmdStation", "без проверки чтением (только с --blind)")},
                                     {QStringLiteral("--force"), QString(),
-                                     QStringLiteral("записать .bin или .json, не прошедший проверку по каталогу")},
+                                     QCoreApplication::translate("CmdStation", "записать .bin или .json, не прошедший проверку по каталогу")},
                                     inputFormat},
          Write},
-        {QStringLiteral("verify"), QStringLiteral("сравнивает станцию с файлом; 0, если совпадает"),
+        {QStringLiteral("verify"), QCoreApplication::translate("CmdStation", "сравнивает станцию с файлом; 0, если совпадает"),
          QStringLiteral("verify --port P [--baud B] FILE"), ports + QList<TOptionRule>{inputFormat}, Verify},
     };
 }

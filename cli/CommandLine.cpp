@@ -3,15 +3,16 @@
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "cli/Output.h"
+#include <QCoreApplication>
 
 namespace {
 
 int UsageError(const QString& command, const QString& text)
 {
     if (command.isEmpty())
-        PrintErr(QStringLiteral("tarnik-cli: %1\nСправка: tarnik-cli --help").arg(text));
+        PrintErr(QCoreApplication::translate("CommandLine", "tarnik-cli: %1\nСправка: tarnik-cli --help").arg(text));
     else
-        PrintErr(QStringLiteral("tarnik-cli %1: %2\nСправка: tarnik-cli %1 --help").arg(command, text));
+        PrintErr(QCoreApplication::translate("CommandLine", "tarnik-cli %1: %2\nСправка: tarnik-cli %1 --help").arg(command, text));
     return ExitUsage;
 }
 
@@ -47,7 +48,7 @@ int Help(const QStringList& words)
     }
     const TCommand* command = FindCommand(args.positional.first());
     if (!command)
-        return UsageError(QString(), QStringLiteral("неизвестная команда %1").arg(args.positional.first()));
+        return UsageError(QString(), QCoreApplication::translate("CommandLine", "неизвестная команда %1").arg(args.positional.first()));
     PrintOut(CommandHelp(*command));
     return ExitOk;
 }
@@ -67,7 +68,7 @@ int RunCommandLine(const QStringList& words)
         return Help(rest);
     const TCommand* command = FindCommand(name);
     if (!command)
-        return UsageError(QString(), QStringLiteral("неизвестная команда %1").arg(name));
+        return UsageError(QString(), QCoreApplication::translate("CommandLine", "неизвестная команда %1").arg(name));
 
     // Help wins over whatever else the line holds, a mistake included.
     for (const QString& word : rest) {
@@ -84,7 +85,7 @@ int RunCommandLine(const QStringList& words)
         // An option of another command says so, rather than that it is unknown.
         const TOptionRule* elsewhere = FindOption(all, error.option);
         if (elsewhere && !FindOption(command->options + CommonOptions(), error.option))
-            return UsageError(name, QStringLiteral("параметр %1 не относится к этой команде").arg(error.option));
+            return UsageError(name, QCoreApplication::translate("CommandLine", "параметр %1 не относится к этой команде").arg(error.option));
         return UsageError(name, error.text);
     }
     if (args.Has(QStringLiteral("--version"))) {
@@ -92,7 +93,7 @@ int RunCommandLine(const QStringList& words)
         return ExitOk;
     }
     if (args.Has(QStringLiteral("--verbose")) && args.Has(QStringLiteral("--quiet")))
-        return UsageError(name, QStringLiteral("--verbose и --quiet вместе не указываются"));
+        return UsageError(name, QCoreApplication::translate("CommandLine", "--verbose и --quiet вместе не указываются"));
     TCliContext context(args);
     return command->run(context);
 }

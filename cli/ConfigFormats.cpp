@@ -9,6 +9,7 @@
 #include "editors/StationCatalogue.h"
 #include "editors/StationFrequencyCheck.h"
 #include "link/ImageCodec.h"
+#include <QCoreApplication>
 #include <QDomDocument>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -30,16 +31,14 @@ bool Fail(QString* reason, const QString& why)
 
 QString UnknownFormat()
 {
-    return QStringLiteral("неизвестный формат: нужен файл .bin, .vtr, .json или .csv");
+    return QCoreApplication::translate("ConfigFormats", "неизвестный формат: нужен файл .bin, .vtr, .json или .csv");
 }
 
 // What keeps the station from holding the record's channels, without the
 // window program's closing words about the write.
 QString FrequencyProblem(const TTarnikPlus& record)
 {
-    QString problem = StationFrequencyProblem(record);
-    problem.remove(QStringLiteral(" Запись не выполнена."));
-    return problem;
+    return StationFrequencyProblems(record).value(0);
 }
 
 bool IsUtf8Text(const QByteArray& bytes)
@@ -61,15 +60,15 @@ bool TableOverImage(const QByteArray& csv, const QByteArray& image, const TStati
 {
     TTarnikPlus base;
     if (!DecodeImage(image, base)) {
-        problems << QStringLiteral("образ должен занимать %1 байта").arg(StationImageSize);
+        problems << QCoreApplication::translate("ConfigFormats", "образ должен занимать %1 байта").arg(StationImageSize);
         return false;
     }
     if (!catalogue) {
-        problems << QStringLiteral("нет каталога: частоты таблицы проверить не по чему");
+        problems << QCoreApplication::translate("ConfigFormats", "нет каталога: частоты таблицы проверить не по чему");
         return false;
     }
     if (base.range < 1 || base.range > catalogue->bands.size()) {
-        problems << QStringLiteral("в образе диапазон %1, его нет в каталоге: частоты таблицы проверить не по чему")
+        problems << QCoreApplication::translate("ConfigFormats", "в образе диапазон %1, его нет в каталоге: частоты таблицы проверить не по чему")
                         .arg(base.range);
         return false;
     }
@@ -176,7 +175,7 @@ bool ReadBinBytes(const QByteArray& bytes, TConfig& config, QString* reason)
 {
     TConfig read;
     if (!DecodeImage(bytes, read.record))
-        return Fail(reason, QStringLiteral("образ станции должен занимать %1 байта, а не %2")
+        return Fail(reason, QCoreApplication::translate("ConfigFormats", "образ станции должен занимать %1 байта, а не %2")
                                 .arg(StationImageSize)
                                 .arg(bytes.size()));
     read.image = bytes;
@@ -225,7 +224,7 @@ bool ReadCsvBytes(const QByteArray& bytes, TConfig& config, QString* reason)
     const TBandLimits anyBand{0, std::numeric_limits<int>::max(), 0};
     const TChannelCsvImport table = ReadChannelCsv(bytes, anyBand, QVector<TProgrammerChannel>(ChannelCount));
     if (!table.errors.isEmpty())
-        return Fail(reason, QStringLiteral("таблица каналов не прочитана:\n") + ProblemListText(table.errors, 20));
+        return Fail(reason, QCoreApplication::translate("ConfigFormats", "таблица каналов не прочитана:\n%1").arg(ProblemListText(table.errors, 20)));
     TConfig read;
     read.csv = bytes;
     config = read;
@@ -236,7 +235,7 @@ bool ReadConfigBytes(TConfigFormat format, const QByteArray& bytes, const TStati
                      TConfig& config, QString* reason, const TTarnikPlus* base)
 {
     if (bytes.size() > MaxFileSize(format))
-        return Fail(reason, QStringLiteral("файл больше %1").arg(SizeText(MaxFileSize(format))));
+        return Fail(reason, QCoreApplication::translate("ConfigFormats", "файл больше %1").arg(SizeText(MaxFileSize(format))));
     switch (format) {
     case TConfigFormat::Bin:
         return ReadBinBytes(bytes, config, reason);
@@ -246,7 +245,7 @@ bool ReadConfigBytes(TConfigFormat format, const QByteArray& bytes, const TStati
         return ReadCsvBytes(bytes, config, reason);
     case TConfigFormat::Vtr:
         if (!catalogue)
-            return Fail(reason, QStringLiteral("для файла .vtr нужен каталог Settings.xml"));
+            return Fail(reason, QCoreApplication::translate("ConfigFormats", "для файла .vtr нужен каталог Settings.xml"));
         return ReadVtrBytes(bytes, *catalogue, config, reason, base);
     case TConfigFormat::Unknown:
         break;
@@ -263,7 +262,7 @@ bool ReadConfigFile(const QString& path, const TStationCatalogue* catalogue, TCo
     if (format == TConfigFormat::Unknown)
         return Fail(reason, UnknownFormat());
     if (format == TConfigFormat::Vtr && !catalogue)
-        return Fail(reason, QStringLiteral("для файла .vtr нужен каталог Settings.xml"));
+        return Fail(reason, QCoreApplication::translate("ConfigFormats", "для файла .vtr нужен каталог Settings.xml"));
     // Regular files only, read with a cap: a FIFO or a device is refused at
     // once instead of being waited on or read without end.
     QByteArray bytes;
@@ -314,7 +313,7 @@ bool ImageFileBytes(TConfigFormat format, const QByteArray& image, QByteArray& b
     if (format == TConfigFormat::Unknown)
         return Fail(reason, UnknownFormat());
     if (!DecodeImage(image, record))
-        return Fail(reason, QStringLiteral("образ не 1024 байта"));
+        return Fail(reason, QCoreApplication::translate("ConfigFormats", "образ не 1024 байта"));
     switch (format) {
     case TConfigFormat::Json:
         bytes = RecordToJson(record);
@@ -326,7 +325,7 @@ bool ImageFileBytes(TConfigFormat format, const QByteArray& image, QByteArray& b
         QDomDocument doc;
         TXMLFile xml(&doc);
         if (!ProgrammerFileBytes(xml, ProgrammerFileFromRecord(record), bytes))
-            return Fail(reason, xml.SaveError().isEmpty() ? QStringLiteral("файл не построен") : xml.SaveError());
+            return Fail(reason, xml.SaveError().isEmpty() ? QCoreApplication::translate("ConfigFormats", "файл не построен") : xml.SaveError());
         return true;
     }
     default:

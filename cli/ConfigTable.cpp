@@ -4,6 +4,7 @@
 #include "document/ProgrammerFile.h"
 #include "document/RecordMapping.h"
 #include "link/StationRecord.h"
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -19,10 +20,12 @@ QString ConfigText(const TTarnikPlus& record, const TStationCatalogue* catalogue
         width = std::max(width, static_cast<int>(f.caption.size()));
     for (const TSettingField& f : SettingFields())
         lines << QStringLiteral("%1  %2").arg(f.caption.leftJustified(width), missing.contains(f.key)
-                                                                               ? QStringLiteral("нет в файле")
+                                                                               ? QCoreApplication::translate("ConfigTable", "нет в файле")
                                                                                : SettingText(f, f.get(record), catalogue));
+    //: The head of the channel columns below it: 5, 7, 7 and 8 characters
+    //: wide, two blanks between them.
     lines << QString()
-          << QStringLiteral("Канал  RX, кГц  TX, кГц  CTCSS RX  CTCSS TX");
+          << QCoreApplication::translate("ConfigTable", "Канал  RX, кГц  TX, кГц  CTCSS RX  CTCSS TX");
     for (int i = 0; i < static_cast<int>(record.channels.size()) && i < ChannelCount; ++i) {
         const TTarnikRec& c = record.channels[i];
         if (!c.enable)

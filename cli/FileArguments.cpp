@@ -4,6 +4,7 @@
 #include "cli/Output.h"
 #include "document/FileRead.h"
 #include "document/FileWrite.h"
+#include <QCoreApplication>
 
 bool IsStandardInput(const QString& path)
 {
@@ -20,7 +21,7 @@ bool NamedFormat(TCliContext& cx, TConfigFormat& format, int& code)
     const QString name = cx.args.Value(QStringLiteral("--format"));
     format = FormatNamed(name);
     if (!name.isEmpty() && format == TConfigFormat::Unknown) {
-        code = cx.InputError(QStringLiteral("--format %1: нужен bin, vtr, json или csv").arg(name));
+        code = cx.InputError(QCoreApplication::translate("FileArguments", "--format %1: нужен bin, vtr, json или csv").arg(name));
         return false;
     }
     return true;
@@ -32,9 +33,9 @@ bool LoadInput(TCliContext& cx, const QString& path, TConfigFormat named, TConfi
     QString reason;
     bool read = false;
     if (IsStandardInput(path)) {
-        const QString shown = QStringLiteral("стандартный ввод");
+        const QString shown = QCoreApplication::translate("FileArguments", "стандартный ввод");
         if (!cx.TakeStandardInput()) {
-            code = cx.InputError(QStringLiteral("стандартный ввод можно прочитать только один раз"));
+            code = cx.InputError(QCoreApplication::translate("FileArguments", "стандартный ввод можно прочитать только один раз"));
             return false;
         }
         // Every format's cap is at most the largest; the format's own cap
@@ -47,7 +48,7 @@ bool LoadInput(TCliContext& cx, const QString& path, TConfigFormat named, TConfi
         }
         const TConfigFormat format = named != TConfigFormat::Unknown ? named : FormatOfBytes(bytes);
         if (format == TConfigFormat::Unknown) {
-            code = cx.InputError(QStringLiteral("%1: формат не распознан, укажите --format bin, vtr, json или csv")
+            code = cx.InputError(QCoreApplication::translate("FileArguments", "%1: формат не распознан, укажите --format bin, vtr, json или csv")
                                      .arg(shown));
             return false;
         }
@@ -85,7 +86,7 @@ bool WriteOutput(const QString& path, TConfigFormat format, const QByteArray& im
         if (PrintOutBytes(bytes))
             return true;
         if (reason)
-            *reason = QStringLiteral("стандартный вывод закрыт");
+            *reason = QCoreApplication::translate("FileArguments", "стандартный вывод закрыт");
         return false;
     }
     const QString error = WriteFileAtomically(path, bytes);

@@ -1,6 +1,7 @@
 #include "cli/Fleet.h"
 #include "document/NumberText.h"
 #include "link/PortMap.h"
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -60,14 +61,14 @@ bool CollectPorts(const QStringList& single, const QStringList& ranges, QStringL
         else if (const int n = ComNumber(p))
             AddOnce(out, ComName(n));
         else
-            return fail(QStringLiteral("порт %1: нужен COM1 - COM%2 или путь к устройству").arg(p).arg(PortMap::LastPort));
+            return fail(QCoreApplication::translate("Fleet", "порт %1: нужен COM1 - COM%2 или путь к устройству").arg(p).arg(PortMap::LastPort));
     }
     for (const QString& range : ranges) {
         const QStringList ends = range.split(QLatin1Char('-'));
         const int from = ComNumber(ends.first());
         const int to = ComNumber(ends.last());
         if (ends.size() > 2 || !from || !to || to < from)
-            return fail(QStringLiteral("порты %1: нужен диапазон вида COM1-COM8").arg(range));
+            return fail(QCoreApplication::translate("Fleet", "порты %1: нужен диапазон вида COM1-COM8").arg(range));
         for (int n = from; n <= to; ++n)
             AddOnce(out, ComName(n));
     }
@@ -83,8 +84,8 @@ QString Seconds(const TStationResult& r) { return DecimalText(r.seconds, 1); }
 
 QString SummaryTable(const QList<TStationResult>& results)
 {
-    const QStringList head{QStringLiteral("Порт"), QStringLiteral("Результат"), QStringLiteral("Записано байт"),
-                           QStringLiteral("Проверка"), QStringLiteral("Резервная копия"), QStringLiteral("Секунды")};
+    const QStringList head{QCoreApplication::translate("Fleet", "Порт"), QCoreApplication::translate("Fleet", "Результат"), QCoreApplication::translate("Fleet", "Записано байт"),
+                           QCoreApplication::translate("Fleet", "Проверка"), QCoreApplication::translate("Fleet", "Резервная копия"), QCoreApplication::translate("Fleet", "Секунды")};
     QList<QStringList> rows{head};
     for (const TStationResult& r : results)
         rows << QStringList{r.port, r.result, Bytes(r), OrDash(r.verify), OrDash(r.backup), Seconds(r)};

@@ -1,6 +1,7 @@
 #include "cli/JsonConfig.h"
 #include "document/ConfigFields.h"
 #include "link/StationRecord.h"
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -24,7 +25,7 @@ bool WholeNumber(const QJsonValue& v, int low, int high, int& out)
 
 QString Bad(const QString& key, int low, int high)
 {
-    return QStringLiteral("%1: нужно целое число от %2 до %3").arg(key).arg(low).arg(high);
+    return QCoreApplication::translate("JsonConfig", "%1: нужно целое число от %2 до %3").arg(key).arg(low).arg(high);
 }
 
 // The parser's fault in the program's words (its own texts are English).
@@ -32,36 +33,36 @@ QString ParseFault(QJsonParseError::ParseError error)
 {
     switch (error) {
     case QJsonParseError::UnterminatedObject:
-        return QStringLiteral("объект не закрыт");
+        return QCoreApplication::translate("JsonConfig", "объект не закрыт");
     case QJsonParseError::MissingNameSeparator:
-        return QStringLiteral("нет двоеточия после ключа");
+        return QCoreApplication::translate("JsonConfig", "нет двоеточия после ключа");
     case QJsonParseError::UnterminatedArray:
-        return QStringLiteral("список не закрыт");
+        return QCoreApplication::translate("JsonConfig", "список не закрыт");
     case QJsonParseError::MissingValueSeparator:
-        return QStringLiteral("нет запятой между значениями");
+        return QCoreApplication::translate("JsonConfig", "нет запятой между значениями");
     case QJsonParseError::IllegalValue:
-        return QStringLiteral("недопустимое значение");
+        return QCoreApplication::translate("JsonConfig", "недопустимое значение");
     case QJsonParseError::TerminationByNumber:
-        return QStringLiteral("текст оборвался на числе");
+        return QCoreApplication::translate("JsonConfig", "текст оборвался на числе");
     case QJsonParseError::IllegalNumber:
-        return QStringLiteral("недопустимое число");
+        return QCoreApplication::translate("JsonConfig", "недопустимое число");
     case QJsonParseError::IllegalEscapeSequence:
     case QJsonParseError::IllegalUTF8String:
-        return QStringLiteral("недопустимый символ в строке");
+        return QCoreApplication::translate("JsonConfig", "недопустимый символ в строке");
     case QJsonParseError::UnterminatedString:
-        return QStringLiteral("строка не закрыта");
+        return QCoreApplication::translate("JsonConfig", "строка не закрыта");
     case QJsonParseError::MissingObject:
-        return QStringLiteral("нет объекта");
+        return QCoreApplication::translate("JsonConfig", "нет объекта");
     case QJsonParseError::DeepNesting:
-        return QStringLiteral("слишком глубокая вложенность");
+        return QCoreApplication::translate("JsonConfig", "слишком глубокая вложенность");
     case QJsonParseError::DocumentTooLarge:
-        return QStringLiteral("документ слишком велик");
+        return QCoreApplication::translate("JsonConfig", "документ слишком велик");
     case QJsonParseError::GarbageAtEnd:
-        return QStringLiteral("лишний текст после конца документа");
+        return QCoreApplication::translate("JsonConfig", "лишний текст после конца документа");
     case QJsonParseError::NoError:
         break;
     }
-    return QStringLiteral("ошибка разбора");
+    return QCoreApplication::translate("JsonConfig", "ошибка разбора");
 }
 
 // The first key of the object that is not among the known ones, or empty.
@@ -81,7 +82,7 @@ QString ValueText(const QJsonValue& value)
     return QString::fromUtf8(json.mid(1, json.size() - 2));
 }
 
-QString UnknownKeyText(const QString& path) { return QStringLiteral("%1: неизвестный ключ").arg(path); }
+QString UnknownKeyText(const QString& path) { return QCoreApplication::translate("JsonConfig", "%1: неизвестный ключ").arg(path); }
 
 const QStringList RootKeys{QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("settings"),
                            QStringLiteral("channels")};
@@ -127,9 +128,9 @@ bool RecordFromJson(const QByteArray& bytes, TTarnikPlus& record, QString* reaso
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        return fail(QStringLiteral("не JSON: %1 (позиция %2)").arg(ParseFault(error.error)).arg(error.offset));
+        return fail(QCoreApplication::translate("JsonConfig", "не JSON: %1 (позиция %2)").arg(ParseFault(error.error)).arg(error.offset));
     if (!doc.isObject())
-        return fail(QStringLiteral("не JSON-объект конфигурации"));
+        return fail(QCoreApplication::translate("JsonConfig", "не JSON-объект конфигурации"));
     // A key the program does not know is refused rather than passed over:
     // it is a misspelt setting, or a file of a later version whose values
     // would be lost without a word.
@@ -139,13 +140,13 @@ bool RecordFromJson(const QByteArray& bytes, TTarnikPlus& record, QString* reaso
         return fail(UnknownKeyText(unknownRoot));
     if (root.value(QStringLiteral("format")) != QJsonValue(FormatName))
         return fail(root.contains(QStringLiteral("format"))
-                        ? QStringLiteral("format: %1 - неизвестный формат, нужно \"%2\"")
+                        ? QCoreApplication::translate("JsonConfig", "format: %1 - неизвестный формат, нужно \"%2\"")
                               .arg(ValueText(root.value(QStringLiteral("format"))), FormatName)
-                        : QStringLiteral("format: нужно \"%1\"").arg(FormatName));
+                        : QCoreApplication::translate("JsonConfig", "format: нужно \"%1\"").arg(FormatName));
     if (root.contains(QStringLiteral("version"))) {
         int version = 0;
         if (!WholeNumber(root.value(QStringLiteral("version")), FormatVersion, FormatVersion, version))
-            return fail(QStringLiteral("version: %1 - неизвестная версия, программа читает версию %2")
+            return fail(QCoreApplication::translate("JsonConfig", "version: %1 - неизвестная версия, программа читает версию %2")
                             .arg(ValueText(root.value(QStringLiteral("version"))))
                             .arg(FormatVersion));
     }
@@ -160,7 +161,7 @@ bool RecordFromJson(const QByteArray& bytes, TTarnikPlus& record, QString* reaso
         return fail(UnknownKeyText(QStringLiteral("settings/") + unknownSetting));
     const QJsonArray noise = settings.value(QStringLiteral("noiseLevels")).toArray();
     if (noise.size() != 10)
-        return fail(QStringLiteral("settings/noiseLevels: нужно 10 чисел"));
+        return fail(QCoreApplication::translate("JsonConfig", "settings/noiseLevels: нужно 10 чисел"));
 
     TTarnikPlus r;
     int k = 0;
@@ -172,7 +173,7 @@ bool RecordFromJson(const QByteArray& bytes, TTarnikPlus& record, QString* reaso
         int value = 0;
         if (f.truth) {
             if (!v.isBool())
-                return fail(key + QStringLiteral(": нужно true или false"));
+                return fail(QCoreApplication::translate("JsonConfig", "%1: нужно true или false").arg(key));
             value = v.toBool() ? 1 : 0;
         } else if (!WholeNumber(v, f.min, f.max, value)) {
             return fail(Bad(key, f.min, f.max));
@@ -183,10 +184,10 @@ bool RecordFromJson(const QByteArray& bytes, TTarnikPlus& record, QString* reaso
     r.channels.resize(ChannelCount);
     const QJsonValue list = root.value(QStringLiteral("channels"));
     if (!list.isArray())
-        return fail(QStringLiteral("channels: нужен список каналов"));
+        return fail(QCoreApplication::translate("JsonConfig", "channels: нужен список каналов"));
     for (const QJsonValue& item : list.toArray()) {
         if (!item.isObject())
-            return fail(QStringLiteral("channels: каждый канал - объект"));
+            return fail(QCoreApplication::translate("JsonConfig", "channels: каждый канал - объект"));
         const QJsonObject c = item.toObject();
         int n = 0;
         if (!WholeNumber(c.value(QStringLiteral("channel")), 0, ChannelCount - 1, n))
@@ -197,7 +198,7 @@ bool RecordFromJson(const QByteArray& bytes, TTarnikPlus& record, QString* reaso
             return fail(UnknownKeyText(at + unknownChannelKey));
         TTarnikRec& ch = r.channels[n];
         if (ch.enable)
-            return fail(QStringLiteral("channels: канал %1 указан дважды").arg(n));
+            return fail(QCoreApplication::translate("JsonConfig", "channels: канал %1 указан дважды").arg(n));
         if (!WholeNumber(c.value(QStringLiteral("rxKHz")), 0, 2147483, ch.RX))
             return fail(Bad(at + QStringLiteral("rxKHz"), 0, 2147483));
         if (!WholeNumber(c.value(QStringLiteral("txKHz")), 0, 2147483, ch.TX))

@@ -1,5 +1,6 @@
 #include "cli/Progress.h"
 #include "cli/Output.h"
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -51,7 +52,7 @@ void TProgressBoard::Step(const QString& port, int index, int steps, const QStri
     if (terminal)
         Redraw(true);
     else if (!quiet)
-        PrintErr(QStringLiteral("%1: %2 (шаг %3 из %4)").arg(port, what).arg(index + 1).arg(steps));
+        PrintErr(QCoreApplication::translate("Progress", "%1: %2 (шаг %3 из %4)").arg(port, what).arg(index + 1).arg(steps));
 }
 
 void TProgressBoard::Position(const QString& port, int percent)
@@ -108,12 +109,12 @@ void TProgressBoard::Redraw(bool force)
     QString line = QStringLiteral("\r\033[K[") + QString(filled, QLatin1Char('#'))
         + QString(BarWidth - filled, QLatin1Char('.')) + QStringLiteral("] %1%").arg(percent, 3);
     if (percent > 0 && percent < 100)
-        line += QStringLiteral("  осталось ") + Clock(now * (100 - percent) / percent / 1000);
+        line += QCoreApplication::translate("Progress", "  осталось %1").arg(Clock(now * (100 - percent) / percent / 1000));
     int done = 0;
     for (const Station& s : stations)
         done += s.done ? 1 : 0;
     if (order.size() > 1)
-        line += QStringLiteral("  готово %1 из %2").arg(done).arg(order.size());
+        line += QCoreApplication::translate("Progress", "  готово %1 из %2").arg(done).arg(order.size());
     PrintErrRaw(line);
     drawn = true;
 }

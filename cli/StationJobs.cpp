@@ -7,6 +7,7 @@
 #include "cli/StationSession.h"
 #include "cli/StopSignals.h"
 #include "link/ImageCodec.h"
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 namespace {
@@ -24,7 +25,7 @@ public:
         // one thing a technician needs if the program is killed next.
         session.SafeWrite().OnBackupSaved([this](const QString& path) {
             result.backup = path;
-            this->board.Note(result.port, QStringLiteral("резервная копия: ") + path);
+            this->board.Note(result.port, QCoreApplication::translate("StationJobs", "резервная копия: %1").arg(path));
         });
     }
 
@@ -41,7 +42,7 @@ public:
         if (session.Stopped())
             return Interrupted();
         const QString errors = session.Errors();
-        return Fail(ExitStation, errors.isEmpty() ? QStringLiteral("Ошибка обмена со станцией.") : errors);
+        return Fail(ExitStation, errors.isEmpty() ? QCoreApplication::translate("StationJobs", "Ошибка обмена со станцией.") : errors);
     }
 
     TStationResult Interrupted()
@@ -50,7 +51,7 @@ public:
         if (text.isEmpty())
             text = TStationLink::TextStopped();
         if (!result.backup.isEmpty() && !text.contains(result.backup))
-            text += QStringLiteral(" Резервная копия: ") + result.backup;
+            text += QCoreApplication::translate("StationJobs", " Резервная копия: %1").arg(result.backup);
         return Fail(ExitSignalBase + StopSignals::Caught(), text);
     }
 
@@ -83,16 +84,16 @@ private:
     QElapsedTimer timer;
 };
 
-const QString Matches = QStringLiteral("совпадает");
+QString Matches() { return QCoreApplication::translate("StationJobs", "совпадает"); }
 
-// The comparison in words: Matches, or how many bytes differ from where.
+// The comparison in words: Matches(), or how many bytes differ from where.
 QString Comparison(const QByteArray& expected, const QByteArray& station)
 {
     int first = -1;
     const int differences = CountDifferences(expected, station, &first);
     if (differences == 0)
-        return Matches;
-    return QStringLiteral("%1 байт отличаются (первый по адресу 0x%2)").arg(differences).arg(first, 3, 16, QLatin1Char('0'));
+        return Matches();
+    return QCoreApplication::translate("StationJobs", "%1 байт отличаются (первый по адресу 0x%2)").arg(differences).arg(first, 3, 16, QLatin1Char('0'));
 }
 
 // Reads the station back and compares it with what it should hold.
@@ -112,20 +113,20 @@ TStationResult WriteBlind(const TConfig& config, const TWriteOptions& options, J
 {
     const int steps = 1 + (options.verify ? 1 : 0);
     const QByteArray image = ConfigImage(config);
-    run.Step(0, steps, QStringLiteral("запись всех байт без чтения станции"));
+    run.Step(0, steps, QCoreApplication::translate("StationJobs", "запись всех байт без чтения станции"));
     int confirmed = 0;
     const bool written = run.session.Link().WriteImage(&run.progress, image, &confirmed);
     run.result.bytesWritten = confirmed;
     if (!written)
         return run.StationFailed();
     if (options.verify) {
-        run.Step(1, steps, QStringLiteral("проверка"));
+        run.Step(1, steps, QCoreApplication::translate("StationJobs", "проверка"));
         if (!VerifyAgainst(image, run))
             return run.StationFailed();
-        if (run.result.verify != Matches)
-            return run.Fail(ExitDiffers, QStringLiteral("записано, проверка не прошла: ") + run.result.verify);
+        if (run.result.verify != Matches())
+            return run.Fail(ExitDiffers, QCoreApplication::translate("StationJobs", "записано, проверка не прошла: %1").arg(run.result.verify));
     }
-    return run.Succeed(QStringLiteral("записано"));
+    return run.Succeed(QCoreApplication::translate("StationJobs", "записано"));
 }
 
 // The safe write of the window program: backup, the changed bytes (or with
@@ -135,8 +136,8 @@ TStationResult WriteBlind(const TConfig& config, const TWriteOptions& options, J
 TStationResult WriteSafely(const TConfig& config, const TStationCatalogue* catalogue, const TWriteOptions& options,
                            JobRun& run)
 {
-    run.Step(0, 1, options.full ? QStringLiteral("резервная копия, запись всех байт, проверка")
-                                : QStringLiteral("резервная копия, запись изменённых байт, проверка"));
+    run.Step(0, 1, options.full ? QCoreApplication::translate("StationJobs", "резервная копия, запись всех байт, проверка")
+                                : QCoreApplication::translate("StationJobs", "резервная копия, запись изменённых байт, проверка"));
     // A channel table is checked against the station's band the moment its
     // image is in: a row that does not fit refuses the write before the
     // backup, and nothing is written.
@@ -157,27 +158,27 @@ TStationResult WriteSafely(const TConfig& config, const TStationCatalogue* catal
     run.result.backup = r.backupPath;
     switch (r.verify) {
     case TSafeWriteResult::Verify::NotRun: break;
-    case TSafeWriteResult::Verify::Passed: run.result.verify = Matches; break;
-    case TSafeWriteResult::Verify::PassedAfterFullWrite: run.result.verify = Matches + QStringLiteral(" (после полной записи)"); break;
+    case TSafeWriteResult::Verify::Passed: run.result.verify = Matches(); break;
+    case TSafeWriteResult::Verify::PassedAfterFullWrite: run.result.verify = QCoreApplication::translate("StationJobs", "совпадает (после полной записи)"); break;
     case TSafeWriteResult::Verify::Failed:
-        run.result.verify = r.differences > 0 ? QStringLiteral("%1 байт отличаются").arg(r.differences)
-                                              : QStringLiteral("не прочитано");
+        run.result.verify = r.differences > 0 ? QCoreApplication::translate("StationJobs", "%1 байт отличаются").arg(r.differences)
+                                              : QCoreApplication::translate("StationJobs", "не прочитано");
         break;
     }
     switch (r.outcome) {
     case TSafeWriteResult::Outcome::Written:
-        return run.Succeed(QStringLiteral("записано"));
+        return run.Succeed(QCoreApplication::translate("StationJobs", "записано"));
     case TSafeWriteResult::Outcome::AlreadyHeld:
-        run.result.verify = Matches;
-        return run.Succeed(QStringLiteral("без изменений"));
+        run.result.verify = Matches();
+        return run.Succeed(QCoreApplication::translate("StationJobs", "без изменений"));
     case TSafeWriteResult::Outcome::VerifyFailed:
     case TSafeWriteResult::Outcome::BaseMismatch:
-        return run.Fail(ExitDiffers, QStringLiteral("записано, проверка не прошла: ") + run.session.Errors());
+        return run.Fail(ExitDiffers, QCoreApplication::translate("StationJobs", "записано, проверка не прошла: %1").arg(run.session.Errors()));
     case TSafeWriteResult::Outcome::BadImage:
-        return run.Fail(ExitUsage, QStringLiteral("образ не 1024 байта"));
+        return run.Fail(ExitUsage, QCoreApplication::translate("StationJobs", "образ не 1024 байта"));
     case TSafeWriteResult::Outcome::Refused:
-        return run.Fail(ExitUsage, QStringLiteral("таблица не подходит к станции, ничего не записано: ")
-                                       + refused.join(QStringLiteral("; ")));
+        return run.Fail(ExitUsage, QCoreApplication::translate("StationJobs", "таблица не подходит к станции, ничего не записано: %1")
+                                       .arg(refused.join(QStringLiteral("; "))));
     default:
         return run.StationFailed();
     }
@@ -188,7 +189,7 @@ TStationResult WriteSafely(const TConfig& config, const TStationCatalogue* catal
 TStationResult ReadJob(const TLineSetup& line, const QString& outPath, TConfigFormat format, TProgressBoard& board)
 {
     JobRun run(line, board);
-    run.Step(0, 1, QStringLiteral("чтение"));
+    run.Step(0, 1, QCoreApplication::translate("StationJobs", "чтение"));
     QByteArray image;
     if (!run.ReadStation(image))
         return run.StationFailed();
@@ -196,9 +197,9 @@ TStationResult ReadJob(const TLineSetup& line, const QString& outPath, TConfigFo
     if (!WriteOutput(outPath, format, image, &reason))
         return run.Fail(ExitUsage, QStringLiteral("%1: %2").arg(outPath, reason));
     if (IsStandardOutput(outPath))
-        return run.Succeed(QStringLiteral("считано на стандартный вывод"));
+        return run.Succeed(QCoreApplication::translate("StationJobs", "считано на стандартный вывод"));
     run.result.file = outPath;
-    return run.Succeed(QStringLiteral("считано в ") + outPath);
+    return run.Succeed(QCoreApplication::translate("StationJobs", "считано в %1").arg(outPath));
 }
 
 TStationResult WriteJob(const TLineSetup& line, const TConfig& config, const TStationCatalogue* catalogue,
@@ -212,16 +213,16 @@ TStationResult VerifyJob(const TLineSetup& line, const TConfig& config, const TS
                          TProgressBoard& board)
 {
     JobRun run(line, board);
-    run.Step(0, 1, QStringLiteral("чтение для проверки"));
+    run.Step(0, 1, QCoreApplication::translate("StationJobs", "чтение для проверки"));
     QByteArray stationImage;
     if (!run.ReadStation(stationImage))
         return run.StationFailed();
     QByteArray expected;
     QStringList problems;
     if (!ConfigOverImage(config, stationImage, catalogue, expected, &problems))
-        return run.Fail(ExitUsage, QStringLiteral("таблица не подходит к станции: ") + problems.join(QStringLiteral("; ")));
+        return run.Fail(ExitUsage, QCoreApplication::translate("StationJobs", "таблица не подходит к станции: %1").arg(problems.join(QStringLiteral("; "))));
     run.result.verify = Comparison(expected, stationImage);
-    if (run.result.verify == Matches)
-        return run.Succeed(QStringLiteral("станция содержит файл"));
-    return run.Fail(ExitDiffers, QStringLiteral("станция содержит другое: ") + run.result.verify);
+    if (run.result.verify == Matches())
+        return run.Succeed(QCoreApplication::translate("StationJobs", "станция содержит файл"));
+    return run.Fail(ExitDiffers, QCoreApplication::translate("StationJobs", "станция содержит другое: %1").arg(run.result.verify));
 }

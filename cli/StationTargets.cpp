@@ -4,17 +4,18 @@
 #include "cli/Fleet.h"
 #include "link/LineTrace.h"
 #include "link/PortMap.h"
+#include <QCoreApplication>
 
 QList<TOptionRule> StationLineOptions()
 {
     return {
-        {QStringLiteral("--port"), QStringLiteral("P"), QStringLiteral("порт: COMn или путь к устройству; можно несколько раз"),
+        {QStringLiteral("--port"), QStringLiteral("P"), QCoreApplication::translate("StationTargets", "порт: COMn или путь к устройству; можно несколько раз"),
          true},
-        {QStringLiteral("--ports"), QStringLiteral("COMa-COMb"), QStringLiteral("диапазон портов, например COM1-COM8"), true},
-        {QStringLiteral("--baud"), QStringLiteral("B"), QStringLiteral("скорость: 4800 (по умолчанию), 9600 или 19200")},
+        {QStringLiteral("--ports"), QStringLiteral("COMa-COMb"), QCoreApplication::translate("StationTargets", "диапазон портов, например COM1-COM8"), true},
+        {QStringLiteral("--baud"), QStringLiteral("B"), QCoreApplication::translate("StationTargets", "скорость: 4800 (по умолчанию), 9600 или 19200")},
         {QStringLiteral("--trace"), QStringLiteral("FILE"),
-         QStringLiteral("каждый байт обмена со временем в файл; для нескольких портов файл на порт "
-                        "(к имени добавляется порт)")},
+         QCoreApplication::translate("StationTargets", "каждый байт обмена со временем в файл; для нескольких портов файл на порт "
+                                                       "(к имени добавляется порт)")},
     };
 }
 
@@ -28,7 +29,7 @@ bool TStationTargets::Collect(TCliContext& cx, int& code)
         return false;
     }
     if (named.isEmpty()) {
-        code = cx.InputError(QStringLiteral("не указан порт (--port P или --ports COMa-COMb)"));
+        code = cx.InputError(QCoreApplication::translate("StationTargets", "не указан порт (--port P или --ports COMa-COMb)"));
         return false;
     }
     return CollectFor(cx, named, code);
@@ -64,7 +65,7 @@ bool TStationTargets::OpenTraces(TCliContext& cx, int& code)
     // Standard output carries the results, and a trace on standard error
     // would mix with the progress: the trace goes to a file only.
     if (path == QLatin1String("-") || IsStandardOutput(path) || path == QLatin1String("/dev/stderr")) {
-        code = cx.InputError(QStringLiteral("--trace %1: журнал обмена пишется только в файл").arg(path));
+        code = cx.InputError(QCoreApplication::translate("StationTargets", "--trace %1: журнал обмена пишется только в файл").arg(path));
         return false;
     }
     for (const QString& port : ports) {
@@ -75,7 +76,7 @@ bool TStationTargets::OpenTraces(TCliContext& cx, int& code)
             code = cx.InputError(QStringLiteral("--trace %1: %2").arg(file, reason));
             return false;
         }
-        cx.Note(QStringLiteral("%1: обмен записывается в %2").arg(port, file));
+        cx.Note(QCoreApplication::translate("StationTargets", "%1: обмен записывается в %2").arg(port, file));
         traces.insert(port, trace);
     }
     return true;

@@ -1,5 +1,7 @@
 // tarnik-cli: the command-line programmer of Tarnik stations.
+#include "cli/CatalogueChoice.h"
 #include "cli/CommandLine.h"
+#include "document/CatalogueLanguage.h"
 #include "document/ProgramLanguage.h"
 #include <QCoreApplication>
 #ifdef Q_OS_WIN
@@ -15,7 +17,9 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarnik-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARNIK_VERSION));
-    // The language as the system says, before anything is printed.
-    InstallLanguage(app, QString());
-    return RunCommandLine(QCoreApplication::arguments().mid(1));
+    // The language the catalogue asks for, else the system's, before
+    // anything is printed.
+    const QStringList words = QCoreApplication::arguments().mid(1);
+    InstallLanguage(app, CatalogueLanguageSetting(ChooseCatalogue(GivenCatalogue(words))));
+    return RunCommandLine(words);
 }

@@ -1,5 +1,6 @@
 #include "document/ChannelCsv.h"
 #include "editors/CtcssTones.h"
+#include <QCoreApplication>
 #include <QString>
 #include <cmath>
 #include <limits>
@@ -106,7 +107,7 @@ QString FrequencyProblem(const QString& name, const QString& field, bool enabled
     bool ok = false;
     const qlonglong v = field.toLongLong(&ok);
     if (!ok)
-        return QStringLiteral("%1 \"%2\" не число").arg(name, field);
+        return QCoreApplication::translate("ChannelCsv", "%1 \"%2\" не число").arg(name, field);
     const qlonglong limit = std::numeric_limits<int>::max() / unit.hz;
     const qlonglong asHz = v > limit || v < -limit ? std::numeric_limits<qlonglong>::max() : v * unit.hz;
     if (asHz == held) {
@@ -114,14 +115,14 @@ QString FrequencyProblem(const QString& name, const QString& field, bool enabled
         return QString();
     }
     if (asHz < band.minHz || asHz > band.maxHz)
-        return QStringLiteral("%1 %2 %3 вне диапазона %4 - %5 %3")
+        return QCoreApplication::translate("ChannelCsv", "%1 %2 %3 вне диапазона %4 - %5 %3")
             .arg(name)
             .arg(v)
             .arg(unit.name)
             .arg(band.minHz / unit.hz)
             .arg(band.maxHz / unit.hz);
     if (band.stepHz > 0 && (asHz - band.minHz) % band.stepHz != 0)
-        return QStringLiteral("%1 %2 %3 не кратна шагу %4 Гц").arg(name).arg(v).arg(unit.name).arg(band.stepHz);
+        return QCoreApplication::translate("ChannelCsv", "%1 %2 %3 не кратна шагу %4 Гц").arg(name).arg(v).arg(unit.name).arg(band.stepHz);
     hz = static_cast<int>(asHz);
     return QString();
 }
@@ -173,7 +174,7 @@ TChannelCsvImport ReadChannelCsv(const QByteArray& bytes, const TBandLimits& ban
     int lineNo = 0;
     int headerLine = -1;
     QChar separator = QLatin1Char(',');
-    Unit unit{1, QStringLiteral("Гц")};
+    Unit unit{1, QCoreApplication::translate("ChannelCsv", "Гц")};
     QVector<bool> seen(current.size(), false);
     for (QString line : lines) {
         ++lineNo;
@@ -181,7 +182,7 @@ TChannelCsvImport ReadChannelCsv(const QByteArray& bytes, const TBandLimits& ban
             line.chop(1);
         if (line.trimmed().isEmpty())
             continue;
-        auto bad = [&](const QString& why) { result.errors << QStringLiteral("строка %1: %2").arg(lineNo).arg(why); };
+        auto bad = [&](const QString& why) { result.errors << QCoreApplication::translate("ChannelCsv", "строка %1: %2").arg(lineNo).arg(why); };
         if (headerLine < 0) {
             headerLine = lineNo;
             if (!line.contains(QLatin1Char(',')) && line.contains(QLatin1Char(';')))
@@ -190,37 +191,37 @@ TChannelCsvImport ReadChannelCsv(const QByteArray& bytes, const TBandLimits& ban
             for (QString& h : header)
                 h = h.toLower();
             if (header == ChannelCsvColumnsKHz) {
-                unit = Unit{1000, QStringLiteral("кГц")};
+                unit = Unit{1000, QCoreApplication::translate("ChannelCsv", "кГц")};
             } else if (header != ChannelCsvColumns) {
-                bad(QStringLiteral("заголовок должен быть \"%1\"").arg(ChannelCsvColumns.join(QLatin1Char(','))));
+                bad(QCoreApplication::translate("ChannelCsv", "заголовок должен быть \"%1\"").arg(ChannelCsvColumns.join(QLatin1Char(','))));
                 return result;
             }
             continue;
         }
         const QStringList f = SplitLine(line, separator);
         if (f.size() != ChannelCsvColumns.size()) {
-            bad(QStringLiteral("%1 полей вместо %2").arg(f.size()).arg(ChannelCsvColumns.size()));
+            bad(QCoreApplication::translate("ChannelCsv", "%1 полей вместо %2").arg(f.size()).arg(ChannelCsvColumns.size()));
             continue;
         }
         bool ok = false;
         const int n = f[Channel].toInt(&ok);
         if (!ok || n < 0 || n >= current.size()) {
-            bad(QStringLiteral("номер канала \"%1\" вне 0 - %2").arg(f[Channel]).arg(current.size() - 1));
+            bad(QCoreApplication::translate("ChannelCsv", "номер канала \"%1\" вне 0 - %2").arg(f[Channel]).arg(current.size() - 1));
             continue;
         }
         if (seen[n]) {
-            bad(QStringLiteral("канал %1 указан повторно").arg(n));
+            bad(QCoreApplication::translate("ChannelCsv", "канал %1 указан повторно").arg(n));
             continue;
         }
         seen[n] = true;
         TProgrammerChannel c = current[n];
         QStringList problems;
         if (!ParseFlag(f[Enabled], c.enable))
-            problems << QStringLiteral("признак включения \"%1\" не 1 и не 0").arg(f[Enabled]);
+            problems << QCoreApplication::translate("ChannelCsv", "признак включения \"%1\" не 1 и не 0").arg(f[Enabled]);
         const QString rx =
-            FrequencyProblem(QStringLiteral("частота RX"), f[RxHz], c.enable, current[n].rxHz, band, unit, c.rxHz);
+            FrequencyProblem(QCoreApplication::translate("ChannelCsv", "частота RX"), f[RxHz], c.enable, current[n].rxHz, band, unit, c.rxHz);
         const QString tx =
-            FrequencyProblem(QStringLiteral("частота TX"), f[TxHz], c.enable, current[n].txHz, band, unit, c.txHz);
+            FrequencyProblem(QCoreApplication::translate("ChannelCsv", "частота TX"), f[TxHz], c.enable, current[n].txHz, band, unit, c.txHz);
         for (const QString& p : {rx, tx})
             if (!p.isEmpty())
                 problems << p;
@@ -229,20 +230,20 @@ TChannelCsvImport ReadChannelCsv(const QByteArray& bytes, const TBandLimits& ban
         auto tone = [&](const QString& name, const QString& field, int held, int& index) {
             const int k = ToneIndex(field);
             if (k < 0)
-                problems << QStringLiteral("тон %1 \"%2\" не из списка").arg(name, field);
+                problems << QCoreApplication::translate("ChannelCsv", "тон %1 \"%2\" не из списка").arg(name, field);
             else
                 index = k == 0 && (held < 1 || held > static_cast<int>(CtcssTones.size())) ? held : k;
         };
         tone(QStringLiteral("CTCSS(RX)"), f[ToneRx], current[n].ctcssRx, c.ctcssRx);
         tone(QStringLiteral("CTCSS(TX)"), f[ToneTx], current[n].ctcssTx, c.ctcssTx);
         if (!problems.isEmpty()) {
-            bad(QStringLiteral("канал %1: %2").arg(n).arg(problems.join(QStringLiteral(", "))));
+            bad(QCoreApplication::translate("ChannelCsv", "канал %1: %2").arg(n).arg(problems.join(QStringLiteral(", "))));
             continue;
         }
         result.channels[n] = c;
         result.named << n;
     }
     if (headerLine < 0)
-        result.errors << QStringLiteral("файл пуст");
+        result.errors << QCoreApplication::translate("ChannelCsv", "файл пуст");
     return result;
 }

@@ -1,4 +1,5 @@
 #include "document/Convert.h"
+#include <QCoreApplication>
 #include <limits>
 
 EProgramError::EProgramError(const QString& message)
@@ -45,7 +46,7 @@ int StrToInt(const QString& text)
 {
     int value = 0;
     if (!TryStrToInt(text, value))
-        throw EConvertError(QStringLiteral("\"%1\" не является целым числом").arg(text));
+        throw EConvertError(QCoreApplication::translate("Convert", "\"%1\" не является целым числом").arg(text));
     return value;
 }
 
@@ -58,5 +59,5 @@ bool StrToBool(const QString& text)
     int value = 0;
     if (TryStrToInt(text, value))
         return value != 0;
-    throw EConvertError(QStringLiteral("\"%1\" не является логическим значением").arg(text));
+    throw EConvertError(QCoreApplication::translate("Convert", "\"%1\" не является логическим значением").arg(text));
 }

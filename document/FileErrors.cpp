@@ -1,4 +1,5 @@
 #include "document/FileErrors.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
@@ -13,41 +14,41 @@ QString FileErrorText(int error, TFileAccess access)
     const bool writing = access == TFileAccess::Write;
     switch (error) {
     case ENOENT:
-        return writing ? QStringLiteral("папка не найдена") : QStringLiteral("файл не найден");
+        return writing ? QCoreApplication::translate("FileErrors", "папка не найдена") : QCoreApplication::translate("FileErrors", "файл не найден");
     case ENOTDIR:
-        return writing ? QStringLiteral("в пути к файлу не папка") : QStringLiteral("файл не найден");
+        return writing ? QCoreApplication::translate("FileErrors", "в пути к файлу не папка") : QCoreApplication::translate("FileErrors", "файл не найден");
     case EACCES:
     case EPERM:
-        return writing ? QStringLiteral("нет прав на запись") : QStringLiteral("нет прав на чтение файла");
+        return writing ? QCoreApplication::translate("FileErrors", "нет прав на запись") : QCoreApplication::translate("FileErrors", "нет прав на чтение файла");
     case EISDIR:
-        return QStringLiteral("это папка, а не файл");
+        return QCoreApplication::translate("FileErrors", "это папка, а не файл");
     case EROFS:
-        return QStringLiteral("диск только для чтения");
+        return QCoreApplication::translate("FileErrors", "диск только для чтения");
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        return QStringLiteral("на диске нет места");
+        return QCoreApplication::translate("FileErrors", "на диске нет места");
     case EFBIG:
-        return QStringLiteral("файл слишком велик для диска");
+        return QCoreApplication::translate("FileErrors", "файл слишком велик для диска");
     case ELOOP:
-        return QStringLiteral("слишком много символических ссылок в пути");
+        return QCoreApplication::translate("FileErrors", "слишком много символических ссылок в пути");
     case ENAMETOOLONG:
-        return QStringLiteral("слишком длинное имя файла");
+        return QCoreApplication::translate("FileErrors", "слишком длинное имя файла");
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("открыто слишком много файлов");
+        return QCoreApplication::translate("FileErrors", "открыто слишком много файлов");
     case ENOMEM:
-        return QStringLiteral("не хватило памяти");
+        return QCoreApplication::translate("FileErrors", "не хватило памяти");
     case EIO:
-        return QStringLiteral("ошибка ввода-вывода на диске");
+        return QCoreApplication::translate("FileErrors", "ошибка ввода-вывода на диске");
     case EBUSY:
     case ETXTBSY:
-        return QStringLiteral("файл занят");
+        return QCoreApplication::translate("FileErrors", "файл занят");
     case EEXIST:
-        return QStringLiteral("файл с таким именем уже есть");
+        return QCoreApplication::translate("FileErrors", "файл с таким именем уже есть");
     default:
-        return QStringLiteral("системная ошибка %1").arg(error);
+        return QCoreApplication::translate("FileErrors", "системная ошибка %1").arg(error);
     }
 }
 

@@ -1,6 +1,7 @@
 // The bounded reader on Linux and other Unix systems.
 #include "document/FileRead.h"
 #include "document/FileErrors.h"
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <fcntl.h>
@@ -24,7 +25,7 @@ QString OpenError(int error)
     case EISDIR:
         return SystemReason(error);
     default:
-        return QStringLiteral("файл не открывается: %1").arg(SystemReason(error));
+        return QCoreApplication::translate("FileRead", "файл не открывается: %1").arg(SystemReason(error));
     }
 }
 
@@ -60,7 +61,7 @@ QString ReadCapped(int fd, qint64 maxSize, QByteArray& bytes, bool* tooLarge, co
             const int error = errno;
             bytes.clear();
             return error == EISDIR ? SystemReason(error)
-                                   : QStringLiteral("ошибка чтения файла: %1").arg(SystemReason(error));
+                                   : QCoreApplication::translate("FileRead", "ошибка чтения файла: %1").arg(SystemReason(error));
         }
         if (n == 0)
             return QString();
@@ -84,14 +85,14 @@ QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes, 
     if (::fstat(file.fd, &st) != 0)
         return OpenError(errno);
     if (S_ISDIR(st.st_mode))
-        return QStringLiteral("это папка, а не файл");
+        return QCoreApplication::translate("FileRead", "это папка, а не файл");
     if (!S_ISREG(st.st_mode))
-        return QStringLiteral("это не обычный файл");
+        return QCoreApplication::translate("FileRead", "это не обычный файл");
     if (st.st_size > maxSize)
-        return TooLarge(maxSize, bytes, tooLarge, QStringLiteral("файл больше %1"));
+        return TooLarge(maxSize, bytes, tooLarge, QCoreApplication::translate("FileRead", "файл больше %1"));
     // The size is only a hint: the file may grow or shrink while it is read.
     bytes.reserve(qsizetype(st.st_size));
-    return ReadCapped(file.fd, maxSize, bytes, tooLarge, QStringLiteral("файл больше %1"));
+    return ReadCapped(file.fd, maxSize, bytes, tooLarge, QCoreApplication::translate("FileRead", "файл больше %1"));
 }
 
 QString ReadStandardInput(qint64 maxSize, QByteArray& bytes, bool* tooLarge)
@@ -101,8 +102,8 @@ QString ReadStandardInput(qint64 maxSize, QByteArray& bytes, bool* tooLarge)
         *tooLarge = false;
     struct stat st {};
     if (::fstat(STDIN_FILENO, &st) != 0)
-        return QStringLiteral("стандартный ввод закрыт");
+        return QCoreApplication::translate("FileRead", "стандартный ввод закрыт");
     if (S_ISDIR(st.st_mode))
-        return QStringLiteral("стандартный ввод - папка, а не файл");
-    return ReadCapped(STDIN_FILENO, maxSize, bytes, tooLarge, QStringLiteral("на стандартном вводе больше %1"));
+        return QCoreApplication::translate("FileRead", "стандартный ввод - папка, а не файл");
+    return ReadCapped(STDIN_FILENO, maxSize, bytes, tooLarge, QCoreApplication::translate("FileRead", "на стандартном вводе больше %1"));
 }

@@ -3,6 +3,7 @@
 // without being waited on, and a file swapped after the check cannot slip
 // through.
 #include "document/FileRead.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <windows.h>
 
@@ -25,13 +26,13 @@ QString OpenError(DWORD error)
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_NAME:
-        return QStringLiteral("файл не найден");
+        return QCoreApplication::translate("FileRead", "файл не найден");
     case ERROR_ACCESS_DENIED:
-        return QStringLiteral("нет прав на чтение файла");
+        return QCoreApplication::translate("FileRead", "нет прав на чтение файла");
     case ERROR_SHARING_VIOLATION:
-        return QStringLiteral("файл занят другой программой");
+        return QCoreApplication::translate("FileRead", "файл занят другой программой");
     default:
-        return QStringLiteral("файл не открывается: %1").arg(SystemMessage(error));
+        return QCoreApplication::translate("FileRead", "файл не открывается: %1").arg(SystemMessage(error));
     }
 }
 
@@ -67,7 +68,7 @@ QString ReadCapped(HANDLE h, qint64 maxSize, QByteArray& bytes, bool* tooLarge, 
             if (error == ERROR_BROKEN_PIPE || error == ERROR_HANDLE_EOF)
                 return QString();
             bytes.clear();
-            return QStringLiteral("ошибка чтения файла: %1").arg(SystemMessage(error));
+            return QCoreApplication::translate("FileRead", "ошибка чтения файла: %1").arg(SystemMessage(error));
         }
         if (n == 0)
             return QString();
@@ -92,19 +93,19 @@ QString ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes, 
     if (file.h == INVALID_HANDLE_VALUE)
         return OpenError(GetLastError());
     if (GetFileType(file.h) != FILE_TYPE_DISK)
-        return QStringLiteral("это не обычный файл");
+        return QCoreApplication::translate("FileRead", "это не обычный файл");
     BY_HANDLE_FILE_INFORMATION info{};
     if (!GetFileInformationByHandle(file.h, &info))
         return OpenError(GetLastError());
     if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        return QStringLiteral("это папка, а не файл");
+        return QCoreApplication::translate("FileRead", "это папка, а не файл");
     const qint64 size = (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
     if (size > maxSize)
-        return TooLarge(maxSize, bytes, tooLarge, QStringLiteral("файл больше %1"));
+        return TooLarge(maxSize, bytes, tooLarge, QCoreApplication::translate("FileRead", "файл больше %1"));
 
     // The size is only a hint: the file may grow or shrink while it is read.
     bytes.reserve(qsizetype(size));
-    return ReadCapped(file.h, maxSize, bytes, tooLarge, QStringLiteral("файл больше %1"));
+    return ReadCapped(file.h, maxSize, bytes, tooLarge, QCoreApplication::translate("FileRead", "файл больше %1"));
 }
 
 QString ReadStandardInput(qint64 maxSize, QByteArray& bytes, bool* tooLarge)
@@ -114,6 +115,6 @@ QString ReadStandardInput(qint64 maxSize, QByteArray& bytes, bool* tooLarge)
         *tooLarge = false;
     const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
     if (input == INVALID_HANDLE_VALUE || input == nullptr)
-        return QStringLiteral("стандартный ввод закрыт");
-    return ReadCapped(input, maxSize, bytes, tooLarge, QStringLiteral("на стандартном вводе больше %1"));
+        return QCoreApplication::translate("FileRead", "стандартный ввод закрыт");
+    return ReadCapped(input, maxSize, bytes, tooLarge, QCoreApplication::translate("FileRead", "на стандартном вводе больше %1"));
 }

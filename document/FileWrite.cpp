@@ -1,5 +1,6 @@
 #include "document/FileWrite.h"
 #include "document/FileErrors.h"
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <cerrno>
 
@@ -11,7 +12,7 @@ QString Failure(const QString& path, int error)
     QString reason = WriteProblemAt(path);
     if (reason.isEmpty() && error != 0)
         reason = FileErrorText(error, TFileAccess::Write);
-    return reason.isEmpty() ? QStringLiteral("файл не записан") : reason;
+    return reason.isEmpty() ? QCoreApplication::translate("FileWrite", "файл не записан") : reason;
 }
 } // namespace
 

@@ -14,13 +14,6 @@ QString Known(const QString& value)
 
 QString LanguageSetting(const TXMLFile& xml) { return Known(xml.ReadValue(Params, Lang)); }
 
-QString ReadLanguageSetting(const QString& cataloguePath)
-{
-    QDomDocument document;
-    TXMLFile xml(&document);
-    return xml.LoadFromFile(cataloguePath) ? LanguageSetting(xml) : QString();
-}
-
 void WriteLanguageSetting(TXMLFile& xml, const QString& setting)
 {
     const QString value = Known(setting);

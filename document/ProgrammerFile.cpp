@@ -1,6 +1,7 @@
 #include "document/ProgrammerFile.h"
 #include "document/Convert.h"
 #include "document/U_xml.h"
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -85,7 +86,7 @@ bool WriteProgrammerFile(TXMLFile& xml, const QString& path, const TProgrammerFi
 {
     const bool ok = BuildProgrammerFile(xml, file) && xml.SaveToFile(path);
     if (!ok && reason)
-        *reason = xml.SaveError().isEmpty() ? QStringLiteral("файл не построен") : xml.SaveError();
+        *reason = xml.SaveError().isEmpty() ? QCoreApplication::translate("ProgrammerFile", "файл не построен") : xml.SaveError();
     return ok;
 }
 
@@ -118,7 +119,7 @@ bool ReadLoadedProgrammerFile(TXMLFile& xml, int maxChannels, TProgrammerFile& f
         r.Optional(Settings, ValueName(28), read.normalTxEnd, StrToBool);
         read.declaredCount = r.Int(Channels, QStringLiteral("count"));
         if (read.declaredCount < 0)
-            return fail(QStringLiteral("отрицательное число каналов %1").arg(read.declaredCount));
+            return fail(QCoreApplication::translate("ProgrammerFile", "отрицательное число каналов %1").arg(read.declaredCount));
         // Channel elements beyond the rows that exist are not read: nothing
         // could show them.
         const int used = std::min(read.declaredCount, std::max(0, maxChannels));

@@ -2,6 +2,7 @@
 #include "document/ConfigFields.h"
 #include "link/ImageCodec.h"
 #include "link/StationRecord.h"
+#include <QCoreApplication>
 
 namespace {
 constexpr int ChannelCount = 100;
@@ -31,15 +32,15 @@ void ChannelDifferences(int i, const TTarnikRec& a, const TTarnikRec& b, QList<T
         return;
     TDifference d;
     d.kind = TDifference::Kind::Channel;
-    d.name = QStringLiteral("Канал %1").arg(i);
+    d.name = QCoreApplication::translate("RecordDiff", "Канал %1").arg(i);
     d.channel = i;
     if (a.enable != b.enable) {
         d.key = QStringLiteral("enable");
         d.truth = true;
         d.oldValue = a.enable ? 1 : 0;
         d.newValue = b.enable ? 1 : 0;
-        d.oldText = a.enable ? ChannelText(a) : QStringLiteral("выключен");
-        d.newText = b.enable ? ChannelText(b) : QStringLiteral("выключен");
+        d.oldText = a.enable ? ChannelText(a) : QCoreApplication::translate("RecordDiff", "выключен");
+        d.newText = b.enable ? ChannelText(b) : QCoreApplication::translate("RecordDiff", "выключен");
         out << d;
         return;
     }
@@ -67,13 +68,13 @@ QString TDifference::Line() const
     case Kind::Setting:
         break;
     case Kind::OtherBytes:
-        return QStringLiteral("Прочие байты образа: %1 отличаются (первый по адресу 0x%2)")
+        return QCoreApplication::translate("RecordDiff", "Прочие байты образа: %1 отличаются (первый по адресу 0x%2)")
             .arg(newValue.value_or(0))
             .arg(firstOffset, 3, 16, QLatin1Char('0'));
     case Kind::Channel:
         if (key == QLatin1String("enable"))
-            return newValue == 1 ? QStringLiteral("%1: включен: %2").arg(name, newText)
-                                 : QStringLiteral("%1: выключен (был %2)").arg(name, oldText);
+            return newValue == 1 ? QCoreApplication::translate("RecordDiff", "%1: включен: %2").arg(name, newText)
+                                 : QCoreApplication::translate("RecordDiff", "%1: выключен (был %2)").arg(name, oldText);
         if (key == QLatin1String("rxKHz"))
             return QStringLiteral("%1: RX %2 → %3").arg(name, oldText, newText);
         if (key == QLatin1String("txKHz"))
@@ -89,7 +90,7 @@ QList<TDifference> RecordDifferenceList(const TTarnikPlus& a, const TTarnikPlus&
                                         const TStationCatalogue* catalogue, const QStringList& missingA,
                                         const QStringList& missingB)
 {
-    const QString absent = QStringLiteral("нет в файле");
+    const QString absent = QCoreApplication::translate("RecordDiff", "нет в файле");
     QList<TDifference> out;
     for (const TSettingField& f : SettingFields()) {
         const bool inA = !missingA.contains(f.key), inB = !missingB.contains(f.key);
@@ -137,7 +138,7 @@ QList<TDifference> ImageDifferenceList(const QByteArray& a, const QByteArray& b,
         TDifference d;
         d.kind = TDifference::Kind::OtherBytes;
         d.key = QStringLiteral("otherBytes");
-        d.name = QStringLiteral("Прочие байты образа");
+        d.name = QCoreApplication::translate("RecordDiff", "Прочие байты образа");
         d.newValue = rest;
         d.firstOffset = first;
         out << d;

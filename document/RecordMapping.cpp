@@ -1,6 +1,7 @@
 #include "document/RecordMapping.h"
 #include "document/ProgrammerFile.h"
 #include "link/StationRecord.h"
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -65,7 +66,7 @@ bool RecordFromProgrammerFile(const TProgrammerFile& file, const TTarnikPlus* ba
         const int stored = n == 0 ? file.lists[0] + 1 : file.lists[n];
         const int high = FiveBitList[n] ? 31 : 255;
         if (!InRange(stored, n == 0 ? 1 : 0, high))
-            return fail(QStringLiteral("settings/value%1: %2 вне допустимых значений").arg(n + 1).arg(file.lists[n]));
+            return fail(QCoreApplication::translate("RecordMapping", "settings/value%1: %2 вне допустимых значений").arg(n + 1).arg(file.lists[n]));
         r.*ListFields[n] = static_cast<uint8_t>(stored);
     }
     r.scramblerOn = file.flags[0];
@@ -74,15 +75,15 @@ bool RecordFromProgrammerFile(const TProgrammerFile& file, const TTarnikPlus* ba
     r.busyLockout = file.flags[3];
     r.repeater = file.flags[4];
     if (!InRange(file.timeout, 0, 65535))
-        return fail(QStringLiteral("settings/value15: %1 вне 0 - 65535").arg(file.timeout));
+        return fail(QCoreApplication::translate("RecordMapping", "settings/value15: %1 вне 0 - 65535").arg(file.timeout));
     r.timeoutTime = static_cast<uint16_t>(file.timeout);
     for (int k = 0; k < 10; ++k) {
         if (!InRange(file.noiseLevels[k], 0, 255))
-            return fail(QStringLiteral("settings/value%1: %2 вне 0 - 255").arg(16 + k).arg(file.noiseLevels[k]));
+            return fail(QCoreApplication::translate("RecordMapping", "settings/value%1: %2 вне 0 - 255").arg(16 + k).arg(file.noiseLevels[k]));
         r.noiseLevels[k] = static_cast<uint8_t>(file.noiseLevels[k]);
     }
     if (file.pwmPower && !InRange(*file.pwmPower, 0, 255))
-        return fail(QStringLiteral("settings/value26: %1 вне 0 - 255").arg(*file.pwmPower));
+        return fail(QCoreApplication::translate("RecordMapping", "settings/value26: %1 вне 0 - 255").arg(*file.pwmPower));
     r.pwmPower = static_cast<uint8_t>(file.pwmPower.value_or(base ? base->pwmPower : 0));
     r.normalPowerOff = file.normalPowerOff.value_or(base && base->normalPowerOff);
     r.normalTxEnd = file.normalTxEnd.value_or(base && base->normalTxEnd);
@@ -95,7 +96,7 @@ bool RecordFromProgrammerFile(const TProgrammerFile& file, const TTarnikPlus* ba
             continue;
         const QString name = QStringLiteral("channels/channel%1").arg(i + 1);
         if (!InRange(c.ctcssRx, 0, 255) || !InRange(c.ctcssTx, 0, 255))
-            return fail(name + QStringLiteral(": тон вне 0 - 255"));
+            return fail(QCoreApplication::translate("RecordMapping", "%1: тон вне 0 - 255").arg(name));
         TTarnikRec& ch = r.channels[i];
         ch.enable = true;
         ch.RX = c.rxHz / 1000;

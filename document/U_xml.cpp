@@ -3,6 +3,7 @@
 #include "document/Cp1251.h"
 #include "document/FileRead.h"
 #include "document/FileWrite.h"
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
@@ -180,13 +181,13 @@ bool TXMLFile::LoadFromBytes(const QByteArray& bytes)
     *doc = QDomDocument();
     loadError.clear();
     if (bytes.size() > MaxFileSize) {
-        loadError = QStringLiteral("файл больше %1").arg(SizeText(MaxFileSize));
+        loadError = QCoreApplication::translate("U_xml", "файл больше %1").arg(SizeText(MaxFileSize));
         return false;
     }
     const bool cp1251 = DeclaresCp1251(bytes);
     const QString text = cp1251 ? Cp1251::Decode(bytes) : QString();
     if (!(cp1251 ? WithinNestingLimit(text) : WithinNestingLimit(bytes))) {
-        loadError = QStringLiteral("вложенность элементов больше %1").arg(MaxNesting);
+        loadError = QCoreApplication::translate("U_xml", "вложенность элементов больше %1").arg(MaxNesting);
         return false;
     }
     int line = 0, column = 0;
@@ -196,12 +197,12 @@ bool TXMLFile::LoadFromBytes(const QByteArray& bytes)
         *doc = QDomDocument();
         // The parser's own message is English and technical; the place of
         // the fault is what helps.
-        loadError = QStringLiteral("не XML (ошибка в строке %1, столбец %2)").arg(line).arg(column);
+        loadError = QCoreApplication::translate("U_xml", "не XML (ошибка в строке %1, столбец %2)").arg(line).arg(column);
         return false;
     }
     if (doc->documentElement().isNull()) {
         *doc = QDomDocument();
-        loadError = QStringLiteral("нет корневого элемента");
+        loadError = QCoreApplication::translate("U_xml", "нет корневого элемента");
         return false;
     }
     return true;
@@ -220,11 +221,11 @@ bool TXMLFile::SaveToBytes(QByteArray& bytes)
 {
     saveError.clear();
     if (!Active()) {
-        saveError = QStringLiteral("документ пуст");
+        saveError = QCoreApplication::translate("U_xml", "документ пуст");
         return false;
     }
     if (!SerialiseDocument(*doc, bytes)) {
-        saveError = QStringLiteral("кодировка документа не поддерживается");
+        saveError = QCoreApplication::translate("U_xml", "кодировка документа не поддерживается");
         return false;
     }
     return true;

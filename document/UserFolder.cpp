@@ -3,6 +3,7 @@
 #include "document/FileRead.h"
 #include "document/FileWrite.h"
 #include "document/StartDir.h"
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -73,14 +74,14 @@ bool PrepareCatalogue(const QString& shippedDir, const QString& workDir, QString
     const QString user = QDir(settings).filePath(QStringLiteral("Settings.xml"));
     const QString stamp = QDir(settings).filePath(StampName);
     if (!QDir().mkpath(settings))
-        return Fail(error, QStringLiteral("не создаётся папка %1").arg(QDir::toNativeSeparators(settings)));
+        return Fail(error, QCoreApplication::translate("UserFolder", "не создаётся папка %1").arg(QDir::toNativeSeparators(settings)));
     const QByteArray bytes = ReadAll(shipped);
     if (bytes.isEmpty())
-        return Fail(error, QStringLiteral("не читается %1").arg(QDir::toNativeSeparators(shipped)));
+        return Fail(error, QCoreApplication::translate("UserFolder", "не читается %1").arg(QDir::toNativeSeparators(shipped)));
     const QByteArray fingerprint = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
     if (!QFileInfo::exists(user)) {
         if (!WriteAtomically(user, bytes) || !WriteAtomically(stamp, fingerprint))
-            return Fail(error, QStringLiteral("не записывается %1").arg(QDir::toNativeSeparators(user)));
+            return Fail(error, QCoreApplication::translate("UserFolder", "не записывается %1").arg(QDir::toNativeSeparators(user)));
         return true;
     }
     if (ReadAll(stamp) == fingerprint)
@@ -89,7 +90,7 @@ bool PrepareCatalogue(const QString& shippedDir, const QString& workDir, QString
     case TMergeResult::Unchanged:
     case TMergeResult::Merged:
         return WriteAtomically(stamp, fingerprint)
-            || Fail(error, QStringLiteral("не записывается %1").arg(QDir::toNativeSeparators(stamp)));
+            || Fail(error, QCoreApplication::translate("UserFolder", "не записывается %1").arg(QDir::toNativeSeparators(stamp)));
     default:
         // The program reports what it cannot read; the merge is tried again
         // at the next start.
@@ -109,10 +110,10 @@ bool PrepareSource(const QString& shippedDir, const QString& workDir, QString* e
     for (const QString& name : files) {
         const QString target = QDir(to).filePath(name);
         if (!QDir().mkpath(QFileInfo(target).path()) || !WriteAtomically(target, ReadAll(QDir(from).filePath(name))))
-            return Fail(error, QStringLiteral("не записывается %1").arg(QDir::toNativeSeparators(target)));
+            return Fail(error, QCoreApplication::translate("UserFolder", "не записывается %1").arg(QDir::toNativeSeparators(target)));
     }
     return WriteAtomically(stamp, fingerprint)
-        || Fail(error, QStringLiteral("не записывается %1").arg(QDir::toNativeSeparators(stamp)));
+        || Fail(error, QCoreApplication::translate("UserFolder", "не записывается %1").arg(QDir::toNativeSeparators(stamp)));
 }
 
 } // namespace

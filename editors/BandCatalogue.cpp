@@ -1,6 +1,7 @@
 #include "editors/BandCatalogue.h"
 #include "document/Convert.h"
 #include "document/U_xml.h"
+#include <QCoreApplication>
 #include <limits>
 
 namespace {
@@ -8,7 +9,7 @@ int KHzToHz(const QString& text)
 {
     const int kHz = StrToInt(text);
     if (kHz > std::numeric_limits<int>::max() / 1000 || kHz < std::numeric_limits<int>::min() / 1000)
-        throw EConvertError(QStringLiteral("\"%1\" не является частотой в кГц").arg(text));
+        throw EConvertError(QCoreApplication::translate("BandCatalogue", "\"%1\" не является частотой в кГц").arg(text));
     return kHz * 1000;
 }
 } // namespace
@@ -25,7 +26,7 @@ TBandLimits ReadBandLimits(TXMLFile& xml, const QString& catalogue, int band)
     // The frequency entry divides by the step: a step of zero or below is as
     // unusable as one that is not a number.
     if (limits.stepHz <= 0)
-        throw EConvertError(QStringLiteral("\"%1\" не является шагом частоты").arg(step));
+        throw EConvertError(QCoreApplication::translate("BandCatalogue", "\"%1\" не является шагом частоты").arg(step));
     return limits;
 }
 
@@ -34,10 +35,10 @@ void CheckBandNumber(int band, int bandCount, const QString& context)
     if (band >= 1 && band <= bandCount)
         return;
     QString message = bandCount > 0
-        ? QStringLiteral("Частотный диапазон %1 не описан в каталоге Settings.xml (в каталоге диапазоны 1 - %2).")
+        ? QCoreApplication::translate("BandCatalogue", "Частотный диапазон %1 не описан в каталоге Settings.xml (в каталоге диапазоны 1 - %2).")
               .arg(band)
               .arg(bandCount)
-        : QStringLiteral("Частотный диапазон %1 не описан в каталоге Settings.xml (в каталоге нет диапазонов).")
+        : QCoreApplication::translate("BandCatalogue", "Частотный диапазон %1 не описан в каталоге Settings.xml (в каталоге нет диапазонов).")
               .arg(band);
     if (!context.isEmpty())
         message = context + QLatin1Char(' ') + message;

@@ -1,5 +1,6 @@
 #include "editors/CtcssTones.h"
 #include "document/NumberText.h"
+#include <QCoreApplication>
 
 const std::array<float, 50> CtcssTones = {
     67.0f, 69.3f, 71.9f, 74.4f, 77.0f, 79.7f, 82.5f, 85.4f, 88.5f, 91.5f,
@@ -11,12 +12,12 @@ const std::array<float, 50> CtcssTones = {
 
 QString ToneText(float hz)
 {
-    return DecimalText(static_cast<double>(hz), 1) + QStringLiteral(" Гц");
+    return QCoreApplication::translate("CtcssTones", "%1 Гц").arg(DecimalText(static_cast<double>(hz), 1));
 }
 
 QStringList ToneListItems()
 {
-    QStringList items{QStringLiteral("Нет")};
+    QStringList items{QCoreApplication::translate("CtcssTones", "Нет")};
     for (float tone : CtcssTones)
         items << ToneText(tone);
     return items;

@@ -4,13 +4,14 @@
 #include "editors/StationFrequencyCheck.h"
 #include "link/ImageCodec.h"
 #include "link/StationRecord.h"
+#include <QCoreApplication>
 
 namespace {
 QString ListProblem(const QString& name, int value, int count)
 {
     if (value < count)
         return QString();
-    return QStringLiteral("%1: значение %2 вне списка каталога (0 - %3)").arg(name).arg(value).arg(count - 1);
+    return QCoreApplication::translate("StationCatalogue", "%1: значение %2 вне списка каталога (0 - %3)").arg(name).arg(value).arg(count - 1);
 }
 } // namespace
 
@@ -46,7 +47,7 @@ QStringList SettingProblems(const TTarnikPlus& r, const TStationCatalogue& c)
     QStringList problems;
     const bool bandKnown = BandKnown(r, c);
     if (!bandKnown)
-        problems << QStringLiteral("Частотный диапазон %1 не описан в каталоге (в каталоге диапазоны 1 - %2)")
+        problems << QCoreApplication::translate("StationCatalogue", "Частотный диапазон %1 не описан в каталоге (в каталоге диапазоны 1 - %2)")
                         .arg(r.range)
                         .arg(c.bands.size());
     const TCatalogueLists& l = c.lists;
@@ -55,17 +56,17 @@ QStringList SettingProblems(const TTarnikPlus& r, const TStationCatalogue& c)
         int value;
         int count;
     } lists[] = {
-        {"Уровень громкости", r.volume, int(l.volume.size())},
-        {"Уровень шумоподавителя", r.squelch, int(l.squelch.size())},
-        {"Уровень аналогового SQL", r.analogSql, l.analogSql},
-        {"Уровень девиации", r.deviation, int(l.deviation.size())},
-        {"Уровень чувствительности микрофона", r.micSensitivity, int(l.levels.size())},
-        {"Усиление на прием", r.rxGain, int(l.levels.size())},
-        {"Уровень CTCSS на передачу", r.ctcssTxLevel, int(l.levels.size())},
-        {"Уровень CTCSS на прием", r.ctcssRxLevel, int(l.levels.size())},
+        {QT_TRANSLATE_NOOP("ConfigFields", "Уровень громкости"), r.volume, int(l.volume.size())},
+        {QT_TRANSLATE_NOOP("ConfigFields", "Уровень шумоподавителя"), r.squelch, int(l.squelch.size())},
+        {QT_TRANSLATE_NOOP("ConfigFields", "Уровень аналогового SQL"), r.analogSql, l.analogSql},
+        {QT_TRANSLATE_NOOP("ConfigFields", "Уровень девиации"), r.deviation, int(l.deviation.size())},
+        {QT_TRANSLATE_NOOP("ConfigFields", "Уровень чувствительности микрофона"), r.micSensitivity, int(l.levels.size())},
+        {QT_TRANSLATE_NOOP("ConfigFields", "Усиление на прием"), r.rxGain, int(l.levels.size())},
+        {QT_TRANSLATE_NOOP("ConfigFields", "Уровень CTCSS на передачу"), r.ctcssTxLevel, int(l.levels.size())},
+        {QT_TRANSLATE_NOOP("ConfigFields", "Уровень CTCSS на прием"), r.ctcssRxLevel, int(l.levels.size())},
     };
     for (const auto& list : lists) {
-        const QString problem = ListProblem(QString::fromUtf8(list.name), list.value, list.count);
+        const QString problem = ListProblem(QCoreApplication::translate("ConfigFields", list.name), list.value, list.count);
         if (!problem.isEmpty())
             problems << problem;
     }
@@ -83,25 +84,31 @@ QStringList ChannelProblems(const TTarnikPlus& r, const TStationCatalogue& c)
         const TTarnikRec& ch = r.channels[i];
         if (!ch.enable)
             continue;
-        for (const auto& [what, kHz] : {std::pair{"приема", ch.RX}, std::pair{"передачи", ch.TX}}) {
+        const std::pair<const char*, int32_t> frequencies[] = {
+            {QT_TRANSLATE_NOOP("StationCatalogue", "Канал %1: частота приема %2 кГц вне диапазона %3 (%4 - %5 кГц)"), ch.RX},
+            {QT_TRANSLATE_NOOP("StationCatalogue", "Канал %1: частота передачи %2 кГц вне диапазона %3 (%4 - %5 кГц)"),
+             ch.TX}};
+        for (const auto& [text, kHz] : frequencies) {
             if (!bandKnown)
                 break;
             const TBandLimits& band = c.bands[r.range - 1];
             const qint64 hz = qint64(kHz) * 1000;
             if (hz < band.minHz || hz > band.maxHz)
-                problems << QStringLiteral("Канал %1: частота %2 %3 кГц вне диапазона %4 (%5 - %6 кГц)")
+                problems << QCoreApplication::translate("StationCatalogue", text)
                                 .arg(i)
-                                .arg(QString::fromUtf8(what))
                                 .arg(kHz)
                                 .arg(r.range)
                                 .arg(band.minHz / 1000)
                                 .arg(band.maxHz / 1000);
         }
-        for (const auto& [what, tone] : {std::pair{"приема", ch.CTCSSRX}, std::pair{"передачи", ch.CTCSSTX}}) {
+        const std::pair<const char*, int> tonesOf[] = {
+            {QT_TRANSLATE_NOOP("StationCatalogue", "Канал %1: тон CTCSS приема %2 вне списка тонов (0 - %3)"), ch.CTCSSRX},
+            {QT_TRANSLATE_NOOP("StationCatalogue", "Канал %1: тон CTCSS передачи %2 вне списка тонов (0 - %3)"),
+             ch.CTCSSTX}};
+        for (const auto& [text, tone] : tonesOf) {
             if (tone < 0 || tone >= tones)
-                problems << QStringLiteral("Канал %1: тон CTCSS %2 %3 вне списка тонов (0 - %4)")
+                problems << QCoreApplication::translate("StationCatalogue", text)
                                 .arg(i)
-                                .arg(QString::fromUtf8(what))
                                 .arg(tone)
                                 .arg(tones - 1);
         }
@@ -126,13 +133,13 @@ QStringList ImageProblems(const QByteArray& image, const TStationCatalogue& cata
 {
     TTarnikPlus record;
     if (!DecodeImage(image, record))
-        return {QStringLiteral("Образ станции должен занимать %1 байта, а не %2").arg(StationImageSize).arg(image.size())};
+        return {QCoreApplication::translate("StationCatalogue", "Образ станции должен занимать %1 байта, а не %2").arg(StationImageSize).arg(image.size())};
     QStringList problems = SettingProblems(record, catalogue);
     QStringList bytes;
     for (int offset : UnmodelledBitsChanged(image))
         bytes << QStringLiteral("%1 (0x%2)").arg(offset).arg(static_cast<uchar>(image.at(offset)), 2, 16, QLatin1Char('0'));
     if (!bytes.isEmpty())
-        problems << QStringLiteral("Служебные биты не такие, какие записывает программа, в байтах %1")
+        problems << QCoreApplication::translate("StationCatalogue", "Служебные биты не такие, какие записывает программа, в байтах %1")
                         .arg(bytes.join(QStringLiteral(", ")));
     return problems + ChannelProblems(record, catalogue);
 }
@@ -141,6 +148,6 @@ QString ProblemListText(const QStringList& problems, int max)
 {
     QStringList lines = problems.mid(0, max);
     if (problems.size() > max)
-        lines << QStringLiteral("… и ещё %1").arg(problems.size() - max);
+        lines << QCoreApplication::translate("StationCatalogue", "… и ещё %1").arg(problems.size() - max);
     return lines.join(QLatin1Char('\n'));
 }

@@ -1,20 +1,22 @@
 #include "editors/StationFrequencyCheck.h"
 #include "link/ImageCodec.h"
 #include "link/StationRecord.h"
+#include <QCoreApplication>
 
 namespace {
 // From this frequency on, a code's high nibble is 0xF.
 constexpr int32_t EmptySlotKHz = 57000;
 
-const QString NotWritten = QStringLiteral(" Запись не выполнена.");
-
 bool Holdable(int32_t kHz) { return kHz >= LowestStationKHz && kHz <= HighestStationKHz; }
 
-QString OutOfRange(int channel, const QString& direction, int32_t kHz)
+QString OutOfRange(int channel, bool receive, int32_t kHz)
 {
-    return QStringLiteral("Канал %1: частота %2 %3 кГц вне диапазона станции (%4 - %5 кГц).")
-        .arg(channel)
-        .arg(direction)
+    const QString text = receive
+        ? QCoreApplication::translate("StationFrequencyCheck",
+                                      "Канал %1: частота приема %2 кГц вне диапазона станции (%3 - %4 кГц).")
+        : QCoreApplication::translate("StationFrequencyCheck",
+                                      "Канал %1: частота передачи %2 кГц вне диапазона станции (%3 - %4 кГц).");
+    return text.arg(channel)
         .arg(kHz)
         .arg(LowestStationKHz)
         .arg(HighestStationKHz);
@@ -30,9 +32,9 @@ QStringList StationFrequencyProblems(const TTarnikPlus& record)
         if (!ch.enable)
             continue;
         if (!Holdable(ch.RX))
-            problems << OutOfRange(i, QStringLiteral("приема"), ch.RX);
+            problems << OutOfRange(i, true, ch.RX);
         if (!Holdable(ch.TX))
-            problems << OutOfRange(i, QStringLiteral("передачи"), ch.TX);
+            problems << OutOfRange(i, false, ch.TX);
         if (ch.RX >= EmptySlotKHz && ch.TX >= EmptySlotKHz)
             problems << QStringLiteral("Канал %1: частоты приема %2 кГц и передачи %3 кГц обе не ниже %4 кГц. "
                                        "Станция сочтет такой канал пустым.")
@@ -47,5 +49,7 @@ QStringList StationFrequencyProblems(const TTarnikPlus& record)
 QString StationFrequencyProblem(const TTarnikPlus& record)
 {
     const QStringList problems = StationFrequencyProblems(record);
-    return problems.isEmpty() ? QString() : problems.first() + NotWritten;
+    if (problems.isEmpty())
+        return QString();
+    return QCoreApplication::translate("StationFrequencyCheck", "%1 Запись не выполнена.").arg(problems.first());
 }

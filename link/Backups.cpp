@@ -1,6 +1,7 @@
 #include "link/Backups.h"
 #include "document/FileErrors.h"
 #include "document/UserFolder.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -149,10 +150,10 @@ QString Save(const QString& folder, const QByteArray& image, const QDateTime& wh
 {
     const QString blocking = FileInTheWay(folder);
     if (!blocking.isEmpty())
-        return Failed(error, QStringLiteral("%1 не папка, а файл").arg(blocking));
+        return Failed(error, QCoreApplication::translate("Backups", "%1 не папка, а файл").arg(blocking));
     if (!QDir().mkpath(folder)) {
         const QFileInfo info(folder);
-        return Failed(error, QStringLiteral("папка %1 не создаётся: нет прав на запись в %2")
+        return Failed(error, QCoreApplication::translate("Backups", "папка %1 не создаётся: нет прав на запись в %2")
                                  .arg(folder, info.absolutePath()));
     }
     for (int number = 1; number <= MaxNumber; ++number) {
@@ -166,7 +167,7 @@ QString Save(const QString& folder, const QByteArray& image, const QDateTime& wh
             continue;
         return Failed(error, Reason(result, NoRoom(result) ? folder : path));
     }
-    return Failed(error, QStringLiteral("слишком много резервных копий за одну секунду в %1").arg(folder));
+    return Failed(error, QCoreApplication::translate("Backups", "слишком много резервных копий за одну секунду в %1").arg(folder));
 }
 
 QString MarkSuspect(const QString& path)

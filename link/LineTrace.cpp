@@ -1,5 +1,6 @@
 #include "link/LineTrace.h"
 #include "document/FileErrors.h"
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -128,7 +129,7 @@ std::shared_ptr<TLineTrace> OpenTraceFile(const QString& path, QString* reason)
         if (reason) {
             *reason = WriteProblemAt(path);
             if (reason->isEmpty())
-                *reason = error ? FileErrorText(error, TFileAccess::Write) : QStringLiteral("файл не открывается");
+                *reason = error ? FileErrorText(error, TFileAccess::Write) : QCoreApplication::translate("LineTrace", "файл не открывается");
         }
         return nullptr;
     }

@@ -1,4 +1,5 @@
 #include "link/PortMap.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QtGlobal>
@@ -80,8 +81,8 @@ QString PortsDirProblem()
     const QFileInfo info(dir);
     if (info.isDir())
         return QString();
-    return info.exists() ? QStringLiteral("%1=%2: это не папка").arg(QLatin1String(PortsDirVariable), dir)
-                         : QStringLiteral("%1=%2: нет такой папки").arg(QLatin1String(PortsDirVariable), dir);
+    return info.exists() ? QCoreApplication::translate("PortMap", "%1=%2: это не папка").arg(QLatin1String(PortsDirVariable), dir)
+                         : QCoreApplication::translate("PortMap", "%1=%2: нет такой папки").arg(QLatin1String(PortsDirVariable), dir);
 #endif
 }
 
@@ -91,9 +92,9 @@ QString ResolutionText(int number)
     const QString entry = PortsDirEntry(number);
     const QString device = DevicePath(number);
     if (!entry.isEmpty())
-        return device.isEmpty() ? QStringLiteral("%1: запись %2 никуда не ведёт").arg(name, entry)
+        return device.isEmpty() ? QCoreApplication::translate("PortMap", "%1: запись %2 никуда не ведёт").arg(name, entry)
                                 : QStringLiteral("%1: %2 (%3)").arg(name, device, entry);
-    return device.isEmpty() ? QStringLiteral("%1: нет устройства").arg(name) : QStringLiteral("%1: %2").arg(name, device);
+    return device.isEmpty() ? QCoreApplication::translate("PortMap", "%1: нет устройства").arg(name) : QStringLiteral("%1: %2").arg(name, device);
 }
 
 } // namespace PortMap

@@ -1,5 +1,6 @@
 #include "link/PortNotices.h"
 #include "link/PortMap.h"
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -20,8 +21,8 @@ bool HeldByModemManager(const TPortEntry& e)
 
 QString HeldText(const QString& port, const QList<TPortHolder>& holders)
 {
-    return holders.isEmpty() ? QStringLiteral("%1 занят другой программой.").arg(port)
-                             : QStringLiteral("%1 занят программой %2.").arg(port, HoldersText(holders));
+    return holders.isEmpty() ? QCoreApplication::translate("PortNotices", "%1 занят другой программой.").arg(port)
+                             : QCoreApplication::translate("PortNotices", "%1 занят программой %2.").arg(port, HoldersText(holders));
 }
 
 QString PortWithDevice(const TPortEntry& e)
@@ -38,8 +39,8 @@ QString PermissionNotice(const QList<TPortEntry>& refused)
     QStringList ports;
     for (const TPortEntry& e : refused)
         ports << PortWithDevice(e);
-    return QStringLiteral("Нет прав на доступ к портам: %1. Добавьте пользователя в группу dialout "
-                          "(sudo usermod -aG dialout $USER) и войдите в систему заново.")
+    return QCoreApplication::translate("PortNotices", "Нет прав на доступ к портам: %1. Добавьте пользователя в группу dialout "
+                                                      "(sudo usermod -aG dialout $USER) и войдите в систему заново.")
         .arg(ports.join(QStringLiteral(", ")));
 }
 
@@ -61,9 +62,9 @@ QString BusyNotice(const QList<TPortEntry>& busy)
     for (const TPortEntry& e : busy) {
         paragraphs << HeldText(PortWithDevice(e), e.holders);
         if (HeldByModemManager(e)) {
-            paragraphs << QStringLiteral("Чтобы ModemManager не занимал адаптер, добавьте в файл %1 строку\n%2\n"
-                                         "затем выполните sudo udevadm control --reload-rules "
-                                         "и переподключите адаптер.")
+            paragraphs << QCoreApplication::translate("PortNotices", "Чтобы ModemManager не занимал адаптер, добавьте в файл %1 строку\n%2\n"
+                                                                     "затем выполните sudo udevadm control --reload-rules "
+                                                                     "и переподключите адаптер.")
                               .arg(ModemManagerRulesFile, ModemManagerRule(e));
         }
     }
@@ -74,9 +75,9 @@ QString BrlttyNotice(const QList<TClaimedAdapter>& claimed)
 {
     QStringList paragraphs;
     for (const TClaimedAdapter& a : claimed) {
-        paragraphs << QStringLiteral("Адаптер CH340 (%1) захвачен программой %2 и не стал COM портом. "
-                                     "Если брайлевский дисплей не нужен, удалите её "
-                                     "(sudo apt remove brltty) и переподключите адаптер.")
+        paragraphs << QCoreApplication::translate("PortNotices", "Адаптер CH340 (%1) захвачен программой %2 и не стал COM портом. "
+                                                                 "Если брайлевский дисплей не нужен, удалите её "
+                                                                 "(sudo apt remove brltty) и переподключите адаптер.")
                           .arg(a.Ids(), HoldersText(a.claimers));
     }
     return paragraphs.join(QLatin1Char('\n'));
@@ -85,8 +86,8 @@ QString BrlttyNotice(const QList<TClaimedAdapter>& claimed)
 QString VanishedNotice(const QString& portText)
 {
     return portText.isEmpty() ? QString()
-                              : QStringLiteral("Порт %1 не найден в системе. Он остаётся выбранным: чтение и запись "
-                                               "не начнутся, пока он не появится или пока не выбран другой порт.")
+                              : QCoreApplication::translate("PortNotices", "Порт %1 не найден в системе. Он остаётся выбранным: чтение и запись "
+                                                                           "не начнутся, пока он не появится или пока не выбран другой порт.")
                                     .arg(portText);
 }
 
@@ -94,7 +95,7 @@ QString HeldPortNotice(const QString& portText, const TSerialLine& line)
 {
     if (line.LastOpenResult() != TSerialLine::OpenResult::Busy)
         return QString();
-    return HeldText(QStringLiteral("Порт ") + portText, line.LastHolders());
+    return HeldText(QCoreApplication::translate("PortNotices", "Порт %1").arg(portText), line.LastHolders());
 }
 
 QString PortLabel(const QString& portText)
@@ -116,13 +117,13 @@ QString UnavailableNotice(const QString& portText, const TSerialLine& line)
     case TSerialLine::OpenResult::Busy:
         return HeldPortNotice(portText, line);
     case TSerialLine::OpenResult::Missing:
-        return QStringLiteral("%1 недоступен: устройства нет в системе.").arg(port);
+        return QCoreApplication::translate("PortNotices", "%1 недоступен: устройства нет в системе.").arg(port);
     case TSerialLine::OpenResult::NoPermission:
-        return QStringLiteral("%1 недоступен: нет прав на доступ к устройству.").arg(port);
+        return QCoreApplication::translate("PortNotices", "%1 недоступен: нет прав на доступ к устройству.").arg(port);
     case TSerialLine::OpenResult::Failed:
         break;
     }
-    return QStringLiteral("%1 недоступен: устройство не работает как последовательный порт.").arg(port);
+    return QCoreApplication::translate("PortNotices", "%1 недоступен: устройство не работает как последовательный порт.").arg(port);
 }
 
 QString SurveyNotice(const TPortSurvey& survey)

@@ -1,5 +1,6 @@
 #include "link/PortSurvey.h"
 #include "link/PortMap.h"
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QStringList>
@@ -45,16 +46,16 @@ QString TPortEntry::WhyNot() const
     case TSerialLine::OpenResult::Opened:
         return QString();
     case TSerialLine::OpenResult::Missing:
-        return QStringLiteral("нет устройства");
+        return QCoreApplication::translate("PortSurvey", "нет устройства");
     case TSerialLine::OpenResult::NoPermission:
-        return QStringLiteral("нет прав доступа");
+        return QCoreApplication::translate("PortSurvey", "нет прав доступа");
     case TSerialLine::OpenResult::Busy:
-        return holders.isEmpty() ? QStringLiteral("занят другой программой")
-                                 : QStringLiteral("занят: ") + HoldersText(holders);
+        return holders.isEmpty() ? QCoreApplication::translate("PortSurvey", "занят другой программой")
+                                 : QCoreApplication::translate("PortSurvey", "занят: %1").arg(HoldersText(holders));
     case TSerialLine::OpenResult::Failed:
         break;
     }
-    return QStringLiteral("не открывается как порт");
+    return QCoreApplication::translate("PortSurvey", "не открывается как порт");
 }
 
 QString TPortEntry::ToolTip() const
@@ -63,9 +64,9 @@ QString TPortEntry::ToolTip() const
     if (!usb.description.isEmpty())
         lines << usb.description;
     if (!usb.manufacturer.isEmpty())
-        lines << QStringLiteral("Изготовитель: ") + usb.manufacturer;
+        lines << QCoreApplication::translate("PortSurvey", "Изготовитель: %1").arg(usb.manufacturer);
     if (!usb.serialNumber.isEmpty())
-        lines << QStringLiteral("Серийный номер: ") + usb.serialNumber;
+        lines << QCoreApplication::translate("PortSurvey", "Серийный номер: %1").arg(usb.serialNumber);
     if (usb.usb)
         lines << QStringLiteral("USB VID:PID ") + usb.Ids();
     return lines.join(QLatin1Char('\n'));

@@ -5,6 +5,7 @@
 #include "link/SerialLine.h"
 #include "link/SpanProgress.h"
 #include "link/StationRecord.h"
+#include <QCoreApplication>
 #include <QDateTime>
 #include <algorithm>
 
@@ -115,7 +116,7 @@ public:
             return Finish(Outcome::OpenFailed);
         TPortSession session(owner.line);
 
-        Log(IconProgress, QStringLiteral("Чтение данных станции для резервной копии..."));
+        Log(IconProgress, QCoreApplication::translate("SafeWrite", "Чтение данных станции для резервной копии..."));
         span.Start(ReadWeight, ByteWeight * StationImageSize + ReadWeight);
         QByteArray station;
         if (!link.ReadImage(&span, station)) {
@@ -127,7 +128,7 @@ public:
         if (owner.check) {
             const QStringList problems = owner.check(station);
             if (!problems.isEmpty()) {
-                Log(IconError, QStringLiteral("Конфигурация не подходит к станции: %1. Запись не выполнялась.")
+                Log(IconError, QCoreApplication::translate("SafeWrite", "Конфигурация не подходит к станции: %1. Запись не выполнялась.")
                                    .arg(problems.join(QStringLiteral("; "))));
                 return Finish(Outcome::Refused);
             }
@@ -137,46 +138,46 @@ public:
         result.backupPath = Backups::Save(owner.backupFolder, station, QDateTime::currentDateTime(),
                                           chosen.portText, &reason);
         if (result.backupPath.isEmpty()) {
-            Log(IconError, QStringLiteral("Резервная копия не сохранена: %1. Запись не выполнялась.").arg(reason));
+            Log(IconError, QCoreApplication::translate("SafeWrite", "Резервная копия не сохранена: %1. Запись не выполнялась.").arg(reason));
             return Finish(Outcome::BackupFailed);
         }
-        Log(IconSaved, QStringLiteral("Резервная копия: ") + result.backupPath);
+        Log(IconSaved, QCoreApplication::translate("SafeWrite", "Резервная копия: %1").arg(result.backupPath));
         if (owner.backupSaved)
             owner.backupSaved(result.backupPath);
 
         intended = build(station);
         if (intended.size() != StationImageSize) {
-            Log(IconError, QStringLiteral("Ошибка записи данных: образ не из %1 байт. Запись не выполнялась.")
+            Log(IconError, QCoreApplication::translate("SafeWrite", "Ошибка записи данных: образ не из %1 байт. Запись не выполнялась.")
                                .arg(StationImageSize));
             return Finish(Outcome::BadImage);
         }
         const QList<int> changed = owner.everyByte ? EveryOffset() : Differences(station, intended);
         result.bytesToWrite = static_cast<int>(changed.size());
         if (changed.isEmpty()) {
-            Log(IconProgress, QStringLiteral("Станция уже содержит эту конфигурацию. Запись не требуется."));
+            Log(IconProgress, QCoreApplication::translate("SafeWrite", "Станция уже содержит эту конфигурацию. Запись не требуется."));
             return Finish(Outcome::AlreadyHeld);
         }
         if (owner.confirm && !owner.confirm(station, intended))
-            return Stop(QStringLiteral("Запись отменена. В станцию ничего не записано."), Outcome::Declined);
-        Log(IconProgress, QStringLiteral("Байт к записи: %1 из %2.").arg(changed.size()).arg(StationImageSize));
+            return Stop(QCoreApplication::translate("SafeWrite", "Запись отменена. В станцию ничего не записано."), Outcome::Declined);
+        Log(IconProgress, QCoreApplication::translate("SafeWrite", "Байт к записи: %1 из %2.").arg(changed.size()).arg(StationImageSize));
         span.Start(ByteWeight * static_cast<int>(changed.size()), ReadWeight);
         if (!WriteAndFinish(changed))
             return result;
 
         span.Start(ReadWeight, 0);
         QList<int> differ;
-        Readback back = Check(QStringLiteral("Проверка"), differ);
+        Readback back = Check(QCoreApplication::translate("SafeWrite", "Проверка"), differ);
         Verify passed = Verify::Passed;
         if (back == Readback::Different) {
             const QList<int> unwritten = Outside(differ, changed);
             if (!unwritten.isEmpty())
                 return BaseWasWrong(unwritten);
-            Log(IconProgress, QStringLiteral("Повторная запись всех %1 байт.").arg(StationImageSize));
+            Log(IconProgress, QCoreApplication::translate("SafeWrite", "Повторная запись всех %1 байт.").arg(StationImageSize));
             span.Start(ByteWeight * StationImageSize, ReadWeight);
             if (!WriteAndFinish(EveryOffset()))
                 return result;
             span.Start(ReadWeight, 0);
-            back = Check(QStringLiteral("Проверка после повторной записи"), differ);
+            back = Check(QCoreApplication::translate("SafeWrite", "Проверка после повторной записи"), differ);
             passed = Verify::PassedAfterFullWrite;
         }
         return Conclude(back, passed);
@@ -187,7 +188,7 @@ private:
 
     QString BackupNote() const
     {
-        return QStringLiteral(" Восстановите станцию из резервной копии: ") + result.backupPath;
+        return QCoreApplication::translate("SafeWrite", " Восстановите станцию из резервной копии: %1").arg(result.backupPath);
     }
 
     TSafeWriteResult Finish(Outcome outcome)
@@ -208,10 +209,10 @@ private:
     {
         if (result.finished)
             return Stop(TStationLink::TextStopped()
-                        + QStringLiteral(" Все байты записаны, станция содержит новую конфигурацию; проверка не "
-                                         "выполнялась. Резервная копия: ")
-                        + result.backupPath);
-        return Stop(TStationLink::TextWriteStopped() + QStringLiteral(" Резервная копия: ") + result.backupPath);
+                        + QCoreApplication::translate("SafeWrite", " Все байты записаны, станция содержит новую конфигурацию; "
+                                                                   "проверка не выполнялась. Резервная копия: %1")
+                              .arg(result.backupPath));
+        return Stop(TStationLink::TextWriteStopped() + QCoreApplication::translate("SafeWrite", " Резервная копия: %1").arg(result.backupPath));
     }
 
     TSafeWriteResult Fail(Outcome outcome, const QString& text)
@@ -234,9 +235,9 @@ private:
         result.verify = Verify::Failed;
         result.backupSuspect = true;
         result.backupPath = Backups::MarkSuspect(result.backupPath);
-        Log(IconError, QStringLiteral("Проверка: отличаются и байты, которые не записывались (смещения %1): образ, "
-                                      "прочитанный до записи, не был образом станции. Повторная запись не "
-                                      "выполнялась. Резервная копия ненадёжна, не восстанавливайте из неё: %2")
+        Log(IconError, QCoreApplication::translate("SafeWrite", "Проверка: отличаются и байты, которые не записывались (смещения %1): образ, "
+                                                                "прочитанный до записи, не был образом станции. Повторная запись не "
+                                                                "выполнялась. Резервная копия ненадёжна, не восстанавливайте из неё: %2")
                            .arg(OffsetList(unwritten.mid(0, NamedDifferences)), result.backupPath));
         return Finish(Outcome::BaseMismatch);
     }
@@ -283,12 +284,12 @@ private:
         case Readback::Missing:
             result.verify = Verify::Failed;
             return Fail(Outcome::VerifyUnread,
-                        QStringLiteral("Ошибка проверки: ") + VerifyReadFault());
+                        QCoreApplication::translate("SafeWrite", "Ошибка проверки: %1").arg(VerifyReadFault()));
         case Readback::Different:
             break;
         }
         result.verify = Verify::Failed;
-        return Fail(Outcome::VerifyFailed, QStringLiteral("Станция записана с ошибками."));
+        return Fail(Outcome::VerifyFailed, QCoreApplication::translate("SafeWrite", "Станция записана с ошибками."));
     }
 
     QString VerifyReadFault() const
@@ -299,7 +300,7 @@ private:
         case TStationLink::ReadFault::Unreliable:
             return TStationLink::TextUnreliable();
         default:
-            return QStringLiteral("станция не ответила на чтение.");
+            return QCoreApplication::translate("SafeWrite", "станция не ответила на чтение.");
         }
     }
 
@@ -319,11 +320,12 @@ private:
         result.differences = static_cast<int>(differ.size());
         result.firstDifferences = differ.mid(0, NamedDifferences);
         if (differ.isEmpty()) {
-            Log(IconProgress, step + QStringLiteral(": данные в станции совпадают с записанными."));
+            Log(IconProgress, QCoreApplication::translate("SafeWrite", "%1: данные в станции совпадают с записанными.").arg(step));
             return Readback::Equal;
         }
-        Log(IconError, step + QStringLiteral(": не совпадает байт: %1 (смещения %2%3).")
-                                  .arg(differ.size())
+        Log(IconError, QCoreApplication::translate("SafeWrite", "%1: не совпадает байт: %2 (смещения %3%4).")
+                           .arg(step)
+                           .arg(differ.size())
                                   .arg(OffsetList(result.firstDifferences))
                                   .arg(differ.size() > NamedDifferences ? QStringLiteral(", ...") : QString()));
         return Readback::Different;

@@ -6,6 +6,7 @@
 #include "link/SerialLine.h"
 #include "link/StationRecord.h"
 #include "link/TransferProgress.h"
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <algorithm>
 
@@ -27,8 +28,11 @@ constexpr char IdentifyAnswer = 0x01;
 constexpr int PwmPowerPage = 2;
 constexpr int PwmPowerAddress = 0x03;
 
-const QString TextReadDone = QStringLiteral("Данные считаны успешно.");
-const QString TextWriteNoStation = QStringLiteral("Ошибка записи данных. Возможно станция не подключена.");
+QString TextReadDone() { return QCoreApplication::translate("StationLink", "Данные считаны успешно."); }
+QString TextWriteNoStation()
+{
+    return QCoreApplication::translate("StationLink", "Ошибка записи данных. Возможно станция не подключена.");
+}
 
 // Pause between two identifications of a station that is still busy.
 constexpr int IdentifyRetryPauseMs = 50;
@@ -48,31 +52,31 @@ TStationLink::TStationLink(TSerialLine& line, ChoiceSource choice, Journal journ
 {
 }
 
-QString TStationLink::TextOpenFailed() { return QStringLiteral("Ошибка открытия порта."); }
+QString TStationLink::TextOpenFailed() { return QCoreApplication::translate("StationLink", "Ошибка открытия порта."); }
 QString TStationLink::TextReadFailed()
 {
-    return QStringLiteral("Ошибка чтения данных. Возможно станция не подключена.");
+    return QCoreApplication::translate("StationLink", "Ошибка чтения данных. Возможно станция не подключена.");
 }
-QString TStationLink::TextWriteRetries() { return QStringLiteral("Ошибка записи данных. Превышен лимит повторений."); }
-QString TStationLink::TextWriteDone() { return QStringLiteral("Данные записаны успешно."); }
-QString TStationLink::TextStopped() { return QStringLiteral("Обмен со станцией остановлен пользователем."); }
+QString TStationLink::TextWriteRetries() { return QCoreApplication::translate("StationLink", "Ошибка записи данных. Превышен лимит повторений."); }
+QString TStationLink::TextWriteDone() { return QCoreApplication::translate("StationLink", "Данные записаны успешно."); }
+QString TStationLink::TextStopped() { return QCoreApplication::translate("StationLink", "Обмен со станцией остановлен пользователем."); }
 QString TStationLink::TextWriteStopped()
 {
-    return TextStopped() + QStringLiteral(" Станция может содержать частично записанную конфигурацию.");
+    return QCoreApplication::translate("StationLink", "%1 Станция может содержать частично записанную конфигурацию.").arg(TextStopped());
 }
 QString TStationLink::TextLineBusy()
 {
-    return QStringLiteral("Линия не затихает: станция продолжает передачу. Подождите и повторите.");
+    return QCoreApplication::translate("StationLink", "Линия не затихает: станция продолжает передачу. Подождите и повторите.");
 }
 QString TStationLink::TextUnreliable()
 {
-    return QStringLiteral("Образ станции ненадёжен: после 1024 байт станция продолжала передачу.");
+    return QCoreApplication::translate("StationLink", "Образ станции ненадёжен: после 1024 байт станция продолжала передачу.");
 }
 
 QString TStationLink::ReadFaultText(bool writing) const
 {
-    const QString head = writing ? QStringLiteral("Ошибка записи данных. ") : QStringLiteral("Ошибка чтения данных. ");
-    const QString tail = writing ? QStringLiteral(" Запись не выполнялась.") : QString();
+    const QString head = writing ? QCoreApplication::translate("StationLink", "Ошибка записи данных. ") : QCoreApplication::translate("StationLink", "Ошибка чтения данных. ");
+    const QString tail = writing ? QCoreApplication::translate("StationLink", " Запись не выполнялась.") : QString();
     switch (readFault) {
     case ReadFault::LineBusy:
         return head + TextLineBusy() + tail;
@@ -109,7 +113,7 @@ bool TStationLink::OpenChosenPort(const TConnectionChoice& c, const std::functio
     const bool opened = IsDevicePath(c.portText) ? line.OpenDevice(c.portText, baud)
                                                  : line.OpenPort(PortNumber(c.portText), baud);
     if (opened) {
-        journal(IconSuccess, QStringLiteral("Порт %1, %2 бод.").arg(PortLabel(c.portText), c.speedText));
+        journal(IconSuccess, QCoreApplication::translate("StationLink", "Порт %1, %2 бод.").arg(PortLabel(c.portText), c.speedText));
         return true;
     }
     if (beforeReport)
@@ -123,7 +127,7 @@ bool TStationLink::OpenChosenPort(const TConnectionChoice& c, const std::functio
 
 QString TStationLink::WriteIdentifyFailure() const
 {
-    return readFault == ReadFault::LineBusy ? ReadFaultText(true) : TextWriteNoStation;
+    return readFault == ReadFault::LineBusy ? ReadFaultText(true) : TextWriteNoStation();
 }
 
 bool TStationLink::Stopped() const
@@ -229,7 +233,7 @@ bool TStationLink::ReadStationImage(TTransferProgress* progress, QByteArray& ima
         return false;
     }
     image = read;
-    journal(IconSuccess, TextReadDone);
+    journal(IconSuccess, TextReadDone());
     return true;
 }
 

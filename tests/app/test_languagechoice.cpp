@@ -3,7 +3,7 @@
 // a catalogue whose user never chose.
 #include "tests/support/TestRegistry.h"
 #include "ProgramHarness.h"
-#include "document/LanguageSetting.h"
+#include "document/CatalogueLanguage.h"
 #include "editors/Fconfig.h"
 #include "tests/support/TestRunDir.h"
 #include <QComboBox>
@@ -31,7 +31,7 @@ private slots:
         f_main->close();
         harness::StopProgram();
         QVERIFY(run.ReadSettings().contains("<lang>en</lang>"));
-        QCOMPARE(ReadLanguageSetting(run.SettingsFile()), QStringLiteral("en"));
+        QCOMPARE(CatalogueLanguageSetting(run.SettingsFile()), QStringLiteral("en"));
 
         QVERIFY(harness::StartProgram());
         QCOMPARE(f_config->Language(), QStringLiteral("en"));
@@ -48,7 +48,7 @@ private slots:
         f_main->close();
         harness::StopProgram();
         QVERIFY(run.ReadSettings().contains("<lang/>") || run.ReadSettings().contains("<lang></lang>"));
-        QCOMPARE(ReadLanguageSetting(run.SettingsFile()), QString());
+        QCOMPARE(CatalogueLanguageSetting(run.SettingsFile()), QString());
     }
 
     // A value the program does not know shows as the system's language.

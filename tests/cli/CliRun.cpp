@@ -115,3 +115,15 @@ QByteArray ReadFile(const QString& path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+QByteArray OneChannelImage()
+{
+    QByteArray image(1024, char(0xFF));
+    const char ch0[] = {0x77, char(0x80), char(0x90), 1, 2};
+    image.replace(0, 5, QByteArray(ch0, 5));
+    const unsigned char settings[] = {0, 5, 7, 0, 0x60 | 3, 4, 0x40 | 15, 2, 11, 2, 15, 0x15, 0x34, 0x12, 0x01, 77};
+    image.replace(500, sizeof settings, QByteArray(reinterpret_cast<const char*>(settings), sizeof settings));
+    for (int i = 0; i < 10; ++i)
+        image[520 + i] = char(i * 20 + 3);
+    return image;
+}

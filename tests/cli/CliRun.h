@@ -32,3 +32,8 @@ CliRun RunCliSignalled(const QStringList& args, const QStringList& after, int si
 // Whole files, for the tests' inputs and outputs.
 bool WriteFile(const QString& path, const QByteArray& bytes);
 QByteArray ReadFile(const QString& path);
+
+// A configuration whose values all lie in the shipped catalogue, as the
+// program writes it: channel 0 alone, at 45000/45100 kHz with tones 1 and 2
+// (67.0 and 71.9 Hz).
+QByteArray OneChannelImage();

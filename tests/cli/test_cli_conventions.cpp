@@ -16,20 +16,6 @@
 
 namespace {
 const QStringList CommandNames{"ports", "search", "read", "write", "verify", "decode", "encode", "diff", "show"};
-
-// A configuration whose values all lie in the shipped catalogue, as the
-// program writes it: channel 0 alone, at 45000/45100 kHz with tones 1 and 2.
-QByteArray CatalogueImage()
-{
-    QByteArray image(1024, char(0xFF));
-    const char ch0[] = {0x77, char(0x80), char(0x90), 1, 2};
-    image.replace(0, 5, QByteArray(ch0, 5));
-    const unsigned char settings[] = {0, 5, 7, 0, 0x60 | 3, 4, 0x40 | 15, 2, 11, 2, 15, 0x15, 0x34, 0x12, 0x01, 77};
-    image.replace(500, sizeof settings, QByteArray(reinterpret_cast<const char*>(settings), sizeof settings));
-    for (int i = 0; i < 10; ++i)
-        image[520 + i] = char(i * 20 + 3);
-    return image;
-}
 } // namespace
 
 class TestCliConventions : public QObject {
@@ -38,7 +24,7 @@ class TestCliConventions : public QObject {
     QString P(const QString& name) const { return tmp.filePath(name); }
 
 private slots:
-    void initTestCase() { QVERIFY(WriteFile(P("a.bin"), CatalogueImage())); }
+    void initTestCase() { QVERIFY(WriteFile(P("a.bin"), OneChannelImage())); }
 
     // "CMD -h", "CMD --help" and "help CMD" all give the command's own help
     // on standard output; "help" alone and "-h" the tool's.
@@ -124,7 +110,7 @@ private slots:
     // After "--" a word that looks like an option is a file name.
     void doubleDashEndsTheOptions()
     {
-        QVERIFY(WriteFile(P("-odd.bin"), CatalogueImage()));
+        QVERIFY(WriteFile(P("-odd.bin"), OneChannelImage()));
         const CliRun r = RunCli({"show", "--json", "--", "-odd.bin"}, tmp.path());
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
         QVERIFY(!QJsonDocument::fromJson(r.out.toUtf8()).isNull());
@@ -136,7 +122,7 @@ private slots:
     // names what no extension says; /dev/stdin and /dev/stdout serve as well.
     void standardInputAndOutputRoundTrips()
     {
-        const QByteArray image = CatalogueImage();
+        const QByteArray image = OneChannelImage();
         const CliRun decoded = RunCliWithInput({"decode", "-", "-o", "-"}, image);
         QVERIFY2(decoded.exitCode == 0, qPrintable(decoded.err));
         const QJsonObject json = QJsonDocument::fromJson(decoded.outBytes).object();
@@ -171,14 +157,14 @@ private slots:
         const CliRun big = RunCliWithInput({"show", "-"}, QByteArray(2 * 1024 * 1024, ' '));
         QCOMPARE(big.exitCode, 2);
         QVERIFY2(big.err.contains(QStringLiteral("стандартном вводе больше 1 МБ")), qPrintable(big.err));
-        const CliRun twice = RunCliWithInput({"diff", "-", "-"}, CatalogueImage());
+        const CliRun twice = RunCliWithInput({"diff", "-", "-"}, OneChannelImage());
         QCOMPARE(twice.exitCode, 2);
         QVERIFY(twice.err.contains(QStringLiteral("только один раз")));
         const CliRun unknown = RunCliWithInput({"show", "-"}, QByteArray("hello"));
         QCOMPARE(unknown.exitCode, 2);
         QVERIFY(unknown.err.contains(QStringLiteral("--format")));
         // --json would share standard output with the file.
-        QCOMPARE(RunCliWithInput({"decode", "-", "-o", "-", "--json"}, CatalogueImage()).exitCode, 2);
+        QCOMPARE(RunCliWithInput({"decode", "-", "-o", "-", "--json"}, OneChannelImage()).exitCode, 2);
     }
 
     // diff --json lists each difference with the setting or the channel and
@@ -186,7 +172,7 @@ private slots:
     // empty list.
     void diffAsJson()
     {
-        QByteArray image = CatalogueImage();
+        QByteArray image = OneChannelImage();
         image[501] = 6;    // volume 5 -> 6
         image[3] = 5;      // channel 0 receive tone: item 1 -> 5
         image[511] = char(quint8(image[511]) ^ 0x10);   // a flag

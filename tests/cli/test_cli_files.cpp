@@ -14,17 +14,13 @@ namespace {
 // station's encoder lays it out (unassigned bytes 0xFF).
 QByteArray CatalogueImage()
 {
-    QByteArray image(1024, char(0xFF));
-    // channel 0: 45000/45100 kHz, tones 1 and 2; channel 9: 41025 kHz, no tones
-    const char ch0[] = {0x77, char(0x80), char(0x90), 1, 2};
-    image.replace(0, 5, QByteArray(ch0, 5));
+    // channel 0: 45000/45100 kHz, tones 1 and 2; channel 9: 41025 kHz, no
+    // tones, the last channel on
+    QByteArray image = OneChannelImage();
     const int c = (41025 - 33000) * 4 / 25;
     const char ch9[] = {char(((c >> 8) << 4) | (c >> 8)), char(c & 0xFF), char(c & 0xFF), 0, 0};
     image.replace(45, 5, QByteArray(ch9, 5));
-    const unsigned char settings[] = {9, 5, 7, 0, 0x60 | 3, 4, 0x40 | 15, 2, 11, 2, 15, 0x15, 0x34, 0x12, 0x01, 77};
-    image.replace(500, sizeof settings, QByteArray(reinterpret_cast<const char*>(settings), sizeof settings));
-    for (int i = 0; i < 10; ++i)
-        image[520 + i] = char(i * 20 + 3);
+    image[500] = 9;
     return image;
 }
 

@@ -2,7 +2,7 @@
 #include "tests/support/TestRegistry.h"
 #include "document/Catalogue.h"
 #include "document/Convert.h"
-#include "document/LanguageSetting.h"
+#include "document/CatalogueLanguage.h"
 #include "document/U_xml.h"
 #include "tests/support/TestRunDir.h"
 #include <QDir>
@@ -396,12 +396,12 @@ private slots:
         TestRunDir run;
         QDomDocument doc;
         TXMLFile xml(&doc);
-        QCOMPARE(ReadLanguageSetting(run.SettingsFile()), QString());
+        QCOMPARE(CatalogueLanguageSetting(run.SettingsFile()), QString());
         QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), {0, 0, true, true, QString()}));
         QCOMPARE(run.ReadSettings(), ShippedSettings());
 
         QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), {0, 0, true, true, QStringLiteral("en")}));
-        QCOMPARE(ReadLanguageSetting(run.SettingsFile()), QStringLiteral("en"));
+        QCOMPARE(CatalogueLanguageSetting(run.SettingsFile()), QStringLiteral("en"));
         Received r;
         QString handed = QStringLiteral("not handed on");
         TCatalogueReceivers to = Recorder(r);
@@ -413,14 +413,14 @@ private slots:
         QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), {0, 0, true, true, QString()}));
         QVERIFY(xml.LoadFromFile(run.SettingsFile()));
         QVERIFY(!xml.FindNode("params", "lang").isNull());
-        QCOMPARE(ReadLanguageSetting(run.SettingsFile()), QString());
+        QCOMPARE(CatalogueLanguageSetting(run.SettingsFile()), QString());
 
         QVERIFY(run.WriteSettings(Edited("<onefreq>", "<lang> RU </lang><onefreq>")));
-        QCOMPARE(ReadLanguageSetting(run.SettingsFile()), QStringLiteral("ru"));
+        QCOMPARE(CatalogueLanguageSetting(run.SettingsFile()), QStringLiteral("ru"));
         QVERIFY(run.WriteSettings(Edited("<onefreq>", "<lang>de</lang><onefreq>")));
-        QCOMPARE(ReadLanguageSetting(run.SettingsFile()), QString());
+        QCOMPARE(CatalogueLanguageSetting(run.SettingsFile()), QString());
         QVERIFY(QFile::remove(run.SettingsFile()));
-        QCOMPARE(ReadLanguageSetting(run.SettingsFile()), QString());
+        QCOMPARE(CatalogueLanguageSetting(run.SettingsFile()), QString());
     }
 
     void nothingIsWrittenWhenTheFileCannotBeLoaded()
