@@ -38,12 +38,24 @@ Tf_journal::Tf_journal(QWidget* panel)
     ListView1->header()->setStretchLastSection(false);
     ListView1->header()->setMinimumSectionSize(0);
     ListView1->setColumnWidth(0, 24);
-    ListView1->setColumnWidth(1, 75);
+    ListView1->setColumnWidth(1, TimeColumnWidth());
     ListView1->setColumnWidth(2, 763);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(ListView1);
     show();
+}
+
+// 75 pixels hold a 24-hour time; a format with more to it (the English
+// "10:27:24 PM") gets the room its widest time needs, so it is never cut.
+int Tf_journal::TimeColumnWidth() const
+{
+    const QFontMetrics fm(ListView1->font());
+    int widest = 0;
+    for (const QTime& t : {QTime(10, 58, 58), QTime(22, 58, 58)})
+        widest = std::max(widest, fm.horizontalAdvance(LongTimeText(t)));
+    constexpr int CellMargins = 12;
+    return std::max(75, widest + CellMargins);
 }
 
 void Tf_journal::AddEvent(int icon, const QString& text)

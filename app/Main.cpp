@@ -246,7 +246,8 @@ void Tf_main::fr_panel2Resize()
     if (!f_journal)
         return;
     f_journal->setGeometry(2, 6, fr_panel2->width() - 4, fr_panel2->height() - 12);
-    f_journal->ListView1->setColumnWidth(2, fr_panel2->width() - 130);
+    // The text column fills what the icon and time columns leave.
+    f_journal->ListView1->setColumnWidth(2, fr_panel2->width() - 55 - f_journal->ListView1->columnWidth(1));
 }
 
 void Tf_main::showEvent(QShowEvent* e)
