@@ -104,6 +104,19 @@ private slots:
         QCOMPARE(DecimalText(45100, 0), QStringLiteral("45100"));
     }
 
+    // Qt's own dialogs speak the program's language: Qt's Russian
+    // translation with Russian, none left over after a switch to English.
+    void qtOwnTextsFollowLanguage()
+    {
+        InstallLanguage(*QCoreApplication::instance(), QStringLiteral("ru"));
+        if (QCoreApplication::translate("QFileDialog", "Back") == QLatin1String("Back"))
+            QSKIP("Qt's Russian translation (qt6-translations-l10n) is not installed");
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Back"), QStringLiteral("Назад"));
+        InstallLanguage(*QCoreApplication::instance(), QStringLiteral("en"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Back"), QStringLiteral("Back"));
+        QCOMPARE(ProgramLanguage(), TLanguage::English);
+    }
+
     // Every shown text of the shipped catalogue has its English: a new
     // menu entry or list item in the catalogue needs its line in
     // translations/catalogue-texts.cpp (and its English in the .ts).

@@ -11,6 +11,7 @@ tarnik_tests(tarnik-core-tests
   document/test_cp1251.cpp
   document/test_xml.cpp
   document/test_programmerfile.cpp
+  document/test_language.cpp
   link/test_imagecodec.cpp
   link/test_serialdevice.cpp
   link/test_stationlink.cpp
