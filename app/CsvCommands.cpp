@@ -37,10 +37,10 @@ bool Tf_main::ExportChannelCsv(const QString& path)
     const QByteArray text = WriteChannelCsv(ChannelValues(CaptureEditors()));
     const QString reason = WriteFileAtomically(path, text);
     if (!reason.isEmpty()) {
-        f_journal->AddEvent(6, QStringLiteral("Ошибка записи файла: %1 (%2)").arg(path, reason));
+        f_journal->AddEvent(6, tr("Ошибка записи файла: %1 (%2)").arg(path, reason));
         return false;
     }
-    f_journal->AddEvent(3, QStringLiteral("Каналы сохранены в CSV: ") + path);
+    f_journal->AddEvent(3, tr("Каналы сохранены в CSV: ") + path);
     return true;
 }
 
@@ -51,24 +51,24 @@ bool Tf_main::ImportChannelCsv(const QString& path)
     QByteArray bytes;
     const QString unreadable = ReadRegularFile(path, MaxChannelCsvSize, bytes);
     if (!unreadable.isEmpty()) {
-        f_journal->AddEvent(6, QStringLiteral("Ошибка чтения файла: ") + path);
-        ShowErrorBox(QStringLiteral("Каналы не загружены из файла %1: %2.").arg(path, unreadable));
+        f_journal->AddEvent(6, tr("Ошибка чтения файла: ") + path);
+        ShowErrorBox(tr("Каналы не загружены из файла %1: %2.").arg(path, unreadable));
         return false;
     }
     // The rows are checked against the band the list shows (a list without
     // a band refuses the import with the band change's own message).
     const TBandLimits band = f_settings->ReadBand(f_settings->ComboBox1->currentIndex() + 1,
-                                                  QStringLiteral("Каналы не загружены."));
+                                                  tr("Каналы не загружены."));
     TEditorState state = CaptureEditors();
     const TChannelCsvImport in = ReadChannelCsv(bytes, band, ChannelValues(state));
     if (!in.errors.isEmpty()) {
-        f_journal->AddEvent(6, QStringLiteral("Ошибка чтения файла: ") + path);
-        ShowErrorBox(QStringLiteral("Каналы не загружены из файла %1, ничего не изменено:\n").arg(path)
+        f_journal->AddEvent(6, tr("Ошибка чтения файла: ") + path);
+        ShowErrorBox(tr("Каналы не загружены из файла %1, ничего не изменено:\n").arg(path)
                      + ProblemListText(in.errors));
         return false;
     }
     SetChannelValues(state, in.channels);
     history->Step(QStringLiteral("импорт CSV"), [&] { RestoreEditors(state); });
-    f_journal->AddEvent(8, QStringLiteral("Каналы загружены из CSV: ") + path);
+    f_journal->AddEvent(8, tr("Каналы загружены из CSV: ") + path);
     return true;
 }

@@ -108,10 +108,10 @@ bool Tf_main::SaveProgrammerFile(const QString& path)
     const TProgrammerFile file = CollectFromEditors();
     QString reason;
     if (!WriteProgrammerFile(*XmlFile, path, file, &reason)) {
-        f_journal->AddEvent(6, QStringLiteral("Ошибка записи файла: %1 (%2)").arg(path, reason));
+        f_journal->AddEvent(6, tr("Ошибка записи файла: %1 (%2)").arg(path, reason));
         return false;
     }
-    f_journal->AddEvent(3, QStringLiteral("Сохранен: ") + path);
+    f_journal->AddEvent(3, tr("Сохранен: ") + path);
     history->Saved(path);
     return true;
 }
@@ -135,10 +135,10 @@ bool Tf_main::LoadProgrammerFile(const QString& path)
         ok = false;
     }
     if (!ok) {
-        f_journal->AddEvent(6, QStringLiteral("Ошибка чтения файла: ") + path);
+        f_journal->AddEvent(6, tr("Ошибка чтения файла: ") + path);
         return false;
     }
-    f_journal->AddEvent(8, QStringLiteral("Загружен: ") + path);
+    f_journal->AddEvent(8, tr("Загружен: ") + path);
     return true;
 }
 

@@ -14,10 +14,10 @@ Tf_journal::Tf_journal(QWidget* panel)
     : QWidget(panel)
     , ImageList1(JournalIcons())
 {
-    setWindowTitle(QStringLiteral("Журнал"));
+    setWindowTitle(tr("Журнал"));
     ListView1 = new QTreeWidget(this);
     ListView1->setColumnCount(3);
-    ListView1->setHeaderLabels({QStringLiteral("Пиктограмма"), QStringLiteral("Время"), QStringLiteral("Событие")});
+    ListView1->setHeaderLabels({tr("Пиктограмма"), tr("Время"), tr("Событие")});
     ListView1->setHeaderHidden(true);
     ListView1->setRootIsDecorated(false);
     ListView1->setIndentation(0);
@@ -26,7 +26,7 @@ Tf_journal::Tf_journal(QWidget* panel)
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // A line is there to be copied: a backup's path, an error to pass on.
-    auto* copy = new QAction(QStringLiteral("Копировать"), ListView1);
+    auto* copy = new QAction(tr("Копировать"), ListView1);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, &Tf_journal::CopySelected);
@@ -38,12 +38,24 @@ Tf_journal::Tf_journal(QWidget* panel)
     ListView1->header()->setStretchLastSection(false);
     ListView1->header()->setMinimumSectionSize(0);
     ListView1->setColumnWidth(0, 24);
-    ListView1->setColumnWidth(1, 75);
+    ListView1->setColumnWidth(1, TimeColumnWidth());
     ListView1->setColumnWidth(2, 763);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(ListView1);
     show();
+}
+
+// 75 pixels hold a 24-hour time; a format with more to it (the English
+// "10:27:24 PM") gets the room its widest time needs, so it is never cut.
+int Tf_journal::TimeColumnWidth() const
+{
+    const QFontMetrics fm(ListView1->font());
+    int widest = 0;
+    for (const QTime& t : {QTime(10, 58, 58), QTime(22, 58, 58)})
+        widest = std::max(widest, fm.horizontalAdvance(LongTimeText(t)));
+    constexpr int CellMargins = 12;
+    return std::max(75, widest + CellMargins);
 }
 
 void Tf_journal::AddEvent(int icon, const QString& text)

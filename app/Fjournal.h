@@ -25,6 +25,9 @@ public:
 
     QTreeWidget* ListView1;
     QList<QPixmap> ImageList1;
+
+private:
+    int TimeColumnWidth() const;
 };
 
 extern Tf_journal* f_journal;

@@ -4,6 +4,7 @@
 #include "link/LineTrace.h"
 #include "link/PortMap.h"
 #include "link/SerialLine.h"
+#include <QCoreApplication>
 
 namespace {
 constexpr int IconSuccess = 5;
@@ -14,7 +15,7 @@ void StartLineDiagnostics()
 {
     const QString portsDir = PortMap::PortsDirProblem();
     if (!portsDir.isEmpty())
-        f_journal->AddEvent(IconError, QStringLiteral("%1: порты COM1 - COM32 взяты по умолчанию.").arg(portsDir));
+        f_journal->AddEvent(IconError, QCoreApplication::translate("LineDiagnostics", "%1: порты COM1 - COM32 взяты по умолчанию.").arg(portsDir));
 
     const QString path = qEnvironmentVariable(TraceVariable);
     if (path.isEmpty())
@@ -22,9 +23,9 @@ void StartLineDiagnostics()
     QString reason;
     std::shared_ptr<TLineTrace> trace = OpenTraceFile(path, &reason);
     if (!trace) {
-        f_journal->AddEvent(IconError, QStringLiteral("Журнал обмена не ведётся: %1: %2.").arg(path, reason));
+        f_journal->AddEvent(IconError, QCoreApplication::translate("LineDiagnostics", "Журнал обмена не ведётся: %1: %2.").arg(path, reason));
         return;
     }
     f_port->Line().SetTrace(trace);
-    f_journal->AddEvent(IconSuccess, QStringLiteral("Журнал обмена со станцией пишется в %1.").arg(path));
+    f_journal->AddEvent(IconSuccess, QCoreApplication::translate("LineDiagnostics", "Журнал обмена со станцией пишется в %1.").arg(path));
 }

@@ -1,5 +1,6 @@
 #include "app/Main.h"
 #include "document/Catalogue.h"
+#include "document/ProgramLanguage.h"
 #include "app/EditHistory.h"
 #include "widgets/ErrorBox.h"
 #include "app/FileDialogs.h"
@@ -24,6 +25,7 @@
 #include "widgets/Frprogress.h"
 #include "widgets/WheelGuard.h"
 #include "widgets/DialogParts.h"
+#include <QCoreApplication>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -47,6 +49,13 @@ constexpr int JournalPanelHeight = 120;
 
 QString SettingsPath() { return StartPath(QStringLiteral("Settings/Settings.xml")); }
 
+QStringList CatalogueTexts(QStringList texts)
+{
+    for (QString& text : texts)
+        text = CatalogueText(text);
+    return texts;
+}
+
 Tfr_button* ToolButton(QWidget* parent, int x)
 {
     auto* b = new Tfr_button(parent);
@@ -56,12 +65,12 @@ Tfr_button* ToolButton(QWidget* parent, int x)
 
 QFileDialog* ProgrammerFileDialog(QWidget* parent, QFileDialog::AcceptMode mode)
 {
-    return NewFileDialog(parent, mode, QStringLiteral("Файл программатора (*.vtr)"), QStringLiteral("vtr"));
+    return NewFileDialog(parent, mode, QCoreApplication::translate("Tf_main", "Файл программатора (*.vtr)"), QStringLiteral("vtr"));
 }
 
 QFileDialog* CsvFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title)
 {
-    QFileDialog* d = NewFileDialog(parent, mode, QStringLiteral("Таблица каналов CSV (*.csv)"), QStringLiteral("csv"));
+    QFileDialog* d = NewFileDialog(parent, mode, QCoreApplication::translate("Tf_main", "Таблица каналов CSV (*.csv)"), QStringLiteral("csv"));
     d->setWindowTitle(title);
     return d;
 }
@@ -70,7 +79,7 @@ QFileDialog* CsvFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const 
 QFileDialog* StationImageDialog(QWidget* parent)
 {
     auto* d = new QFileDialog(parent);
-    d->setNameFilters({QStringLiteral("Образ станции (*.bin)"), QStringLiteral("Все файлы (*)")});
+    d->setNameFilters({QCoreApplication::translate("Tf_main", "Образ станции (*.bin)"), QCoreApplication::translate("Tf_main", "Все файлы (*)")});
     d->setAcceptMode(QFileDialog::AcceptOpen);
     d->setFileMode(QFileDialog::ExistingFile);
     return d;
@@ -95,8 +104,8 @@ Tf_main::Tf_main()
     PageControl1 = new QTabWidget(this);
     TabSheet1 = new QWidget;
     TabSheet2 = new QWidget;
-    PageControl1->addTab(TabSheet1, QStringLiteral("Каналы"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Настройки"));
+    PageControl1->addTab(TabSheet1, tr("Каналы"));
+    PageControl1->addTab(TabSheet2, tr("Настройки"));
     PageControl1->setCurrentIndex(0);
     ScrollBox1 = new QScrollArea(TabSheet2);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
@@ -113,8 +122,8 @@ Tf_main::Tf_main()
     mmclick = new QAction(this);
     od = ProgrammerFileDialog(this, QFileDialog::AcceptOpen);
     sd = ProgrammerFileDialog(this, QFileDialog::AcceptSave);
-    odCsv = CsvFileDialog(this, QFileDialog::AcceptOpen, QStringLiteral("Импорт каналов из CSV"));
-    sdCsv = CsvFileDialog(this, QFileDialog::AcceptSave, QStringLiteral("Экспорт каналов в CSV"));
+    odCsv = CsvFileDialog(this, QFileDialog::AcceptOpen, tr("Импорт каналов из CSV"));
+    sdCsv = CsvFileDialog(this, QFileDialog::AcceptSave, tr("Экспорт каналов в CSV"));
     rd = StationImageDialog(this);
 
     Panel1 = new QFrame(this);
@@ -142,12 +151,12 @@ Tf_main::Tf_main()
     fr_panel2->SetCaption(QString());
     fr_panel3->SetCaption(QString());
     fr_button1->SetCaption(QString());
-    fr_button2->SetCaption(QStringLiteral("Задать канал"));
+    fr_button2->SetCaption(tr("Задать канал"));
     for (Tfr_button* b : {fr_button3, fr_button4, fr_button5, fr_button6, fr_button7, fr_button8})
         b->SetCaption(QString());
-    read_btn->SetCaption(QStringLiteral("Чтение"));
-    write_btn->SetCaption(QStringLiteral("Запись"));
-    stop_btn->SetCaption(QStringLiteral("Стоп"));
+    read_btn->SetCaption(tr("Чтение"));
+    write_btn->SetCaption(tr("Запись"));
+    stop_btn->SetCaption(tr("Стоп"));
     const QList<QPair<Tfr_button*, QString>> pictures = {
         {read_btn, "read"}, {write_btn, "write"}, {fr_button1, "print"}, {fr_button2, "add_channel"},
         {fr_button3, "search"}, {fr_button4, "load"}, {fr_button5, "save"}, {fr_button6, "connection"},
@@ -179,9 +188,9 @@ Tf_main::Tf_main()
     connect(mmclick, &QAction::triggered, this, [this] { Guarded([this] { mmclickExecute(fr_mainmenu1); }); });
 
     history = new TEditHistory(this);
-    undoAction = new QAction(QStringLiteral("Отменить"), this);
+    undoAction = new QAction(tr("Отменить"), this);
     undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    redoAction = new QAction(QStringLiteral("Повторить"), this);
+    redoAction = new QAction(tr("Повторить"), this);
     redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     addAction(undoAction);
     addAction(redoAction);
@@ -237,7 +246,8 @@ void Tf_main::fr_panel2Resize()
     if (!f_journal)
         return;
     f_journal->setGeometry(2, 6, fr_panel2->width() - 4, fr_panel2->height() - 12);
-    f_journal->ListView1->setColumnWidth(2, fr_panel2->width() - 130);
+    // The text column fills what the icon and time columns leave.
+    f_journal->ListView1->setColumnWidth(2, fr_panel2->width() - 55 - f_journal->ListView1->columnWidth(1));
 }
 
 void Tf_main::showEvent(QShowEvent* e)
@@ -254,7 +264,7 @@ void Tf_main::showEvent(QShowEvent* e)
 
 void Tf_main::FormShow()
 {
-    f_journal->AddEvent(5, QStringLiteral("Запуск приложения"));
+    f_journal->AddEvent(5, tr("Запуск приложения"));
     StartLineDiagnostics();
     LoadSettings();
 }
@@ -281,8 +291,18 @@ void Tf_main::FormClose() { SaveSettings(); }
 void Tf_main::LoadSettings()
 {
     TCatalogueReceivers to;
-    to.menu = [this](const TmmitemList& items) { fr_mainmenu1->SetItems(items); };
-    to.hint = [this](int number, const QString& text) {
+    // The catalogue's texts stay as the file has them; the windows show them
+    // in the program's language where a translation exists.
+    to.menu = [this](TmmitemList items) {
+        for (Tmmitem& item : items) {
+            item.Name = CatalogueText(item.Name);
+            for (QString& sub : item.SubItems)
+                sub = CatalogueText(sub);
+        }
+        fr_mainmenu1->SetItems(items);
+    };
+    to.hint = [this](int number, const QString& catalogueText) {
+        const QString text = CatalogueText(catalogueText);
         switch (number) {
         case 1: fr_button1->setToolTip(text); break;
         case 3: fr_button3->setToolTip(text); break;
@@ -297,16 +317,16 @@ void Tf_main::LoadSettings()
     to.portIndex = [](int i) { f_com->fr_combobox1->setCurrentIndex(i); };
     to.speedIndex = [](int i) { f_com->fr_combobox2->setCurrentIndex(i); };
     to.lists = [](const TCatalogueLists& l) {
-        const QString none = QStringLiteral("Нет");
-        f_settings->ComboBox1->addItems(l.bands);
+        const QString none = tr("Нет");
+        f_settings->ComboBox1->addItems(CatalogueTexts(l.bands));
         f_settings->ComboBox2->addItem(none);
-        f_settings->ComboBox2->addItems(l.deviation);
+        f_settings->ComboBox2->addItems(CatalogueTexts(l.deviation));
         for (QComboBox* box : {f_settings->ComboBox4, f_settings->ComboBox6, f_settings->ComboBox8, f_settings->ComboBox9}) {
             box->addItem(none);
-            box->addItems(l.levels);
+            box->addItems(CatalogueTexts(l.levels));
         }
-        f_settings->ComboBox3->addItems(l.volume);
-        f_settings->ComboBox5->addItems(l.squelch);
+        f_settings->ComboBox3->addItems(CatalogueTexts(l.volume));
+        f_settings->ComboBox5->addItems(CatalogueTexts(l.squelch));
         for (int i = 0; i < l.analogSql; ++i)
             f_settings->ComboBox7->addItem(QString::number(i));
     };
@@ -316,12 +336,13 @@ void Tf_main::LoadSettings()
         f_config->CheckBox1->setChecked(on);
     };
     to.safeWrite = [](bool on) { f_config->CheckBox2->setChecked(on); };
+    to.language = [](const QString& setting) { f_config->SetLanguage(setting); };
     to.bandChange = [this] {
         for (QComboBox* box : f_settings->Lists())
             box->setCurrentIndex(0);
         f_settings->ComboBox1Change(this);
     };
-    to.loaded = [] { f_journal->AddEvent(5, QStringLiteral("Настройки загружены")); };
+    to.loaded = [] { f_journal->AddEvent(5, tr("Настройки загружены")); };
     ReadCatalogue(*XmlFile, SettingsPath(), to);
 }
 
@@ -332,6 +353,7 @@ void Tf_main::SaveSettings()
     choices.speedIndex = f_com->fr_combobox2->currentIndex();
     choices.commonFrequency = f_config->CheckBox1->isChecked();
     choices.safeWrite = f_config->CheckBox2->isChecked();
+    choices.language = f_config->Language();
     WriteCatalogueChoices(*XmlFile, SettingsPath(), choices);
 }
 

@@ -8,6 +8,7 @@
 #include "link/Backups.h"
 #include "link/Fportcheck.h"
 #include "link/ImageCodec.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 
@@ -21,9 +22,9 @@ QString ReadStationImageFile(const QString& path, QByteArray& image)
     const QString unreadable = ReadRegularFile(path, StationImageSize, image, &tooLarge);
     const QString shown = QDir::toNativeSeparators(path);
     if (!unreadable.isEmpty() && !tooLarge)
-        return QStringLiteral("Файл %1 не прочитан: %2.").arg(shown, unreadable);
+        return QCoreApplication::translate("Tf_main", "Файл %1 не прочитан: %2.").arg(shown, unreadable);
     if (tooLarge || image.size() != StationImageSize)
-        return QStringLiteral("Файл %1 не является образом станции: в нём должно быть ровно %2 байта.")
+        return QCoreApplication::translate("Tf_main", "Файл %1 не является образом станции: в нём должно быть ровно %2 байта.")
             .arg(shown)
             .arg(StationImageSize);
     return QString();

@@ -30,9 +30,9 @@ void Tf_main::RestoreImage(const QByteArray& image, const QString& path)
     const bool haveCatalogue = LoadStationCatalogue(*XmlFile, StartPath(QStringLiteral("Settings/Settings.xml")), catalogue, &why);
     const QStringList problems = haveCatalogue
         ? ImageProblems(image, catalogue)
-        : QStringList{QStringLiteral("Каталог не прочитан, проверить образ не по чему: %1").arg(why)};
+        : QStringList{tr("Каталог не прочитан, проверить образ не по чему: %1").arg(why)};
     if (!problems.isEmpty() && !AskWriteAnyway(this, path, problems)) {
-        f_journal->AddEvent(IconNotice, QStringLiteral("Восстановление отменено: образ не прошёл проверку."));
+        f_journal->AddEvent(IconNotice, tr("Восстановление отменено: образ не прошёл проверку."));
         return;
     }
     StationCommand exchange(this);
@@ -51,7 +51,7 @@ void Tf_main::RestoreImage(const QByteArray& image, const QString& path)
     try {
         ReadIntoEditors(record, QStringLiteral("восстановление"));
     } catch (const EConvertError& e) {
-        f_journal->AddEvent(IconError, QStringLiteral("Восстановленную конфигурацию нельзя показать: %1. "
+        f_journal->AddEvent(IconError, tr("Восстановленную конфигурацию нельзя показать: %1. "
                                                       "Редакторы показывают прежнюю; запись из них изменит станцию.")
                                            .arg(e.Message()));
         // The station holds no file's content and not what the editors

@@ -1,6 +1,7 @@
 #include "app/RestoreQuestions.h"
 #include "widgets/ProgramTitle.h"
 #include "editors/StationCatalogue.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
@@ -23,7 +24,7 @@ bool Ask(QWidget* parent, TRestoreQuestion question, QMessageBox::Icon icon, con
         return Handler()(question, text);
     QMessageBox box(icon, ProgramTitle(), text, QMessageBox::NoButton, parent);
     QPushButton* go = box.addButton(yes, QMessageBox::AcceptRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    QPushButton* cancel = box.addButton(QCoreApplication::translate("RestoreQuestions", "Отмена"), QMessageBox::RejectRole);
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
     box.exec();
@@ -34,18 +35,18 @@ bool Ask(QWidget* parent, TRestoreQuestion question, QMessageBox::Icon icon, con
 
 bool AskWriteAnyway(QWidget* parent, const QString& file, const QStringList& problems)
 {
-    const QString text = QStringLiteral("Образ в файле %1 не прошёл проверку:\n\n%2\n\n"
+    const QString text = QCoreApplication::translate("RestoreQuestions", "Образ в файле %1 не прошёл проверку:\n\n%2\n\n"
                                         "Такую конфигурацию программа не записала бы. Записать всё равно?")
                              .arg(QDir::toNativeSeparators(file), ProblemListText(problems));
     return Ask(parent, TRestoreQuestion::WriteAnyway, QMessageBox::Warning, text,
-               QStringLiteral("Записать всё равно"));
+               QCoreApplication::translate("RestoreQuestions", "Записать всё равно"));
 }
 
 bool AskRestore(QWidget* parent, const QStringList& changes)
 {
-    const QString text = QStringLiteral("Восстановление изменит в станции:\n\n%1\n\nВосстановить?")
+    const QString text = QCoreApplication::translate("RestoreQuestions", "Восстановление изменит в станции:\n\n%1\n\nВосстановить?")
                              .arg(ProblemListText(changes, ListedChanges));
-    return Ask(parent, TRestoreQuestion::Restore, QMessageBox::Question, text, QStringLiteral("Восстановить"));
+    return Ask(parent, TRestoreQuestion::Restore, QMessageBox::Question, text, QCoreApplication::translate("RestoreQuestions", "Восстановить"));
 }
 
 void SetRestoreQuestionHandler(std::function<bool(TRestoreQuestion, const QString&)> handler)

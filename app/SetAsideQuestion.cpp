@@ -1,5 +1,6 @@
 #include "app/SetAsideQuestion.h"
 #include "widgets/ProgramTitle.h"
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,13 +20,13 @@ TSetAsideAnswer AskSetAside(QWidget* parent, const QString& file)
     if (Handler())
         return Handler()();
     const QString question = file.isEmpty()
-        ? QStringLiteral("Конфигурация изменена и не сохранена. Сохранить изменения?")
-        : QStringLiteral("Конфигурация изменена и не сохранена. Сохранить изменения в файл %1?")
+        ? QCoreApplication::translate("SetAsideQuestion", "Конфигурация изменена и не сохранена. Сохранить изменения?")
+        : QCoreApplication::translate("SetAsideQuestion", "Конфигурация изменена и не сохранена. Сохранить изменения в файл %1?")
               .arg(QFileInfo(file).fileName());
     QMessageBox box(QMessageBox::Question, ProgramTitle(), question, QMessageBox::NoButton, parent);
-    QPushButton* save = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    QPushButton* save = box.addButton(QCoreApplication::translate("SetAsideQuestion", "Сохранить"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QCoreApplication::translate("SetAsideQuestion", "Не сохранять"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QCoreApplication::translate("SetAsideQuestion", "Отмена"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();

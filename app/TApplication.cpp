@@ -1,7 +1,5 @@
 #include "app/TApplication.h"
 #include "widgets/ErrorBox.h"
-#include <QLibraryInfo>
-#include <QTranslator>
 
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -11,12 +9,6 @@ TApplication::TApplication(int& argc, char** argv)
     // title ("О программе — Программатор Tarnik"); each window names itself.
     // The installed menu entry, so the desktop shows its icon for the window.
     setDesktopFileName(QStringLiteral("tarnik-programmer"));
-    // The program speaks Russian: so do Qt's own dialogs (file, print).
-    // Installed on Windows, the translation lies beside the program.
-    auto* translator = new QTranslator(this);
-    if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-        || translator->load(QStringLiteral("qtbase_ru"), applicationDirPath() + QStringLiteral("/translations")))
-        installTranslator(translator);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

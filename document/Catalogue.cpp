@@ -1,5 +1,6 @@
 #include "document/Catalogue.h"
 #include "document/Convert.h"
+#include "document/LanguageSetting.h"
 #include "document/U_xml.h"
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -111,6 +112,8 @@ void ReadCatalogue(TXMLFile& xml, const QString& path, const TCatalogueReceivers
         safeWrite = 1;
     if (to.safeWrite)
         to.safeWrite(safeWrite != 0);
+    if (to.language)
+        to.language(LanguageSetting(xml));
 
     if (to.bandChange)
         to.bandChange();
@@ -131,5 +134,6 @@ bool WriteCatalogueChoices(TXMLFile& xml, const QString& path, const TCatalogueC
         xml.WriteValue(QStringLiteral("port"), QStringLiteral("speed"), N(choices.speedIndex));
     xml.WriteValue(QStringLiteral("params"), QStringLiteral("onefreq"), flag(choices.commonFrequency));
     xml.WriteValue(QStringLiteral("params"), QStringLiteral("safewrite"), flag(choices.safeWrite));
+    WriteLanguageSetting(xml, choices.language);
     return xml.SaveToFile(path);
 }

@@ -25,6 +25,7 @@ struct TCatalogueReceivers {
     std::function<void(const TCatalogueLists&)> lists;
     std::function<void(bool)> commonFrequency;
     std::function<void(bool)> safeWrite;   // params/safewrite: missing or not a number = on
+    std::function<void(const QString&)> language;   // params/lang: "ru", "en" or empty (the system's)
     std::function<void()> bandChange;    // select entry 0 everywhere, then the band change
     std::function<void()> loaded;        // the catalogue is complete
 };
@@ -43,6 +44,7 @@ struct TCatalogueChoices {
     int speedIndex = 0;            // port/speed
     bool commonFrequency = true;   // params/onefreq
     bool safeWrite = true;         // params/safewrite
+    QString language;              // params/lang (LanguageSetting)
 };
 
 // Writes the remembered choices back; missing elements are created. A

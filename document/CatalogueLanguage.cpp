@@ -1,4 +1,5 @@
 #include "document/CatalogueLanguage.h"
+#include "document/LanguageSetting.h"
 #include "document/U_xml.h"
 #include <QDomDocument>
 
@@ -10,5 +11,5 @@ QString CatalogueLanguageSetting(const QString& path)
     TXMLFile xml(&doc);
     if (!xml.LoadFromFile(path))
         return QString();
-    return xml.ReadValue(QStringLiteral("params"), QStringLiteral("lang")).trimmed();
+    return LanguageSetting(xml);
 }

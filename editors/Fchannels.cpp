@@ -37,7 +37,7 @@ Tf_channels::Tf_channels(QWidget* page, Tf_startup* splash)
     QFont headerFont(QStringLiteral("Arial"));
     headerFont.setPixelSize(16);
     headerFont.setBold(true);
-    const QStringList captions{"Канал", "RX(Гц)", "TX(Гц)", "CTCSS(RX)", "CTCSS(TX)"};
+    const QStringList captions{tr("Канал"), tr("RX(Гц)"), tr("TX(Гц)"), QStringLiteral("CTCSS(RX)"), QStringLiteral("CTCSS(TX)")};
     const int xs[] = {8, 135, 315, 475, 603};
     QLabel** labels[] = {&Label1, &Label2, &Label3, &Label4, &Label5};
     for (int i = 0; i < 5; ++i) {
@@ -111,7 +111,7 @@ int Tf_channels::creationDelayMs = 1000;
 
 void Tf_channels::CreationTimer()
 {
-    AddJournalEvent(0, QStringLiteral("Пожайлуста подождите..."));
+    AddJournalEvent(0, tr("Пожайлуста подождите..."));
     ScrollBox1->show();
     QApplication::processEvents();
     Creation->stop();
@@ -122,7 +122,7 @@ void Tf_channels::CreationTimer()
         row->show();
         QApplication::processEvents();
     }
-    AddJournalEvent(5, QStringLiteral("Можно начинать к работу"));
+    AddJournalEvent(5, tr("Можно начинать к работу"));
     QApplication::processEvents();
 }
 

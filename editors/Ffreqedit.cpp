@@ -22,7 +22,7 @@ constexpr QChar Blank = QLatin1Char('_');
 Tf_freq::Tf_freq(QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
 {
-    fr_panel1 = DialogBackground(this, QStringLiteral("Задание частоты"), 375, 51, 16);
+    fr_panel1 = DialogBackground(this, tr("Задание частоты"), 375, 51, 16);
 
     MaskEdit1 = new QLineEdit(fr_panel1);
     MaskEdit1->setGeometry(8, 8, 115, 34);
@@ -32,7 +32,7 @@ Tf_freq::Tf_freq(QWidget* parent)
     MaskEdit1->setInputMask(EntryMask);
     MaskEdit1->installEventFilter(this);
 
-    Label1 = new QLabel(QStringLiteral("кГц"), fr_panel1);
+    Label1 = new QLabel(tr("кГц"), fr_panel1);
     QFont labelFont(QStringLiteral("Arial"));
     labelFont.setPixelSize(21);
     Label1->setFont(labelFont);
@@ -40,8 +40,8 @@ Tf_freq::Tf_freq(QWidget* parent)
     Label1->move(128, 18);
     Label1->adjustSize();
 
-    fr_button1 = DialogButton(fr_panel1, QRect(167, 6, 100, 40), QStringLiteral("Ок"), QStringLiteral("ok.bmp"));
-    fr_button2 = DialogButton(fr_panel1, QRect(271, 6, 100, 40), QStringLiteral("Отмена"), QStringLiteral("error.bmp"));
+    fr_button1 = DialogButton(fr_panel1, QRect(167, 6, 100, 40), tr("Ок"), QStringLiteral("ok.bmp"));
+    fr_button2 = DialogButton(fr_panel1, QRect(271, 6, 100, 40), tr("Отмена"), QStringLiteral("error.bmp"));
     connect(fr_button1, &Tfr_button::clicked, this, &Tf_freq::fr_button1PClick);
     connect(fr_button2, &Tfr_button::clicked, this, &Tf_freq::fr_button2PClick);
 }

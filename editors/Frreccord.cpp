@@ -35,7 +35,7 @@ Tfr_reccord::Tfr_reccord(QWidget* parent)
     Panel1->setFont(bold);
     Panel2 = BorderedBox(this, QRect(50, 0, 672, 32));
 
-    CheckBox1 = new QCheckBox(QStringLiteral("Вкл"), Panel2);
+    CheckBox1 = new QCheckBox(tr("Вкл"), Panel2);
     CheckBox1->setGeometry(4, 7, 49, 17);
     SpeedButton1 = FlatArrowButton(Panel2, Qt::LeftArrow, QRect(53, 2, 26, 26));
     CSpinEdit1 = new TCSpinEdit(Panel2);

@@ -38,11 +38,11 @@ QLabel* Caption(QWidget* parent, const QString& text, int x)
 Tf_setchannel::Tf_setchannel(QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
 {
-    fr_panel1 = DialogBackground(this, QStringLiteral("Задать канал"), 736, 104, 16);
+    fr_panel1 = DialogBackground(this, tr("Задать канал"), 736, 104, 16);
 
-    Label1 = Caption(fr_panel1, QStringLiteral("№ канала"), 0);
-    Label2 = Caption(fr_panel1, QStringLiteral("RX(Гц)"), 120);
-    Label3 = Caption(fr_panel1, QStringLiteral("TX(Гц)"), 296);
+    Label1 = Caption(fr_panel1, tr("№ канала"), 0);
+    Label2 = Caption(fr_panel1, tr("RX(Гц)"), 120);
+    Label3 = Caption(fr_panel1, tr("TX(Гц)"), 296);
     Label4 = Caption(fr_panel1, QStringLiteral("CTCSS(RX)"), 453);
     Label5 = Caption(fr_panel1, QStringLiteral("CTCSS(TX)"), 612);
 
@@ -71,8 +71,8 @@ Tf_setchannel::Tf_setchannel(QWidget* parent)
         box->addItems(tones);
         box->setCurrentIndex(0);
     }
-    fr_button1 = DialogButton(fr_panel1, QRect(480, 54, 120, 40), QStringLiteral("Ок"), QStringLiteral("ok.bmp"));
-    fr_button2 = DialogButton(fr_panel1, QRect(608, 54, 120, 40), QStringLiteral("Отмена"), QStringLiteral("error.bmp"));
+    fr_button1 = DialogButton(fr_panel1, QRect(480, 54, 120, 40), tr("Ок"), QStringLiteral("ok.bmp"));
+    fr_button2 = DialogButton(fr_panel1, QRect(608, 54, 120, 40), tr("Отмена"), QStringLiteral("error.bmp"));
     Timer1 = new QTimer(this);
 
     repeat = new TAutoRepeat(Timer1, CSpinEdit1, CSpinEdit2);

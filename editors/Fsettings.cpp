@@ -78,42 +78,42 @@ Tf_settings::Tf_settings(QScrollArea* scrollBox)
     setFont(f);
     setFixedSize(557, 871);
 
-    Caption(this, QStringLiteral("Частотный диапазон"), 8);
-    ComboBox1 = List(this, 8, QStringLiteral("Определяет частотный диапазон\nстанции"));
-    Caption(this, QStringLiteral("Уровень громкости"), 48);
-    ComboBox3 = List(this, 48, QStringLiteral("Задает уровень громкости"));
-    Caption(this, QStringLiteral("Уровень шумоподавителя"), 88);
-    ComboBox5 = List(this, 88, QStringLiteral("Задает уровень шумодава"));
-    Caption(this, QStringLiteral("Уровень аналогового SQL"), 128);
+    Caption(this, tr("Частотный диапазон"), 8);
+    ComboBox1 = List(this, 8, tr("Определяет частотный диапазон\nстанции"));
+    Caption(this, tr("Уровень громкости"), 48);
+    ComboBox3 = List(this, 48, tr("Задает уровень громкости"));
+    Caption(this, tr("Уровень шумоподавителя"), 88);
+    ComboBox5 = List(this, 88, tr("Задает уровень шумодава"));
+    Caption(this, tr("Уровень аналогового SQL"), 128);
     ComboBox7 = List(this, 128, QString());
-    Caption(this, QStringLiteral("Уровень девиации"), 168);
-    ComboBox2 = List(this, 168, QStringLiteral("Задает уровень девиации"));
-    Caption(this, QStringLiteral("Уровень чувствительности\nмикрофона"), 200);
-    ComboBox4 = List(this, 208, QStringLiteral("Задает чувствительность микрофона"));
-    Caption(this, QStringLiteral("Усиление на прием"), 248);
-    ComboBox6 = List(this, 248, QStringLiteral("Задает усиление на прием"));
-    Caption(this, QStringLiteral("Уровень CTCSS на передачу"), 288);
-    ComboBox8 = List(this, 288, QStringLiteral("Задает уровень CTCSS на передачу"));
-    Caption(this, QStringLiteral("Уровень CTCSS на прием"), 328);
-    ComboBox9 = List(this, 328, QStringLiteral("Задает уровень CTCSS на прием"));
+    Caption(this, tr("Уровень девиации"), 168);
+    ComboBox2 = List(this, 168, tr("Задает уровень девиации"));
+    Caption(this, tr("Уровень чувствительности\nмикрофона"), 200);
+    ComboBox4 = List(this, 208, tr("Задает чувствительность микрофона"));
+    Caption(this, tr("Усиление на прием"), 248);
+    ComboBox6 = List(this, 248, tr("Задает усиление на прием"));
+    Caption(this, tr("Уровень CTCSS на передачу"), 288);
+    ComboBox8 = List(this, 288, tr("Задает уровень CTCSS на передачу"));
+    Caption(this, tr("Уровень CTCSS на прием"), 328);
+    ComboBox9 = List(this, 328, tr("Задает уровень CTCSS на прием"));
 
-    CheckBox1 = Check(this, QStringLiteral("Маскиратор включен"), CaptionX, 368);
-    CheckBox2 = Check(this, QStringLiteral("Маскиратор установлен"), CaptionX, 400);
-    CheckBox3 = Check(this, QStringLiteral("Режим отключения по таймауту нажатия на тангенту"), CaptionX, 432);
-    CheckBox4 = Check(this, QStringLiteral("Блокировка выхода в передачу по наличию несущей"), CaptionX, 464);
-    CheckBox5 = Check(this, QStringLiteral("Работа в режиме ретранслятора"), CaptionX, 496);
+    CheckBox1 = Check(this, tr("Маскиратор включен"), CaptionX, 368);
+    CheckBox2 = Check(this, tr("Маскиратор установлен"), CaptionX, 400);
+    CheckBox3 = Check(this, tr("Режим отключения по таймауту нажатия на тангенту"), CaptionX, 432);
+    CheckBox4 = Check(this, tr("Блокировка выхода в передачу по наличию несущей"), CaptionX, 464);
+    CheckBox5 = Check(this, tr("Работа в режиме ретранслятора"), CaptionX, 496);
 
-    Caption(this, QStringLiteral("Время таймаута"), 528);
+    Caption(this, tr("Время таймаута"), 528);
     TrackBar1 = Track(this, 528, 65535);
     Edit1 = ReadOnlyEdit(this, 528);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Флаги завершения работы станции"), this);
+    GroupBox1 = new QGroupBox(tr("Флаги завершения работы станции"), this);
     GroupBox1->setGeometry(CaptionX, 568, 440, 73);
-    CheckBox6 = Check(GroupBox1, QStringLiteral("Нормальное выключение"), 8, 22);
-    CheckBox7 = Check(GroupBox1, QStringLiteral("Нормальное завершение передачи"), 8, 46);
+    CheckBox6 = Check(GroupBox1, tr("Нормальное выключение"), 8, 22);
+    CheckBox7 = Check(GroupBox1, tr("Нормальное завершение передачи"), 8, 46);
     GroupBox1->setEnabled(false);
 
-    GroupBox2 = new QGroupBox(QStringLiteral("Уровни шумоподавителя"), this);
+    GroupBox2 = new QGroupBox(tr("Уровни шумоподавителя"), this);
     GroupBox2->setGeometry(CaptionX, 648, 441, 182);
     ScrollBox1 = new QScrollArea(GroupBox2);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
@@ -123,15 +123,15 @@ Tf_settings::Tf_settings(QScrollArea* scrollBox)
     for (int i = 0; i < 10; ++i) {
         auto* row = new Tfr_noiselevel(rowsHost);
         row->move(0, 32 * i);
-        row->Panel1->setText(QStringLiteral("№") + QString::number(i + 1));
+        row->Panel1->setText(tr("№%1").arg(i + 1));
         noiseLevelRows << row;
     }
     ScrollBox1->setWidget(rowsHost);
 
-    Caption(this, QStringLiteral("Мощность ШИМ"), 840);
+    Caption(this, tr("Мощность ШИМ"), 840);
     TrackBar2 = Track(this, 835, 255);
     Edit2 = ReadOnlyEdit(this, 835);
-    Button1 = new QPushButton(QStringLiteral("Установить"), this);
+    Button1 = new QPushButton(tr("Установить"), this);
     Button1->setGeometry(464, 835, 90, 25);
 
     connect(ComboBox1, &QComboBox::activated, this, [this] { Guarded([this] { ComboBox1Picked(); }); });
@@ -193,7 +193,7 @@ void Tf_settings::LoadFromRecord(const TTarnikPlus& r)
 {
     // The band change reads the catalogue before it changes anything; doing
     // that first keeps a record with an unknown band from half-loading.
-    const TBandLimits band = ReadBand(r.range, QStringLiteral("Конфигурация станции не загружена."));
+    const TBandLimits band = ReadBand(r.range, tr("Конфигурация станции не загружена."));
 
     ComboBox1->setCurrentIndex(r.range - 1);
     ComboBox3->setCurrentIndex(r.volume);

@@ -45,19 +45,19 @@ int EntryNumber(const QString& text)
 Tf_com::Tf_com(QWidget* parent)
     : QDialog(parent)
 {
-    fr_panel1 = DialogBackground(this, QStringLiteral("Настройки соединения COM"), Width, Height, 16);
+    fr_panel1 = DialogBackground(this, tr("Настройки соединения COM"), Width, Height, 16);
     CentreOnScreen(this);
     QFont bold = font();
     bold.setBold(true);
-    Label1 = new QLabel(QStringLiteral("Порт"), fr_panel1);
+    Label1 = new QLabel(tr("Порт"), fr_panel1);
     Label1->setFont(bold);
     Label1->move(16, 13);
-    Label2 = new QLabel(QStringLiteral("Скорость"), fr_panel1);
+    Label2 = new QLabel(tr("Скорость"), fr_panel1);
     Label2->setFont(bold);
     Label2->move(16, 60);
     QFont boldItalic = bold;
     boldItalic.setItalic(true);
-    Label3 = new QLabel(QStringLiteral("В списке находятся только\nустановленные в системе \nCOM порты"), fr_panel1);
+    Label3 = new QLabel(tr("В списке находятся только\nустановленные в системе \nCOM порты"), fr_panel1);
     Label3->setFont(boldItalic);
     // Wide enough for its longest line in the bold italic face.
     Label3->setGeometry(105, 112, std::max(226, Label3->sizeHint().width()), 54);
@@ -77,8 +77,8 @@ Tf_com::Tf_com(QWidget* parent)
     fr_combobox2->setGeometry(104, 60, 250, 24);
     fr_combobox2->addItems({QStringLiteral("4800"), QStringLiteral("9600"), QStringLiteral("19200")});
     fr_combobox2->setCurrentIndex(0);
-    fr_button1 = DialogButton(this, QRect(73, ButtonsTop, 150, 40), QStringLiteral("Принять"), QStringLiteral("ok.bmp"));
-    fr_button2 = DialogButton(this, QRect(231, ButtonsTop, 150, 40), QStringLiteral("Отмена"), QStringLiteral("error.bmp"));
+    fr_button1 = DialogButton(this, QRect(73, ButtonsTop, 150, 40), tr("Принять"), QStringLiteral("ok.bmp"));
+    fr_button2 = DialogButton(this, QRect(231, ButtonsTop, 150, 40), tr("Отмена"), QStringLiteral("error.bmp"));
     RefreshPorts();
     fr_combobox1->setCurrentIndex(0);
     ShowCurrentDevice();
@@ -121,7 +121,7 @@ void Tf_com::SelectPort(const QString& portText)
         fr_combobox1->insertItem(at, portText, portText.startsWith(QLatin1Char('/')) ? portText : QString());
         fr_combobox1->setItemData(at, true, UnavailableRole);
         fr_combobox1->setItemData(at, QColor(128, 128, 128), Qt::ForegroundRole);
-        fr_combobox1->setItemData(at, QStringLiteral("%1 сейчас не найден в системе").arg(device), Qt::ToolTipRole);
+        fr_combobox1->setItemData(at, tr("%1 сейчас не найден в системе").arg(device), Qt::ToolTipRole);
     }
     fr_combobox1->setCurrentIndex(at);
     ShowCurrentDevice();

@@ -47,7 +47,7 @@ Tf_port::Tf_port(QWidget* parent)
       line(std::make_unique<TSerialLine>()),
       link(std::make_unique<TStationLink>(*line, ChosenConnection, Log))
 {
-    setWindowTitle(QStringLiteral("Порт"));
+    setWindowTitle(tr("Порт"));
     resize(755, 792);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(12);

@@ -9,6 +9,7 @@
 #include "widgets/DialogParts.h"
 #include "widgets/Frbutton.h"
 #include "widgets/Frpanel.h"
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -19,19 +20,19 @@ Tf_search* f_search = nullptr;
 
 namespace {
 
-const QString TextWaiting = QStringLiteral("Ожидание...");
-const QString TextFound = QStringLiteral("Станция подключена к порту.");
-const QString TextNoStation = QStringLiteral("Станция не подключена.");
-const QString TextOpenFailed = QStringLiteral("Ошибка открытия порта.");
-const QString TextUnavailable = QStringLiteral("Выбранный порт не найден в системе.");
-const QString TipChoose = QStringLiteral("Двойной щелчок выбирает этот порт.");
+QString TextWaiting() { return QCoreApplication::translate("Tf_search", "Ожидание..."); }
+QString TextFound() { return QCoreApplication::translate("Tf_search", "Станция подключена к порту."); }
+QString TextNoStation() { return QCoreApplication::translate("Tf_search", "Станция не подключена."); }
+QString TextOpenFailed() { return QCoreApplication::translate("Tf_search", "Ошибка открытия порта."); }
+QString TextUnavailable() { return QCoreApplication::translate("Tf_search", "Выбранный порт не найден в системе."); }
+QString TipChoose() { return QCoreApplication::translate("Tf_search", "Двойной щелчок выбирает этот порт."); }
 
 } // namespace
 
 Tf_search::Tf_search(QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
 {
-    fr_panel1 = DialogBackground(this, QStringLiteral("Поиск станции"), 392, 266, 16);
+    fr_panel1 = DialogBackground(this, tr("Поиск станции"), 392, 266, 16);
     CentreOnScreen(this);
 
     ListView1 = new QTreeWidget(fr_panel1);
@@ -46,8 +47,8 @@ Tf_search::Tf_search(QWidget* parent)
     ListView1->setColumnWidth(1, 70);
     ListView1->header()->setStretchLastSection(true);
 
-    fr_button1 = DialogButton(this, QRect(72, 215, 150, 40), QStringLiteral("Поиск"), QStringLiteral("search.bmp"));
-    fr_button2 = DialogButton(this, QRect(232, 216, 150, 40), QStringLiteral("Отмена"), QStringLiteral("error.bmp"));
+    fr_button1 = DialogButton(this, QRect(72, 215, 150, 40), tr("Поиск"), QStringLiteral("search.bmp"));
+    fr_button2 = DialogButton(this, QRect(232, 216, 150, 40), tr("Отмена"), QStringLiteral("error.bmp"));
     connect(fr_button1, &Tfr_button::clicked, this, [this] { Guarded([this] { fr_button1PClick(); }); });
     connect(fr_button2, &Tfr_button::clicked, this, &Tf_search::fr_button2PClick);
     // A double click or Enter on a row; the style decides whether a double
@@ -60,7 +61,7 @@ void Tf_search::SetState(QTreeWidgetItem* row, int icon, const QString& text)
 {
     row->setText(2, text);
     row->setData(0, Qt::UserRole, icon);
-    row->setToolTip(2, icon == IconFound ? TipChoose : row->toolTip(1));
+    row->setToolTip(2, icon == IconFound ? TipChoose() : row->toolTip(1));
     const QList<QPixmap> icons = JournalIcons();
     row->setIcon(0, icon >= 0 && icon < icons.size() ? QIcon(icons.at(icon)) : QIcon());
 }
@@ -97,10 +98,10 @@ void Tf_search::fr_button1PClick()
             row->setToolTip(c, tip);
         // The chosen port the survey did not find is listed, not tried.
         if (f_com->PortUnavailable(i)) {
-            SetState(row, IconFailed, TextUnavailable);
+            SetState(row, IconFailed, TextUnavailable());
             continue;
         }
-        SetState(row, IconWaiting, TextWaiting);
+        SetState(row, IconWaiting, TextWaiting());
         rows.append(row);
         QApplication::processEvents();
     }
@@ -109,10 +110,10 @@ void Tf_search::fr_button1PClick()
         const int port = TStationLink::PortNumber(row->text(1));
         const int baud = StrToInt(f_com->fr_combobox2->currentText());
         if (!f_port->OpenPort(port, baud)) {
-            SetState(row, IconFailed, TextOpenFailed);
+            SetState(row, IconFailed, TextOpenFailed());
         } else {
             const bool found = f_port->Identify();
-            SetState(row, found ? IconFound : IconFailed, found ? TextFound : TextNoStation);
+            SetState(row, found ? IconFound : IconFailed, found ? TextFound() : TextNoStation());
             f_port->ClosePort();
         }
         QApplication::processEvents();

@@ -4,6 +4,7 @@
 #include "editors/Frreccord.h"
 #include "editors/Fsettings.h"
 #include "widgets/CSpinEdit.h"
+#include <QCoreApplication>
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
@@ -32,7 +33,7 @@ const QString Rule = QString(95, QLatin1Char('_'));
 
 QString State(const QCheckBox* box)
 {
-    return box->isChecked() ? QStringLiteral("Включен") : QStringLiteral("Отключен");
+    return box->isChecked() ? QCoreApplication::translate("Tf_print", "Включен") : QCoreApplication::translate("Tf_print", "Отключен");
 }
 
 QString JoinLevels(int from, int to)
@@ -47,9 +48,9 @@ QString JoinLevels(int from, int to)
 QList<TReportLabel*> AddHeadings(TReportBand* band, int y)
 {
     const QFont f = ReportFont(12, false, true);
-    return {band->AddLabel(26, y, QStringLiteral("Канал"), f),
-            band->AddLabel(125, y, QStringLiteral("RX(Гц)"), f),
-            band->AddLabel(279, y, QStringLiteral("TX(Гц)"), f),
+    return {band->AddLabel(26, y, QCoreApplication::translate("Tf_print", "Канал"), f),
+            band->AddLabel(125, y, QCoreApplication::translate("Tf_print", "RX(Гц)"), f),
+            band->AddLabel(279, y, QCoreApplication::translate("Tf_print", "TX(Гц)"), f),
             band->AddLabel(412, y, QStringLiteral("CTCSS(RX)"), f),
             band->AddLabel(561, y, QStringLiteral("CTCSS(TX)"), f)};
 }
@@ -85,21 +86,21 @@ QString FormatHz(int hz)
 Tf_print::Tf_print(QWidget* parent)
     : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("Отчет"));
+    setWindowTitle(tr("Отчет"));
 
     PageHeaderBand1 = report.PageHeader();
-    QRLabel1 = PageHeaderBand1->AddLabel(11, 8, QStringLiteral("ЗАО \"Велтар\""), ReportFont(16));
-    QRLabel2 = PageHeaderBand1->AddLabel(480, 9, QStringLiteral("Программатор Tarnik"), ReportFont(16, false, true));
+    QRLabel1 = PageHeaderBand1->AddLabel(11, 8, tr("ЗАО \"Велтар\""), ReportFont(16));
+    QRLabel2 = PageHeaderBand1->AddLabel(480, 9, tr("Программатор Tarnik"), ReportFont(16, false, true));
 
     PageFooterBand1 = report.PageFooter();
     QRSysData1 = PageFooterBand1->AddSysData(20, 11, TReportSysData::DateTime, ReportFont(10));
-    QRLabel4 = PageFooterBand1->AddLabel(607, 11, QStringLiteral("Страница"), ReportFont(10));
+    QRLabel4 = PageFooterBand1->AddLabel(607, 11, tr("Страница"), ReportFont(10));
     QRSysData2 = PageFooterBand1->AddSysData(680, 11, TReportSysData::PageNumber, ReportFont(10));
 
     B1 = report.AddDetail(PageBandHeight, White);
     const QFont title = ReportFont(16, true, true);
     const QFont text = ReportFont(10);
-    QRLabel24 = B1->AddLabel(17, 19, QStringLiteral("Параметры станции"), title);
+    QRLabel24 = B1->AddLabel(17, 19, tr("Параметры станции"), title);
     B1->AddLabel(16, 29, Rule, text);
 
     auto row = [&](int y, const QString& left, TReportLabel*& leftValue, const QString& right) {
@@ -108,15 +109,15 @@ Tf_print::Tf_print(QWidget* parent)
         if (!right.isEmpty())
             B1->AddLabel(359, y, right, text);
     };
-    row(60, QStringLiteral("Частотный диапазон"), bandValue, QStringLiteral("Маскиратор включен"));
-    row(97, QStringLiteral("Уровень громкости"), volumeValue, QStringLiteral("Маскиратор установлен"));
-    row(135, QStringLiteral("Уровень шумоподавителя"), squelchValue, QStringLiteral("Режим отключения по таймауту"));
-    row(172, QStringLiteral("Уровень аналогового SQL"), analogSqlValue, QStringLiteral("Блокировка передачи"));
-    row(210, QStringLiteral("Уровень девиации"), deviationValue, QStringLiteral("Режим ретранслятора"));
-    row(248, QStringLiteral("Уровень чувствительности"), micValue, QStringLiteral("Время таймаута"));
-    row(286, QStringLiteral("Усиление на прием"), rxGainValue, QStringLiteral("Уровни шумоподавителя"));
-    row(323, QStringLiteral("Уровень CTCSS на передачу"), ctcssTxValue, QString());
-    row(361, QStringLiteral("Уровень CTCSS на прием"), ctcssRxValue, QStringLiteral("Мощность ШИМ"));
+    row(60, tr("Частотный диапазон"), bandValue, tr("Маскиратор включен"));
+    row(97, tr("Уровень громкости"), volumeValue, tr("Маскиратор установлен"));
+    row(135, tr("Уровень шумоподавителя"), squelchValue, tr("Режим отключения по таймауту"));
+    row(172, tr("Уровень аналогового SQL"), analogSqlValue, tr("Блокировка передачи"));
+    row(210, tr("Уровень девиации"), deviationValue, tr("Режим ретранслятора"));
+    row(248, tr("Уровень чувствительности"), micValue, tr("Время таймаута"));
+    row(286, tr("Усиление на прием"), rxGainValue, tr("Уровни шумоподавителя"));
+    row(323, tr("Уровень CTCSS на передачу"), ctcssTxValue, QString());
+    row(361, tr("Уровень CTCSS на прием"), ctcssRxValue, tr("Мощность ШИМ"));
     scramblerOnValue = B1->AddLabel(568, 60, QString(), text);
     scramblerFittedValue = B1->AddLabel(568, 97, QString(), text);
     pttTimeoutValue = B1->AddLabel(568, 135, QString(), text);
@@ -128,9 +129,9 @@ Tf_print::Tf_print(QWidget* parent)
     noiseLine3 = B1->AddLabel(568, 324, QString(), text);
     pwmValue = B1->AddLabel(568, 361, QString(), text);
 
-    QRLabel26 = B1->AddLabel(17, 428, QStringLiteral("Установленные частоты каналов"), title);
+    QRLabel26 = B1->AddLabel(17, 428, tr("Установленные частоты каналов"), title);
     channelRule = B1->AddLabel(16, 438, Rule, text);
-    QRLabel52 = B1->AddLabel(568, 431, QStringLiteral("Каналов:"), ReportFont(12, true));
+    QRLabel52 = B1->AddLabel(568, 431, tr("Каналов:"), ReportFont(12, true));
     QRLabel53 = B1->AddLabel(653, 431, QStringLiteral("0"), ReportFont(12, true));
     channelHeadings = AddHeadings(B1, 463);
     I = B1->AddImage(19, 489, TableWidth, TableHeight);
@@ -145,7 +146,7 @@ Tf_print::Tf_print(QWidget* parent)
 
 void Tf_print::BuildContinuationBand(TReportBand* band, TReportImage*& image)
 {
-    band->AddLabel(17, 12, QStringLiteral("Установленные частоты каналов"), ReportFont(16, true, true));
+    band->AddLabel(17, 12, tr("Установленные частоты каналов"), ReportFont(16, true, true));
     band->AddLabel(16, 22, Rule, ReportFont(10));
     AddHeadings(band, 50);
     image = band->AddImage(16, 73, TableWidth, TableHeight);

@@ -1,6 +1,7 @@
 #include "widgets/ErrorBox.h"
 #include "widgets/ProgramTitle.h"
 #include "document/Convert.h"
+#include <QCoreApplication>
 #include <QApplication>
 #include <QMessageBox>
 #include <new>
@@ -37,11 +38,11 @@ bool Guarded(const std::function<void()>& handler)
     } catch (const EProgramError& e) {
         ShowErrorBox(e.Message());
     } catch (const std::bad_alloc&) {
-        ShowErrorBox(QStringLiteral("Не хватило памяти. Действие прервано, программа продолжает работу."));
+        ShowErrorBox(QCoreApplication::translate("ErrorBox", "Не хватило памяти. Действие прервано, программа продолжает работу."));
     } catch (...) {
         // Anything else comes from a library, in its own words (English,
         // technical): the user is told in the program's words instead.
-        ShowErrorBox(QStringLiteral("Внутренняя ошибка программы. Действие прервано, программа продолжает работу."));
+        ShowErrorBox(QCoreApplication::translate("ErrorBox", "Внутренняя ошибка программы. Действие прервано, программа продолжает работу."));
     }
     return false;
 }

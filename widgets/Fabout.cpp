@@ -12,7 +12,7 @@ Tf_about* f_about = nullptr;
 Tf_about::Tf_about(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(tr("О программе"));
     setFixedSize(392, 266);
     // Centred on the screen, not over the main window.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -25,14 +25,14 @@ Tf_about::Tf_about(QWidget* parent)
 
     fr_panel1->SetCaption(QString());
     Image1 = LogoImage(fr_panel1);
-    Label1 = PanelLabel(fr_panel1, QStringLiteral("Программатор\nстанции Tarnik"),
+    Label1 = PanelLabel(fr_panel1, tr("Программатор\nстанции Tarnik"),
                         QRect(160, 16, 199, 64), 27, LabelBold);
     Label4 = PanelLabel(fr_panel1,
-                        QStringLiteral("Программа настройки\nрадиостанций Tarnik.\n"
+                        tr("Программа настройки\nрадиостанций Tarnik.\n"
                                        "Разработка: группа\nпроекта Tarnik, 2024 г."),
                         QRect(158, 88, 216, 76), 16, LabelItalic);
 
-    fr_button1->SetCaption(QStringLiteral("Закрыть"));
+    fr_button1->SetCaption(tr("Закрыть"));
     fr_button1->SetPicture(StartPath(QStringLiteral("Source/ok.bmp")));
     connect(fr_button1, &Tfr_button::clicked, this, &Tf_about::fr_button1PClick);
 }

@@ -9,7 +9,7 @@ Tf_startup* f_startup = nullptr;
 Tf_startup::Tf_startup(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
-    setWindowTitle(QStringLiteral("Загрузка"));
+    setWindowTitle(tr("Загрузка"));
     setFixedSize(392, 266);
     move(461, 358);
 
@@ -20,7 +20,7 @@ Tf_startup::Tf_startup(QWidget* parent)
 
     fr_panel1->SetCaption(QString());
     Image1 = LogoImage(fr_panel1);
-    Label1 = PanelLabel(fr_panel1, QStringLiteral("Программатор\nстанции Tarnik"),
+    Label1 = PanelLabel(fr_panel1, tr("Программатор\nстанции Tarnik"),
                         QRect(152, 16, 199, 64), 27, LabelBold);
-    Label2 = PanelLabel(fr_panel1, QStringLiteral("Версия 1.1"), QRect(16, 232, 85, 19), 16, LabelBold);
+    Label2 = PanelLabel(fr_panel1, tr("Версия 1.1"), QRect(16, 232, 85, 19), 16, LabelBold);
 }

@@ -2,6 +2,7 @@
 #include "document/Convert.h"
 #include "document/StartDir.h"
 #include "widgets/TransparentBitmap.h"
+#include <QCoreApplication>
 #include <QImage>
 
 QPixmap LoadLogo()
@@ -9,6 +10,6 @@ QPixmap LoadLogo()
     const QString path = StartPath(QStringLiteral("Source/logo.bmp"));
     QImage logo;
     if (!LoadTransparentBitmap(path, logo))
-        throw EProgramError(QStringLiteral("Не удаётся открыть файл \"%1\".").arg(path));
+        throw EProgramError(QCoreApplication::translate("LogoPicture", "Не удаётся открыть файл \"%1\".").arg(path));
     return QPixmap::fromImage(logo);
 }

@@ -50,7 +50,8 @@ inline QString LastText() { return JournalCount() ? JournalText(JournalCount() -
 inline int LastIcon() { return JournalCount() ? JournalIcon(JournalCount() - 1) : -1; }
 
 // Creates the windows, shows the main window and waits until the start-up
-// has ended ("Можно начинать к работу", a second after the catalogue, so no
+// has ended ("Можно начинать к работу" in the language the program speaks, a
+// second after the catalogue, so no
 // start-up entry comes into the journal during a test). Error boxes are
 // recorded instead of shown; the question about unsaved work is answered
 // "Не сохранять".
@@ -67,7 +68,7 @@ inline bool StartProgram()
     f_main->show();
     return QTest::qWaitFor([] {
         for (int i = 0; i < JournalCount(); ++i)
-            if (JournalText(i) == QStringLiteral("Можно начинать к работу"))
+            if (JournalText(i) == QCoreApplication::translate("Tf_channels", "Можно начинать к работу"))
                 return true;
         return false;
     }, 10000);

@@ -2,6 +2,7 @@
 // an exchange's lines and a long backup path's tooltip, for looking at them
 // under a real X server:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" restore_screens <output dir>
+#include "document/ProgramLanguage.h"
 #include "app/Fjournal.h"
 #include "app/RestoreQuestions.h"
 #include <QApplication>
@@ -44,6 +45,8 @@ void ShootNextBox(const QString& name)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The windows in the language the locale asks for, as the program starts.
+    InstallLanguage(app, QString());
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
 
     ShootNextBox(QStringLiteral("restore-write-anyway.png"));

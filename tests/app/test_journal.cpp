@@ -1,6 +1,8 @@
 // The journal: entries, icons, times and scrolling to the newest entry.
 #include "tests/support/TestRegistry.h"
 #include "app/Fjournal.h"
+#include "document/LocaleFormats.h"
+#include "document/ProgramLanguage.h"
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -68,6 +70,23 @@ private slots:
         QCOMPARE(list->columnWidth(1), 75);
         QCOMPARE(list->headerItem()->text(2), QStringLiteral("Событие"));
         QCOMPARE(journal.ImageList1.size(), 9);
+    }
+
+    // The English time ("10:27:24 PM") is wider than the 24-hour one the
+    // column was sized for: the column grows so that no time is cut.
+    void theTimeColumnHoldsTheTimeInEitherLanguage()
+    {
+        for (const QString& setting : {QStringLiteral("en"), QStringLiteral("ru")}) {
+            InstallLanguage(*qApp, setting);
+            QWidget panel;
+            Tf_journal journal(&panel);
+            QTreeWidget* list = journal.ListView1;
+            const QFontMetrics fm(list->font());
+            for (const QTime& t : {QTime(10, 58, 58), QTime(22, 58, 58)})
+                QVERIFY2(fm.horizontalAdvance(LongTimeText(t)) + 8 <= list->columnWidth(1), qPrintable(setting));
+            if (setting == QLatin1String("ru"))
+                QCOMPARE(list->columnWidth(1), 75);
+        }
     }
 
     void addingBringsTheNewestEntryIntoView()

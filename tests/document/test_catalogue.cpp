@@ -2,6 +2,7 @@
 #include "tests/support/TestRegistry.h"
 #include "document/Catalogue.h"
 #include "document/Convert.h"
+#include "document/CatalogueLanguage.h"
 #include "document/U_xml.h"
 #include "tests/support/TestRunDir.h"
 #include <QDir>
@@ -384,6 +385,42 @@ private slots:
         QCOMPARE(xml.ReadValue("port", "speed"), QStringLiteral("2"));
         QCOMPARE(xml.ReadValue("params", "onefreq"), QStringLiteral("1"));
         QCOMPARE(xml.ReadValue("params", "safewrite"), QStringLiteral("0"));
+    }
+
+    // The language choice: a catalogue without it follows the system and
+    // is not changed for a user who never chose; a choice made is read back
+    // both before the windows exist and by the catalogue reader; a value
+    // the program does not know follows the system.
+    void theLanguageChoiceIsKeptWhenMade()
+    {
+        TestRunDir run;
+        QDomDocument doc;
+        TXMLFile xml(&doc);
+        QCOMPARE(CatalogueLanguageSetting(run.SettingsFile()), QString());
+        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), {0, 0, true, true, QString()}));
+        QCOMPARE(run.ReadSettings(), ShippedSettings());
+
+        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), {0, 0, true, true, QStringLiteral("en")}));
+        QCOMPARE(CatalogueLanguageSetting(run.SettingsFile()), QStringLiteral("en"));
+        Received r;
+        QString handed = QStringLiteral("not handed on");
+        TCatalogueReceivers to = Recorder(r);
+        to.language = [&handed](const QString& setting) { handed = setting; };
+        ReadCatalogue(xml, run.SettingsFile(), to);
+        QCOMPARE(handed, QStringLiteral("en"));
+
+        // Back to the system's language: the element stays, empty.
+        QVERIFY(WriteCatalogueChoices(xml, run.SettingsFile(), {0, 0, true, true, QString()}));
+        QVERIFY(xml.LoadFromFile(run.SettingsFile()));
+        QVERIFY(!xml.FindNode("params", "lang").isNull());
+        QCOMPARE(CatalogueLanguageSetting(run.SettingsFile()), QString());
+
+        QVERIFY(run.WriteSettings(Edited("<onefreq>", "<lang> RU </lang><onefreq>")));
+        QCOMPARE(CatalogueLanguageSetting(run.SettingsFile()), QStringLiteral("ru"));
+        QVERIFY(run.WriteSettings(Edited("<onefreq>", "<lang>de</lang><onefreq>")));
+        QCOMPARE(CatalogueLanguageSetting(run.SettingsFile()), QString());
+        QVERIFY(QFile::remove(run.SettingsFile()));
+        QCOMPARE(CatalogueLanguageSetting(run.SettingsFile()), QString());
     }
 
     void nothingIsWrittenWhenTheFileCannotBeLoaded()

@@ -7,6 +7,7 @@
 // them taken by ModemManager), with the tooltip of the selected adapter.
 // Last, that adapter pulled out while it is the chosen port: it stays
 // chosen, greyed, and the notice says so.
+#include "document/ProgramLanguage.h"
 #include "link/Fcomsettings.h"
 #include "link/PortSurvey.h"
 #include "tests/support/StationTestSupport.h"
@@ -33,6 +34,8 @@ void Save(const QString& dir, const QString& name)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The windows in the language the locale asks for, as the program starts.
+    InstallLanguage(app, QString());
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     TestRunDir run;
     TestPorts ports;

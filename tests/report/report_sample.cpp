@@ -2,6 +2,7 @@
 //   report_sample <file.pdf>              the four pages of 100 channels as PDF
 //   report_sample <file.pdf> <shot.png>   also the print preview window, grabbed
 // (run the second form under xvfb-run; pdftoppm turns the PDF into PNGs).
+#include "document/ProgramLanguage.h"
 #include "report/Fprint.h"
 #include "tests/app/ProgramHarness.h"
 #include "tests/support/TestRunDir.h"
@@ -30,6 +31,8 @@ void FillSample()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The report in the language the locale asks for, as the program starts.
+    InstallLanguage(app, QString());
     if (argc < 2) {
         std::fprintf(stderr, "usage: report_sample <file.pdf> [<preview.png>]\n");
         return 2;

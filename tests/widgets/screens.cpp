@@ -4,11 +4,16 @@
 // It uses a copy of the run directory, builds all windows as the program
 // does, and saves what the X server shows: splash frames while the channel
 // rows are built, the main window, a drop-down menu, a hovered button with
-// its hint, the About window, the options dialog, and the action row as a
+// its hint, the About window, the options, search, frequency and set-channel
+// dialogs, and the action row as a
 // station exchange shows it (progress bar and "Стоп").
+#include "document/ProgramLanguage.h"
 #include "app/Main.h"
 #include "app/Startup.h"
 #include "editors/Fconfig.h"
+#include "editors/Ffreqedit.h"
+#include "editors/Fsetchannel.h"
+#include "link/Fsearch.h"
 #include "tests/support/TestRunDir.h"
 #include "widgets/Fabout.h"
 #include "widgets/Frbutton.h"
@@ -67,6 +72,8 @@ public:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The windows in the language the locale asks for, as the program starts.
+    InstallLanguage(app, QString());
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(outDir);
     TestRunDir run;
@@ -127,12 +134,18 @@ int main(int argc, char** argv)
     Save(ScreenOf(f_about), "about.png");
     f_about->hide();
 
-    // The options dialog.
-    f_config->show();
-    Expect(QTest::qWaitForWindowExposed(f_config), "options dialog exposed");
-    QTest::qWait(300);
-    Save(ScreenOf(f_config), "options.png");
-    f_config->hide();
+    // The options dialog and the other dialogs of the main window.
+    const QList<QPair<QWidget*, QString>> dialogs = {{f_config, "options.png"},
+                                                     {f_search, "search.png"},
+                                                     {f_freq, "frequency.png"},
+                                                     {f_setchannel, "set-channel.png"}};
+    for (const auto& [dialog, name] : dialogs) {
+        dialog->show();
+        Expect(QTest::qWaitForWindowExposed(dialog), "dialog exposed");
+        QTest::qWait(300);
+        Save(ScreenOf(dialog), name);
+        dialog->hide();
+    }
 
     // The action row while a station exchange runs.
     {
