@@ -797,11 +797,11 @@ Common options:
     </message>
     <message>
         <source>Режим отключения по таймауту нажатия на тангенту</source>
-        <translation>PTT timeout cut-off</translation>
+        <translation>Transmit timeout while the PTT is held</translation>
     </message>
     <message>
         <source>Блокировка выхода в передачу по наличию несущей</source>
-        <translation>Busy channel lockout</translation>
+        <translation>No transmitting while a carrier is present</translation>
     </message>
     <message>
         <source>Работа в режиме ретранслятора</source>
@@ -809,7 +809,7 @@ Common options:
     </message>
     <message>
         <source>Время таймаута</source>
-        <translation>Timeout time</translation>
+        <translation>Timeout</translation>
     </message>
     <message>
         <source>Нормальное выключение</source>
@@ -1950,7 +1950,7 @@ in the system</translation>
     <name>Tf_config</name>
     <message>
         <source>Настройки приложения</source>
-        <translation>Program settings</translation>
+        <translation>Application settings</translation>
     </message>
     <message>
         <source>Общая частота приема и передачи</source>
@@ -2309,7 +2309,7 @@ only the changed bytes are written, then the write is verified</translation>
     </message>
     <message>
         <source>Ошибка открытия порта.</source>
-        <translation>Cannot open the port.</translation>
+        <translation>Port open error.</translation>
     </message>
     <message>
         <source>Выбранный порт не найден в системе.</source>
