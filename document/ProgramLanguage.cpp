@@ -9,14 +9,21 @@ namespace {
 TLanguage installedLanguage = TLanguage::Russian;
 QTranslator* installedTranslator = nullptr;
 
+// The C/POSIX locale ("C", "C.UTF-8", "POSIX") sets no language.
+bool IsCLocale(const QString& entry)
+{
+    const QString name = entry.trimmed().toLower();
+    return name == QLatin1String("c") || name == QLatin1String("posix")
+        || name.startsWith(QLatin1String("c.")) || name.startsWith(QLatin1String("c-"));
+}
+
 // The language one entry of the system's list names ("en-US", "ru", "C"),
 // or nothing for a language the program has no translation for.
 bool LanguageOf(const QString& entry, TLanguage* language)
 {
     const QString name = entry.trimmed().toLower();
     // The C/POSIX locale sets no language: the program keeps its own.
-    if (name == QLatin1String("c") || name == QLatin1String("posix")
-        || name.startsWith(QLatin1String("c.")) || name.startsWith(QLatin1String("c-"))) {
+    if (IsCLocale(name)) {
         *language = TLanguage::Russian;
         return true;
     }
@@ -52,6 +59,25 @@ QTranslator* LoadTranslator(TLanguage language)
     return translator;
 }
 
+// The system's languages, the preferred first. On Unix LANGUAGE counts, as
+// it does for gettext, only where a messages locale is set: under C or POSIX,
+// or with none set, no language is asked for whatever LANGUAGE says (Qt's
+// list would put LANGUAGE first regardless).
+QStringList SystemLanguages()
+{
+#ifndef Q_OS_WIN
+    QString messages;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        messages = qEnvironmentVariable(name);
+        if (!messages.isEmpty())
+            break;
+    }
+    if (messages.isEmpty() || IsCLocale(messages))
+        return {QStringLiteral("C")};
+#endif
+    return QLocale::system().uiLanguages();
+}
+
 } // namespace
 
 // The compiled translation lives in the static core library: its resource
@@ -84,7 +110,7 @@ TLanguage ChooseLanguage(const QString& setting, const QStringList& uiLanguages)
 TLanguage InstallLanguage(QCoreApplication& app, const QString& setting)
 {
     InitTranslationResource();
-    const TLanguage language = ChooseLanguage(setting, QLocale::system().uiLanguages());
+    const TLanguage language = ChooseLanguage(setting, SystemLanguages());
     if (installedTranslator) {
         app.removeTranslator(installedTranslator);
         delete installedTranslator;

@@ -52,6 +52,10 @@ private slots:
         QTest::newRow("LC_MESSAGES over LANG") << QStringList{"LANG=ru_RU.UTF-8", "LC_MESSAGES=en_US.UTF-8"} << true;
         QTest::newRow("LANGUAGE over LANG") << QStringList{"LANG=ru_RU.UTF-8", "LANGUAGE=en_GB"} << true;
         QTest::newRow("LANGUAGE de:ru") << QStringList{"LANG=de_DE.UTF-8", "LANGUAGE=de:ru"} << false;
+        // As for gettext, LANGUAGE counts only where a locale is set.
+        QTest::newRow("LANGUAGE under LC_ALL=C") << QStringList{"LC_ALL=C.UTF-8", "LANGUAGE=en_US"} << false;
+        QTest::newRow("LANGUAGE alone") << QStringList{"LANGUAGE=en_US"} << false;
+        QTest::newRow("LANGUAGE under LANG=POSIX") << QStringList{"LANG=POSIX", "LANGUAGE=en"} << false;
     }
     void helpFollowsLocale()
     {
