@@ -197,7 +197,8 @@ bool BenchSafeWrite(int baud, double fullWrite, TTransferProgress& progress)
             bench.watch, WriteMinimum(baud));
         const double ratio = r.seconds / r.minimum;
         const double floor = SafeWriteFloor(baud, result.bytesWritten) / r.minimum;
-        const bool reachable = c.aim == 0 || floor <= c.aim;
+        // A case with no aim, or whose aim lies below the floor, cannot miss it.
+        const bool reachable = c.aim > 0 && floor <= c.aim;
         const bool inAim = !reachable || ratio <= c.aim;
         QString verdict;
         if (c.aim > 0) {
