@@ -27,7 +27,7 @@
 #include <QStringEncoder>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QtTest>
+#include <QTest>
 #include <cstdio>
 #include <cstdlib>
 

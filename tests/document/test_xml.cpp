@@ -7,7 +7,7 @@
 #include <QFile>
 #include <qplatformdefs.h>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 QByteArray ReadAll(const QString& path)
