@@ -110,14 +110,17 @@ if [ "$MODE" = test ]; then
     # leaves the cores to the fuzzing. A crash fails the run and its input
     # is kept under tests/fuzz-regressions. The fuzzing's report follows
     # the tests'.
+    # The fuzzing runs at a lower priority: it takes the time the tests
+    # leave, and the tests' timing stays as it would be without it.
     fuzzlog="$BUILD/fuzzing.log"
-    tools/fuzz/run-fuzzers >"$fuzzlog" 2>&1 &
+    nice -n 10 tools/fuzz/run-fuzzers >"$fuzzlog" 2>&1 &
     fuzzing=$!
-    # Every test class in a process of its own, as many at once as there
-    # are cores. A class that fails runs once more, alone: a fault fails
-    # twice, while one that passes the second time is named as a timing
-    # fault to look at (the machines here are shared and noisy).
-    if ! (cd "$BUILD" && ctest --output-on-failure --timeout 900 -j "$(nproc)"); then
+    # Every test class in a process of its own, twice as many at once as
+    # there are cores, as most of them wait on serial lines. A class that
+    # fails runs once more, alone: a fault fails twice, while one that
+    # passes the second time is named as a timing fault to look at (the
+    # machines here are shared and noisy).
+    if ! (cd "$BUILD" && ctest --output-on-failure --timeout 900 -j "$(($(nproc) * 2))"); then
         echo "== the failed test classes once more, one at a time"
         if (cd "$BUILD" && ctest --rerun-failed --output-on-failure --timeout 900); then
             echo "NOTE: the classes that failed above passed on their second run: a timing fault to look at"

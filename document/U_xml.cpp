@@ -53,10 +53,13 @@ bool IsCp1251(const QString& encoding)
 }
 
 // Whether the file's declaration names windows-1251: such a file is decoded
-// by the program's own table, every other one by the XML parser.
+// by the program's own table, every other one by the XML parser. Only an
+// instruction named exactly "xml" is a declaration ("<?xml-stylesheet" is
+// not).
 bool DeclaresCp1251(const QByteArray& bytes)
 {
-    if (!bytes.startsWith("<?xml"))
+    static const QByteArray Start("<?xml");
+    if (!bytes.startsWith(Start) || bytes.size() == Start.size() || !QChar::isSpace(uchar(bytes[Start.size()])))
         return false;
     const qsizetype end = bytes.indexOf("?>");
     return end > 0 && IsCp1251(EncodingIn(QString::fromLatin1(bytes.left(end))));

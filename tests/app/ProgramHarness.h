@@ -19,7 +19,7 @@
 #include <QSlider>
 #include <QStringList>
 #include <QTreeWidget>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 namespace harness {

@@ -9,7 +9,7 @@
 #include "tests/support/TestRunDir.h"
 #include "widgets/Frmainmenu.h"
 #include <QDomDocument>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

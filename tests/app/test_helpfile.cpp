@@ -6,7 +6,7 @@
 #include "app/HelpFile.h"
 #include "document/ProgramLanguage.h"
 #include "document/U_xml.h"
-#include <QtTest>
+#include <QTest>
 #include <QDomDocument>
 #include <QImage>
 #include <QRegularExpression>

@@ -9,7 +9,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTreeWidget>
-#include <QtTest>
+#include <QTest>
 
 class TestJournal : public QObject {
     Q_OBJECT

@@ -7,7 +7,7 @@
 #include "editors/Fconfig.h"
 #include "tests/support/TestRunDir.h"
 #include <QComboBox>
-#include <QtTest>
+#include <QTest>
 
 class TestLanguageChoice : public QObject {
     Q_OBJECT

@@ -1,7 +1,7 @@
 // The picture generator: runs it into a fresh folder and checks what a
 // button needs from each picture.
 #include "tests/support/TestRegistry.h"
-#include <QtTest>
+#include <QTest>
 #include <QDir>
 #include <QPainter>
 #include <QProcess>

@@ -27,7 +27,7 @@
 #include <QStringEncoder>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QtTest>
+#include <QTest>
 #include <cstdio>
 #include <cstdlib>
 
@@ -238,9 +238,10 @@ private slots:
         QCOMPARE(channelRows[0]->CSpinEdit1->MinValue(), 0);        // the band change did not complete
     }
 
-    // Catalogues that once hung or crashed the program at start: the window
-    // comes up, the error box shows, and the program goes on until closed.
-    void brokenCatalogueCountsLeaveTheProgramRunning_data()
+    // Catalogues that once hung, crashed or garbled the program at start
+    // (the inputs fuzzing found): the window comes up, the error box shows,
+    // and the program goes on until closed. A count out of range says so.
+    void brokenCataloguesLeaveTheProgramRunning_data()
     {
         QTest::addColumn<QString>("file");
         for (const QString& name : QDir(QStringLiteral(TARNIK_SOURCE_DIR "/tests/fuzz-regressions/catalogue"))
@@ -248,7 +249,7 @@ private slots:
             QTest::newRow(qPrintable(name)) << QStringLiteral(TARNIK_SOURCE_DIR "/tests/fuzz-regressions/catalogue/") + name;
         QVERIFY(QTest::currentTestFunction());
     }
-    void brokenCatalogueCountsLeaveTheProgramRunning()
+    void brokenCataloguesLeaveTheProgramRunning()
     {
         QFETCH(QString, file);
         QFile input(file);
@@ -258,7 +259,8 @@ private slots:
         QVERIFY(Start());
         QVERIFY(f_main->isVisible());
         QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors.first().contains(QStringLiteral("вне пределов")), qPrintable(errors.first()));
+        if (file.contains(QLatin1String("-count-")))
+            QVERIFY2(errors.first().contains(QStringLiteral("вне пределов")), qPrintable(errors.first()));
         QVERIFY(!JournalTexts().contains(QStringLiteral("Настройки загружены")));
         QTest::qWait(100);
         QVERIFY(f_main->isVisible());

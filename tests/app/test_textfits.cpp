@@ -22,7 +22,7 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 namespace {

@@ -12,7 +12,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 const QStringList CommandNames{"ports", "search", "read", "write", "verify", "decode", "encode", "diff", "show"};

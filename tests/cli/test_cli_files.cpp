@@ -4,10 +4,11 @@
 #include "tests/cli/CliRun.h"
 #include "tests/support/TestRunDir.h"
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // A configuration whose values all exist in the shipped catalogue, as the

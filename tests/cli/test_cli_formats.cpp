@@ -9,7 +9,7 @@
 #include "document/RecordMapping.h"
 #include "editors/StationCatalogue.h"
 #include "link/ImageCodec.h"
-#include <QtTest>
+#include <QTest>
 
 namespace {
 TTarnikPlus Sample()

@@ -12,7 +12,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QtTest>
+#include <QTest>
 #include <cerrno>
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 const QStringList EnglishLocale{"LANG=en_US.UTF-8"};

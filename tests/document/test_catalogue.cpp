@@ -9,7 +9,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

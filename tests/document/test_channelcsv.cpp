@@ -3,7 +3,7 @@
 #include "tests/support/TestRegistry.h"
 #include "document/ChannelCsv.h"
 #include "document/ProblemList.h"
-#include <QtTest>
+#include <QTest>
 
 namespace {
 const TBandLimits Band{33000000, 48500000, 25000};

@@ -1,7 +1,7 @@
 // Number and truth-value conversion of catalogue and file texts.
 #include "tests/support/TestRegistry.h"
 #include "document/Convert.h"
-#include <QtTest>
+#include <QTest>
 
 class TestConvert : public QObject {
     Q_OBJECT

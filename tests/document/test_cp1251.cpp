@@ -9,7 +9,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 class TestCp1251 : public QObject {
     Q_OBJECT

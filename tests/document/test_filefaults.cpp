@@ -15,7 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QtTest>
+#include <QTest>
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -10,7 +10,7 @@
 #include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

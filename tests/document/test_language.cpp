@@ -6,7 +6,7 @@
 #include "document/NumberText.h"
 #include "document/ProgramLanguage.h"
 #include "document/U_xml.h"
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // Every text of the shipped catalogue the program shows: menu titles and

@@ -7,7 +7,7 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 TProgrammerFile Sample()

@@ -11,7 +11,7 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <qplatformdefs.h>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 QByteArray ReadAll(const QString& path)
@@ -152,6 +152,16 @@ private slots:
         QVERIFY(xml.LoadFromFile(Path("cp.xml")));
         QCOMPARE(xml.ReadValue("a", "b"), QStringLiteral("Привет"));
         QVERIFY(xml.LoadFromFile(Path("u8.xml")));
+        QCOMPARE(xml.ReadValue("a", "b"), QStringLiteral("Привет"));
+
+        // An instruction whose name only begins with "xml" declares nothing:
+        // the file is UTF-8, and stays so through a save (found by fuzzing:
+        // it was read as windows-1251, saved as UTF-8 and read back garbled).
+        QVERIFY(WriteAll(Path("pi.xml"), "<?xmlfoo encoding=\"windows-1251\"?><r><a><b>\xd0\x9f\xd1\x80\xd0\xb8\xd0\xb2\xd0\xb5\xd1\x82</b></a></r>"));
+        QVERIFY(xml.LoadFromFile(Path("pi.xml")));
+        QCOMPARE(xml.ReadValue("a", "b"), QStringLiteral("Привет"));
+        QVERIFY(xml.SaveToFile(Path("pi.xml")));
+        QVERIFY(xml.LoadFromFile(Path("pi.xml")));
         QCOMPARE(xml.ReadValue("a", "b"), QStringLiteral("Привет"));
     }
 

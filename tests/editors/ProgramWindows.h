@@ -24,7 +24,7 @@
 #include <QSlider>
 #include <QStringList>
 #include <QTreeWidget>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 class ProgramWindows {

@@ -8,7 +8,7 @@
 #include <QCheckBox>
 #include <QTimer>
 #include <QToolButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // Holds a button for `holdMs` and returns the times (ms after the press) at

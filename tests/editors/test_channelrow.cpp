@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <QToolButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 constexpr int Min = 33000000, Max = 41000000, Step = 25000;

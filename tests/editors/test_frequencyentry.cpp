@@ -7,7 +7,7 @@
 #include "widgets/CSpinEdit.h"
 #include <QLineEdit>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 class TestFrequencyEntry : public QObject {
     Q_OBJECT

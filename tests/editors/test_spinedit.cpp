@@ -4,7 +4,7 @@
 #include "widgets/CSpinEdit.h"
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 void SetBounds(TCSpinEdit& e, int min, int max, int step = 1)

@@ -4,7 +4,7 @@
 #include "editors/StationFrequencyCheck.h"
 #include "link/ImageCodec.h"
 #include "link/StationRecord.h"
-#include <QtTest>
+#include <QTest>
 
 namespace {
 TTarnikPlus OneChannel(int index, int rxKHz, int txKHz, bool enable = true)

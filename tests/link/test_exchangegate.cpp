@@ -5,7 +5,7 @@
 #include "link/ExchangeGate.h"
 #include "link/SerialLine.h"
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 
 class TestExchangeGate : public QObject {
     Q_OBJECT

@@ -2,7 +2,7 @@
 #include "tests/support/TestRegistry.h"
 #include "link/ImageCodec.h"
 #include "tests/support/StationTestSupport.h"
-#include <QtTest>
+#include <QTest>
 
 namespace {
 QByteArray Filled(char byte) { return QByteArray(StationImageSize, byte); }

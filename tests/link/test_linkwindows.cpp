@@ -23,7 +23,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QtTest>
+#include <QTest>
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -16,7 +16,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <linux/serial.h>
 #include <sys/ioctl.h>
 #include <unistd.h>

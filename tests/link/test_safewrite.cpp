@@ -15,7 +15,7 @@
 #include <QFile>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <algorithm>
 
 namespace {

@@ -8,7 +8,7 @@
 #include "link/SerialDevice.h"
 #include "tests/support/StationTestSupport.h"
 #include <QElapsedTimer>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 constexpr int StationCom = 5;

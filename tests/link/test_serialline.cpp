@@ -7,7 +7,7 @@
 #include "link/TransferProgress.h"
 #include "tests/support/StationTestSupport.h"
 #include <QElapsedTimer>
-#include <QtTest>
+#include <QTest>
 #include <atomic>
 #include <mutex>
 #include <poll.h>

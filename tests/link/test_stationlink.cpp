@@ -12,7 +12,7 @@
 #include "tests/support/StationTestSupport.h"
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSet>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

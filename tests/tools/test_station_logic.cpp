@@ -5,7 +5,7 @@
 #include "tools/station/RequestParser.h"
 #include "tools/station/StationEngine.h"
 #include "tools/station/StationOptions.h"
-#include <QtTest>
+#include <QTest>
 
 using namespace station;
 

@@ -11,7 +11,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
@@ -136,7 +136,7 @@ private slots:
         const QString usage = QString::fromLatin1(p.readAllStandardOutput());
         for (const char* option : {"--image", "--ports-dir", "--com", "--baud", "--device", "--log", "--silent",
                                    "--identify-answer", "--image-stop-after", "--wrong-echo", "--never-echo",
-                                   "--byte-delay", "--write-delay", "--vanish-after", "--latency"})
+                                   "--byte-delay", "--write-delay", "--vanish-after", "--latency", "--exact-pace"})
             QVERIFY2(usage.contains(QLatin1String(option)), option);
 
         p.start(StationProcess::Program(), {"--baud", "1234"});

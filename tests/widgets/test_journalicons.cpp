@@ -2,7 +2,7 @@
 // index shows its own picture.
 #include "tests/support/TestRegistry.h"
 #include "widgets/JournalIcons.h"
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

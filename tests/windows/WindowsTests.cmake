@@ -23,3 +23,6 @@ tarnik_test_program(tarnik-system-tests)
 target_sources(tarnik-system-tests PRIVATE cli/CliRun.h cli/CliRun.cpp)
 add_dependencies(tarnik-system-tests tarnik-cli)
 tarnik_tests(tarnik-system-tests cli/test_cli_station.cpp)
+
+tarnik_test_mocs(tarnik-core-tests)
+tarnik_test_mocs(tarnik-system-tests)

@@ -9,7 +9,8 @@ namespace station {
 
 namespace {
 // Closer to a deadline than this, the loop stops watching the line and
-// sleeps to the deadline itself, which keeps the byte pace exact.
+// sleeps to the deadline itself, which keeps the byte pace; with the exact
+// pace it spins through the last stretch.
 constexpr Nanos FinalApproach = 2 * NanosPerMs;
 constexpr Nanos SpinApproach = 300 * NanosPerMs / 1000;
 // A hang-up or error on the line without data: wait a little instead of
@@ -175,7 +176,13 @@ bool StationLoop::Wait(Nanos deadline, int wakeFd, std::string& error)
     const Nanos now = MonotonicNow();
     if (deadline >= 0 && deadline - now <= FinalApproach) {
         // A timed sleep wakes up late by a good part of a millisecond on a
-        // loaded machine; the last stretch is spun so answers leave on time.
+        // loaded machine. The exact pace spins the last stretch so that
+        // answers leave on time; otherwise the lateness is not carried on,
+        // as every deadline is counted from the line's own clock.
+        if (!settings.exactPace) {
+            SleepUntil(deadline);
+            return true;
+        }
         if (deadline - now > SpinApproach)
             SleepUntil(deadline - SpinApproach);
         while (MonotonicNow() < deadline) {

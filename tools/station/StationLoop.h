@@ -21,6 +21,7 @@ struct LoopSettings {
     std::optional<int> vanishAfter;     // requests after which the line goes dead
     Nanos stallTimeout = 100 * NanosPerMs;   // a begun request left this long is dropped
     Nanos latency = 0;                  // answers leave only at multiples of this (0: at once)
+    bool exactPace = false;             // spin to each deadline rather than sleep to it
     int staleBytes = 0;                 // image tail sent whenever the device is opened
     int openWatchFd = -1;               // readable when the device was opened (OpenWatch)
     std::function<bool()> opened;       // reads the open reports: true when there was one

@@ -105,6 +105,10 @@ const std::map<std::string, OptionRule>& Rules()
         {"--latency", {true, "milliseconds from 0 to 255", [](const std::string& v, StationOptions& o) {
              return ParseInRange(v, 0, 255, o.latencyMs);
          }}},
+        {"--exact-pace", {false, "", [](const std::string&, StationOptions& o) {
+             o.exactPace = true;
+             return true;
+         }}},
         {"--silent", {false, "", [](const std::string&, StationOptions& o) {
              o.faults.silent = true;
              return true;
@@ -269,6 +273,10 @@ std::string StationUsage()
         "  --latency MS          every answer byte leaves only at the next multiple\n"
         "                        of MS after it is due, as through a USB adapter\n"
         "                        whose latency timer is MS (an FTDI: 16 by default)\n"
+        "  --exact-pace          spin through the last 0.3 ms before each byte is\n"
+        "                        due instead of sleeping to it, so that bytes keep\n"
+        "                        their time on a loaded machine (for measuring a\n"
+        "                        programmer's speed; it costs a core at 19200 baud)\n"
         "\n"
         "Faults (may be combined; offsets in decimal or 0x hex):\n"
         "  --silent              never answer, store nothing\n"

@@ -19,6 +19,7 @@ struct StationOptions {
     bool unmodelledBits = false;    // the starting image gets bits no setting uses
     std::optional<unsigned> randomSeed;   // the starting image is random bytes from this seed
     int latencyMs = 0;          // a USB adapter's latency timer on the answers
+    bool exactPace = false;     // spin to each byte's time instead of sleeping to it
     FaultSettings faults;
 };
 

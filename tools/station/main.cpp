@@ -134,6 +134,7 @@ int main(int argc, char** argv)
     settings.baud = options.baud;
     settings.vanishAfter = options.faults.vanishAfter;
     settings.latency = options.latencyMs * NanosPerMs;
+    settings.exactPace = options.exactPace;
     settings.staleBytes = options.faults.staleBytes;
     settings.openWatchFd = openWatch.Fd();
     settings.opened = [&openWatch] { return openWatch.Opened(); };
