@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
@@ -490,12 +491,21 @@ private slots:
         StationClient client;
         QVERIFY(client.Open(station.DevicePath(), Fast));
         QCOMPARE(client.Exchange(IdentifyRequest(), 1), QByteArray("\x01"));
+        // The typical (median) exchange takes one tick: a machine that
+        // holds the test up now and then lengthens a few, not that one.
         QElapsedTimer timer;
         timer.start();
-        for (int i = 0; i < 10; ++i)
+        std::vector<qint64> each;
+        for (int i = 0; i < 10; ++i) {
+            const qint64 start = timer.elapsed();
             QCOMPARE(client.Exchange(WriteRequest(i, 0x22), 1, 2000), QByteArray("\x22"));
+            each.push_back(timer.elapsed() - start);
+        }
         const qint64 ms = timer.elapsed();
-        QVERIFY2(ms >= 360 && ms < 700, qPrintable(QString::number(ms)));
+        QVERIFY2(ms >= 360, qPrintable(QString::number(ms)));
+        std::sort(each.begin(), each.end());
+        const qint64 median = (each[4] + each[5]) / 2;
+        QVERIFY2(median >= 36 && median < 70, qPrintable(QString::number(median)));
 
         QProcess p;
         p.start(StationProcess::Program(), {"--latency", "256"});

@@ -108,13 +108,16 @@ void SerialLine::Drain(int64_t maxWaitNs)
         tcdrain(fd);
         return;
     }
-    // The pty moves written bytes to the slave's queue a moment later, so
-    // an empty queue counts only after that moment.
-    constexpr Nanos Settle = 20 * NanosPerMs;
+    // The pty moves written bytes to the slave's queue a moment later (on a
+    // busy machine, many milliseconds later), so an empty queue counts only
+    // once the bytes have shown there, or after a while in which the reader
+    // may have taken them at once.
+    constexpr Nanos Settle = 200 * NanosPerMs;
     constexpr Nanos Poll = 5 * NanosPerMs;
     const Nanos start = MonotonicNow();
-    SleepUntil(start + Settle);
     int queued = 0;
+    while (ioctl(slaveFd, FIONREAD, &queued) == 0 && queued == 0 && MonotonicNow() - start < Settle)
+        SleepUntil(MonotonicNow() + Poll);
     while (ioctl(slaveFd, FIONREAD, &queued) == 0 && queued > 0 && MonotonicNow() - start < maxWaitNs)
         SleepUntil(MonotonicNow() + Poll);
 }

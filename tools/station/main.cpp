@@ -20,7 +20,7 @@ namespace {
 
 // How long a vanishing station waits for the programmer to read the rest of
 // its last answer before it cuts the line.
-constexpr Nanos VanishDrainLimit = NanosPerSecond;
+constexpr Nanos VanishDrainLimit = 3 * NanosPerSecond;
 
 int Fail(const std::string& message)
 {
