@@ -327,10 +327,12 @@ private slots:
     {
         // The factory image with the reserved pattern, so the tail the
         // station is still sending when the port opens is no run of 0xFF.
+        // The tail goes out at an exact pace, without the pauses a sleeping
+        // station may leave on a loaded machine (a quiet line to the program).
         QVERIFY(StartStation({"--reserved-pattern"}));
         station->Stop();
         const QByteArray start = station->Image();
-        QVERIFY(StartStation({"--stale", "800"}, start));
+        QVERIFY(StartStation({"--stale", "800", "--exact-pace"}, start));
         TTarnikPlus record = Decoded(start);
         record.pwmPower = 42;
         const TSafeWriteResult result = Run(TSafeWrite::FromRecord(record));

@@ -443,14 +443,17 @@ private slots:
         QVERIFY(station->Log().isEmpty());
     }
 
-    // A line still busy with an earlier answer.
+    // A line still busy with an earlier answer. The station sends these
+    // bytes at an exact pace: one that sleeps between bytes can wake late on
+    // a loaded machine by more than the ten character times (5 ms at 19200
+    // baud) that the program takes for a quiet line.
 
     void aStationStillSendingIsWaitedOutBeforeTheIdentify()
     {
         // When the port opens, the station is still sending the tail of an
         // image answer that nobody reads any more: the identify answer
         // queues behind it.
-        QVERIFY(StartStation({"--stale", "700", "--reserved-pattern"}));
+        QVERIFY(StartStation({"--stale", "700", "--reserved-pattern", "--exact-pace"}));
         QByteArray image;
         QVERIFY(link->ReadStationImage(nullptr, image));
         QCOMPARE(journal, Only(5, ReadDone));
@@ -461,7 +464,7 @@ private slots:
 
     void aLineThatNeverGoesQuietSendsNothing()
     {
-        QVERIFY(StartStation({"--stale", "200000"}));
+        QVERIFY(StartStation({"--stale", "200000", "--exact-pace"}));
         TTarnikPlus record = Untouched();
         QElapsedTimer t;
         t.start();
@@ -478,7 +481,7 @@ private slots:
 
     void bytesAfterTheImageMakeItReadOnceMore()
     {
-        QVERIFY(StartStation({"--image-extra", "5:1"}));
+        QVERIFY(StartStation({"--image-extra", "5:1", "--exact-pace"}));
         QByteArray image;
         QVERIFY(link->ReadStationImage(nullptr, image));
         QCOMPARE(journal, Only(5, ReadDone));
@@ -488,7 +491,7 @@ private slots:
 
     void bytesAfterEveryImageFailTheRead()
     {
-        QVERIFY(StartStation({"--image-extra", "1"}));
+        QVERIFY(StartStation({"--image-extra", "1", "--exact-pace"}));
         TTarnikPlus record = Untouched();
         QVERIFY(!link->ReadStation(nullptr, record));
         QCOMPARE(journal, Only(6, QStringLiteral("Ошибка чтения данных. ") + TStationLink::TextUnreliable()));
