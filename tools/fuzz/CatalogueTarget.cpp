@@ -60,7 +60,7 @@ int FuzzCatalogue(const uint8_t* data, size_t size)
     // read the same afterwards.
     QDomDocument doc;
     TXMLFile xml(&doc);
-    if (!WriteCatalogueChoices(xml, path, {3, 1, false, false}))
+    if (!WriteCatalogueChoices(xml, path, {3, 1, false, false, QString()}))
         return 0;
     const Read second = ReadOnce(path);
     FuzzRequire(!first.menuHanded || (second.menuHanded && SameMenu(first.menu, second.menu)),
